@@ -1,0 +1,30 @@
+// Screen furniture shared by every page: title bar, soft keys, menu rows,
+// scroll indicator, step labels and the two message pages.
+#pragma once
+#include <cstdint>
+
+#include "host/RunLoop.h"
+
+// Menu state shared by the setup pages and the editing operating pages.
+struct TMenuState {
+  uint8_t Selection;        // highlighted row, field or digit
+  uint8_t ScrollOffset;     // item shown on the first of the five menu rows
+  uint8_t EditMode;         // 1 while the selected value is being changed
+  uint16_t StepMultiplier;  // 1, 10, 100 or 1000
+  uint8_t CodeDigits[4];    // code being entered, thousands first
+  uint16_t PendingCode;     // new code during a change; then 1 changed, 0 error
+  TPageHandler ReturnPage;  // page a message page resumes
+};
+extern TMenuState MenuState;
+
+void DrawTitleBar(const char* title, const char* subtitle);
+void DrawSoftKeys(uint8_t kind);
+void DrawNoYesKeys();
+void DrawKnobIcon();
+void DrawMenuItem(int8_t row, const char* label, const char* value);
+void DrawMenuRow(int8_t row, const char* text, uint8_t colour);
+void DrawScrollIndicator(uint16_t index, uint16_t count);
+void DrawStepLabel(uint8_t item);
+void DrawDecimalStepLabel(uint8_t item);
+void MessagePage();
+void CodeMessagePage();

@@ -1,0 +1,6 @@
+// Display graphics: frame buffer, primitives, text, icons, furniture.
+#pragma once
+#include "graphics/FrameBuffer.h"
+#include "graphics/Furniture.h"
+#include "graphics/Image.h"
+#include "graphics/Text.h"

@@ -1,0 +1,8 @@
+// Setup menus.
+#pragma once
+#include "menus/FlightSetup.h"
+#include "menus/GForceSetup.h"
+#include "menus/MainMenu.h"
+#include "menus/MiscPages.h"
+#include "menus/SensorSetup.h"
+#include "menus/TimeSetup.h"

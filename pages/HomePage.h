@@ -1,0 +1,11 @@
+// The home page with its eight views, and the security code entry.
+#pragma once
+#include <cstdint>
+
+// What a correct code unlocks: 0 the main menu, 1 ResetGMinMax, 2 ResetAllMinMax.
+extern uint8_t CodeEntryPurpose;
+// Accepted wherever the current security code is asked for.
+constexpr uint16_t MasterCode = 7318;
+
+void HomePage();
+void CodeEntryPage();

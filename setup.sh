@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Set-up for a fresh Debian 12 machine: installs the Debian packages, builds,
+# and then either starts the simulator (run) or runs the whole test suite
+# headless under Xvfb (test).
+set -euo pipefail
+cd "$(dirname "$0")"
+mode="${1:-run}"
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
+  libjpeg-dev libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool x11-utils
+)
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+case "$mode" in
+  run)
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DAXIM_BUILD_BENCH=OFF
+    cmake --build build/release -j "$jobs" --target axim7-sim
+    exec build/release/host/axim7-sim
+    ;;
+  test)
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build/release -j "$jobs"
+    (cd build/release && xvfb-run -a -s "-screen 0 1280x1024x24" \
+       ctest --output-on-failure -j "$jobs" --timeout 300)
+    # Firmware tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DAXIM_SANITIZE=ON \
+      -DAXIM_BUILD_HOST=OFF -DAXIM_BUILD_BENCH=OFF
+    cmake --build build/sanitize -j "$jobs"
+    (cd build/sanitize && ctest --output-on-failure -j "$jobs" --timeout 600)
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
