@@ -71,7 +71,7 @@ TEST(Backlight, ManualLevelBarStopsAtBothEnds) {
   EXPECT_EQ(Settings.BacklightLevel, 10);
   EXPECT_EQ(BarRightEdge(), 23);
   EXPECT_EQ(PixelAt(24, 91), ColourBlack);
-  EXPECT_EQ(CountColour(10, 86, 149, 96, ColourRed), 14 * 11);
+  EXPECT_EQ(CountColour(11, 86, 149, 96, ColourRed), 13 * 11);  // column 10 is the frame
   EXPECT_EQ(MenuState.Selection, 0);
 }
 

@@ -10,14 +10,9 @@ using test::ShowsText;
 
 namespace {
 
-void WriteSlot(int slot, uint32_t start, uint32_t tenths) {
-  TFlightLogRecord record{0, start, tenths, 0, 0};
-  std::memcpy(NonVolatileStore + FlightLogBase + 16 * slot, &record, sizeof record);
-}
-
 // Each slot k holds a flight of k + 1 minutes, so the FT line names the slot.
 void FillLog(uint16_t head) {
-  for (int slot = 0; slot < 5; ++slot) WriteSlot(slot, test::DefaultUtc, (slot + 1) * 600);
+  for (int slot = 0; slot < 5; ++slot) WriteLogSlot(slot, test::DefaultUtc, (slot + 1) * 600);
   FlightLogHead = head;
 }
 
@@ -161,9 +156,9 @@ TEST(FlightLogView, CountsBackFromHeadThree) {
 
 TEST(FlightLogView, ShowsStartDateTimeAndFlightTime) {
   OpenLogViewer();
-  WriteSlot(0, test::DefaultUtc, 36000);
-  WriteSlot(4, 0, 256u * 36000u);
-  WriteSlot(3, 86399, 35999);
+  WriteLogSlot(0, test::DefaultUtc, 36000);
+  WriteLogSlot(4, 0, 256u * 36000u);
+  WriteLogSlot(3, 86399, 35999);
   FlightLogHead = 0;
   Pass();
   EXPECT_TRUE(ShowsText(0, 32, "DATE:", 8, AlignLeft, ColourGrey));

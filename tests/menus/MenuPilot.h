@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "MenuScenes.h"
 #include "core/Core.h"
 #include "graphics/Graphics.h"
 #include "menus/Menus.h"
@@ -14,30 +15,6 @@
 namespace menutest {
 
 constexpr int RowY(int row) { return 26 + 15 * row; }
-
-// Power on, then a knob press on the home page opens the main menu.
-inline void OpenMainMenu() {
-  test::PowerOnAt();
-  test::Pass();
-  test::Press(KeyKnobPress);
-  test::Pass();
-}
-
-// From the main menu on FLIGHT TIMER: turn to an entry and open it.
-inline void OpenMainEntry(int entry) {
-  OpenMainMenu();
-  test::PressTimes(KeyKnobPlus, entry);
-  test::Press(KeyKnobPress);
-  test::Pass();
-}
-
-// From the main menu: MISC SETUP, then one of its four rows.
-inline void OpenMiscEntry(int row) {
-  OpenMainEntry(7);
-  test::PressTimes(KeyKnobPlus, row);
-  test::Press(KeyKnobPress);
-  test::Pass();
-}
 
 // Where a text drawn at x in size 8 ends, without touching the screen.
 inline int16_t TextEnd(int16_t x, const char* text, uint8_t size = 8) {

@@ -23,19 +23,6 @@ void OpenChangeCodeRow() {
   ASSERT_EQ(MenuState.Selection, 1);
 }
 
-// Turns each digit to its value (downwards for 6..9) and presses the knob.
-void EnterCode(int code) {
-  const int digits[4] = {code / 1000, code / 100 % 10, code / 10 % 10, code % 10};
-  for (int digit : digits) {
-    if (digit <= 5)
-      PressTimes(KeyKnobPlus, digit);
-    else
-      PressTimes(KeyKnobMinus, 10 - digit);
-    Press(KeyKnobPress);
-  }
-  Pass();
-}
-
 bool ShowsDigits(const char* digits) {
   for (int i = 0; i < 4; ++i) {
     const char text[2] = {digits[i], 0};
