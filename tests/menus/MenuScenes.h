@@ -15,7 +15,6 @@ inline void OpenMainMenu() {
   test::PowerOnAt();
   test::Pass();
   test::Press(KeyKnobPress);
-  if (PageHandler != MainMenuPage) PageHandler = MainMenuPage, KeySlot = 0;  // TEMPHACK
   test::Pass();
 }
 
