@@ -76,7 +76,11 @@ const uint8_t* SelectFont(uint8_t size) {
 
 int16_t DrawString(int16_t x, int16_t y, const char* text, uint8_t size, uint8_t alignment,
                    uint8_t colour) {
-  const uint8_t* font = SelectFont(size);
+  return DrawStringInFont(x, y, text, SelectFont(size), alignment, colour);
+}
+
+int16_t DrawStringInFont(int16_t x, int16_t y, const char* text, const uint8_t* font,
+                         uint8_t alignment, uint8_t colour) {
   // Codes are bytes 0..255, whatever the signedness of char.
   const auto* codes = reinterpret_cast<const uint8_t*>(text != nullptr ? text : "");
   const uint16_t advance = TextAdvance(font, codes);
