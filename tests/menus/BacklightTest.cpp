@@ -17,20 +17,9 @@ void OpenBacklight() {
   ASSERT_EQ(PageHandler, BacklightPage);
 }
 
-// Switches the page to AUTO and leaves editing, on item 0.
-void OpenAutoBacklight() {
-  OpenBacklight();
-  Press(KeyKnobPress);
-  Press(KeyKnobPlus);
-  Press(KeyKnobPress);
-  Pass();
-  ASSERT_EQ(Settings.BacklightMode, 1);
-}
-
 // Moves to the threshold row and starts editing it.
 void EditThreshold(uint16_t value) {
-  OpenAutoBacklight();
-  Press(KeyKnobPlus);
+  OpenAutoBacklight(1);
   Press(KeyKnobPress);
   Settings.BacklightThreshold = value;
   Pass();

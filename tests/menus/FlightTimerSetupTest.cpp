@@ -101,18 +101,6 @@ TEST(FlightTimerSetup, BothKnobDirectionsToggleWhileEditing) {
   EXPECT_EQ(Settings.FlightTimerDisplay, 1);
 }
 
-TEST(FlightTimerSetup, DisplayOffSettingReachesTheHomePageAndBackKeepsIt) {
-  OpenMainEntry(0);
-  PressTimes(KeyKnobPlus, 2);
-  Press(KeyKnobPress);
-  Press(KeyKnobPlus);
-  Press(KeyLeft);
-  EXPECT_EQ(PageHandler, MainMenuPage);
-  EXPECT_EQ(MenuState.Selection, 0);
-  EXPECT_EQ(MenuState.EditMode, 0);
-  EXPECT_EQ(Settings.FlightTimerDisplay, 0);
-}
-
 TEST(FlightLogView, ShowsEmptySlotsAsEmpty) {
   OpenLogViewer();
   for (int entry = 1; entry <= 5; ++entry) {

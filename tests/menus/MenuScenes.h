@@ -10,9 +10,12 @@
 
 namespace menutest {
 
-// Power on, then a knob press on the home page opens the main menu.
+// Power on with the inputs at ordinary readings (13.7 V, 0 A, 20 degrees,
+// so no alarm waits for the first key), then a knob press on the home page
+// opens the main menu.
 inline void OpenMainMenu() {
   test::PowerOnAt();
+  test::SetInputs(1450, 2048, 2426);
   test::Pass();
   test::Press(KeyKnobPress);
   test::Pass();
@@ -45,6 +48,26 @@ inline void EnterCode(int code, bool complete = true) {
       test::PressTimes(KeyKnobMinus, 10 - digits[i]);
     if (i < 3 || complete) test::Press(KeyKnobPress);
   }
+  test::Pass();
+}
+
+// Security setup with security switched on and CHANGE CODE selected.
+inline void OpenChangeCodeRow() {
+  OpenMiscEntry(1);
+  test::Press(KeyKnobPress);
+  test::Press(KeyKnobPlus);
+  test::Press(KeyKnobPress);
+  test::Press(KeyKnobPlus);
+  test::Pass();
+}
+
+// The backlight page switched to AUTO, out of editing, on item `item`.
+inline void OpenAutoBacklight(int item = 0) {
+  OpenMiscEntry(0);
+  test::Press(KeyKnobPress);
+  test::Press(KeyKnobPlus);
+  test::Press(KeyKnobPress);
+  test::PressTimes(KeyKnobPlus, item);
   test::Pass();
 }
 
@@ -131,54 +154,21 @@ inline const TMenuScene MenuScenes[] = {
      }},
     {"menu_backlight_manual",
      [] { OpenMiscEntry(0), test::PressTimes(KeyKnobMinus, 4), test::Pass(); }},
-    {"menu_backlight_auto",
-     [] {
-       OpenMiscEntry(0);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Pass();
-     }},
+    {"menu_backlight_auto", [] { OpenAutoBacklight(1); }},
     {"menu_backlight_auto_x1000",
      [] {
-       OpenMiscEntry(0);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
+       OpenAutoBacklight(1);
        test::Press(KeyKnobPress);
        test::Press(KeyRight);
        test::Press(KeyKnobPlus);
        test::Pass();
      }},
     {"menu_security_off", [] { OpenMiscEntry(1); }},
-    {"menu_security_on",
-     [] {
-       OpenMiscEntry(1);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Pass();
-     }},
-    {"menu_code_verify",
-     [] {
-       OpenMiscEntry(1);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Pass();
-     }},
+    {"menu_security_on", [] { OpenChangeCodeRow(); }},
+    {"menu_code_verify", [] { OpenChangeCodeRow(), test::Press(KeyKnobPress), test::Pass(); }},
     {"menu_code_new",
      [] {
-       OpenMiscEntry(1);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
+       OpenChangeCodeRow();
        test::Press(KeyKnobPress);
        EnterCode(6283);
        test::PressTimes(KeyKnobPlus, 4);
@@ -188,11 +178,7 @@ inline const TMenuScene MenuScenes[] = {
      }},
     {"menu_code_confirm",
      [] {
-       OpenMiscEntry(1);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
+       OpenChangeCodeRow();
        test::Press(KeyKnobPress);
        EnterCode(6283);
        EnterCode(4812);
@@ -200,11 +186,7 @@ inline const TMenuScene MenuScenes[] = {
      }},
     {"menu_code_changed",
      [] {
-       OpenMiscEntry(1);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
-       test::Press(KeyKnobPress);
-       test::Press(KeyKnobPlus);
+       OpenChangeCodeRow();
        test::Press(KeyKnobPress);
        EnterCode(6283);
        EnterCode(4812);

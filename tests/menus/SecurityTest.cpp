@@ -10,15 +10,8 @@ using test::ShowsText;
 
 namespace {
 
-// Security setup with security switched on and CHANGE CODE selected.
-void OpenChangeCodeRow() {
-  OpenMiscEntry(1);
-  ASSERT_EQ(PageHandler, SecuritySetupPage);
-  Press(KeyKnobPress);
-  Press(KeyKnobPlus);
-  Press(KeyKnobPress);
-  Press(KeyKnobPlus);
-  Pass();
+void OpenChangeCode() {
+  OpenChangeCodeRow();
   ASSERT_EQ(Settings.SecurityEnabled, 1);
   ASSERT_EQ(MenuState.Selection, 1);
 }
@@ -86,7 +79,7 @@ TEST(SecuritySetup, OffHidesChangeCodeAndTheKnobOnlyEdits) {
 }
 
 TEST(SecuritySetup, FullCodeChangeThenTheHomePageWantsTheNewCode) {
-  OpenChangeCodeRow();
+  OpenChangeCode();
   Press(KeyKnobPress);
   Pass();
   ExpectFreshCodePage(VerifyCodePage, "ENTER SECURITY");
@@ -115,7 +108,7 @@ TEST(SecuritySetup, FullCodeChangeThenTheHomePageWantsTheNewCode) {
 }
 
 TEST(SecuritySetup, MismatchedConfirmationKeepsTheOldCode) {
-  OpenChangeCodeRow();
+  OpenChangeCode();
   Press(KeyKnobPress);
   EnterCode(6283);
   EnterCode(1357);
@@ -132,7 +125,7 @@ TEST(SecuritySetup, MismatchedConfirmationKeepsTheOldCode) {
 }
 
 TEST(SecuritySetup, WrongCurrentCodeEndsTheChangeAtOnce) {
-  OpenChangeCodeRow();
+  OpenChangeCode();
   Press(KeyKnobPress);
   EnterCode(6284);
   EXPECT_TRUE(ShowsCodeMessage("ERROR"));
@@ -143,7 +136,7 @@ TEST(SecuritySetup, WrongCurrentCodeEndsTheChangeAtOnce) {
 }
 
 TEST(SecuritySetup, MasterCodeIsAcceptedWhateverTheCode) {
-  OpenChangeCodeRow();
+  OpenChangeCode();
   Settings.SecurityCode = 42;
   Press(KeyKnobPress);
   EnterCode(7318);
@@ -155,7 +148,7 @@ TEST(SecuritySetup, MasterCodeIsAcceptedWhateverTheCode) {
 }
 
 TEST(SecuritySetup, DigitsWrapAndBackLeavesEveryCodePageUnchanged) {
-  OpenChangeCodeRow();
+  OpenChangeCode();
   Press(KeyKnobPress);
   Press(KeyKnobMinus);
   Pass();
