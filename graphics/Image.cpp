@@ -37,7 +37,7 @@ void DrawImage(int16_t x, int16_t y, const uint8_t* image) {
       const uint8_t runColour = run ? *packed++ : 0;
       for (uint8_t n = 0; n < count; ++n) {
         const uint8_t colour = run ? runColour : *packed++;
-        if (j < width) PlotImagePixel(x + j, py, colour);
+        if (j < width) PlotImagePixel(x + static_cast<int32_t>(j), py, colour);
         ++j;
       }
     }

@@ -79,17 +79,6 @@ TEST(SensorAlarms, SwitchingTheHighAlarmOffClearsItAndItsAcknowledgement) {
   EXPECT_EQ(test::LampRed(), 255);
 }
 
-TEST(SensorAlarms, LowSwitchesSilenceOnlyTheirOwnLevel) {
-  PowerOnQuiet();
-  Settings.VoltsLowAlarmOn = 0;
-  test::SetInputs(0, QuietCurrent, QuietOat);
-  test::Pass();
-  EXPECT_EQ(AlarmFlags & AlarmVolts, 0u);
-  test::SetInputs(Volts151, QuietCurrent, QuietOat);
-  test::Pass();
-  EXPECT_EQ(AlarmFlags & AlarmVolts, AlarmVolts);
-}
-
 TEST(SensorAlarms, CurrentLevelsInWholeAmperes) {
   PowerOnQuiet();
   Settings.CurrentGain = 200;  // 4096 gives 40.9 A
@@ -196,20 +185,6 @@ TEST(TimeAlarms, CountdownAtZeroWhileRunning) {
   EXPECT_EQ(AlarmAcknowledged & AlarmCountdown, 0u);
 }
 
-TEST(TimeAlarms, CountdownRunningDownRaisesOnlyAtZero) {
-  PowerOnQuiet();
-  CountdownCount = 25;
-  CountdownRunning = 1;
-  TwoSecondsLater();
-  EXPECT_EQ(CountdownCount, 5u);
-  EXPECT_EQ(AlarmFlags & AlarmCountdown, 0u);
-  TwoSecondsLater();
-  EXPECT_EQ(CountdownCount, 0u);
-  EXPECT_EQ(AlarmFlags & AlarmCountdown, AlarmCountdown);
-  test::Pass();
-  EXPECT_EQ(test::LampRed(), 255);
-}
-
 // Alarm clock state at a local time of day, with the alarm armed at the time.
 bool AlarmClockAt(uint8_t hour, uint8_t minute, uint8_t second, uint8_t alarmHour,
                   uint8_t alarmMinute, uint8_t alarmSecond) {
@@ -250,20 +225,6 @@ TEST(TimeAlarms, AlarmClockUsesLocalTimeAndItsSwitch) {
   TwoSecondsLater();
   EXPECT_EQ(AlarmFlags & AlarmClock, 0u);
   EXPECT_EQ(AlarmAcknowledged & AlarmClock, 0u);
-}
-
-TEST(TimeAlarms, AlarmClockWaitsForTheTwoSecondEvent) {
-  PowerOnQuiet();
-  test::SetClock(1773446400 + 11 * 3600 + 10 * 60);
-  Settings.AlarmClockOn = 1;
-  Settings.AlarmClockHour = 11;
-  Settings.AlarmClockMinute = 10;
-  test::Tick(19);
-  test::Pass();
-  EXPECT_EQ(AlarmFlags & AlarmClock, 0u);
-  test::Tick();
-  test::Pass();
-  EXPECT_EQ(AlarmFlags & AlarmClock, AlarmClock);
 }
 
 }  // namespace

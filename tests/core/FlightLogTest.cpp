@@ -71,14 +71,6 @@ TEST(FlightLogStore, EraseRestoresBlankRecordsAndClearsTheFlightTime) {
   ExpectEveryPositionEmpty();
 }
 
-TEST(FlightLogStore, EraseLeavesTheRestOfTheStore) {
-  test::PowerOnAt();
-  NonVolatileStore[FlightLogBase - 1] = 0x5A;
-  EraseFlightLog();
-  EXPECT_EQ(NonVolatileStore[FlightLogBase - 1], 0x5A);
-  NonVolatileStore[FlightLogBase - 1] = 0;
-}
-
 TEST(FlightLogStore, SlotsBeyondTheLogReadEmpty) {
   test::PowerOnAt();
   ExpectBlank(ReadFlightRecord(5));
@@ -114,18 +106,6 @@ TEST(FlightTimer, ContinuesFromTheStoppedCount) {
   EXPECT_EQ(FlightTimeCount, 6005u);
   StartFlight();  // starting twice changes nothing
   EXPECT_EQ(FlightTimeCount, 6005u);
-}
-
-TEST(FlightTimer, KeepsRunningAcrossOffAndOn) {
-  test::PowerOnAt();
-  StartFlight();
-  test::Tick(10);
-  RequestStop();
-  test::Tick(10);
-  PowerOn();
-  test::Tick(10);
-  EXPECT_EQ(FlightTimerRunning, 1);
-  EXPECT_EQ(FlightTimeCount, 30u);
 }
 
 }  // namespace

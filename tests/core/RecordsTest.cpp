@@ -149,14 +149,6 @@ TEST(Defaults, OffAndOnRestoresSettingsButKeepsTheTimers) {
   EXPECT_EQ(CountdownCount, 60u);
 }
 
-TEST(Defaults, SwitchingTheOatUnitKeepsTheLevels) {
-  test::PowerOnAt();
-  Settings.OatUnit = 1;
-  test::Pass();
-  EXPECT_EQ(Settings.OatHighAlarm, 60);
-  EXPECT_EQ(Settings.OatLowAlarm, 0);
-}
-
 TEST(ReadingMinMax, VoltsMinimumStaysAtTheZeroedReading) {
   test::PowerOnAt();
   EXPECT_EQ(MinMax.VoltsMin, 0);
