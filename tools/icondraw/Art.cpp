@@ -243,7 +243,7 @@ std::vector<TIconArt> DrawAllIcons() {
   };
   add("IconAttention", "Attention.icon",
       "red exclamation mark outlined in white, in a white circle",
-      [](TCanvas& c) { DrawMessageIcon(c, ExclamationMark(25, 8.3f, 1.0f)); });
+      [](TCanvas& c) { DrawMessageIcon(c, ExclamationMark(25, 9.8f, 1.0f)); });
   add("IconQuestion", "Question.icon", "red question mark outlined in white, in a white circle",
       [](TCanvas& c) { DrawMessageIcon(c, QuestionMark(25, 10.3f, 1.0f)); });
   add("IconTick", "Tick.icon", "green tick: calibration step ready",
