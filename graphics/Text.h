@@ -26,3 +26,6 @@ const uint8_t* SelectFont(uint8_t size);
 // Draws text with its cells' top row at y; returns the end x.
 int16_t DrawString(int16_t x, int16_t y, const char* text, uint8_t size, uint8_t alignment,
                    uint8_t colour);
+// The same in a given font block (DrawString selects it by size).
+int16_t DrawStringInFont(int16_t x, int16_t y, const char* text, const uint8_t* font,
+                         uint8_t alignment, uint8_t colour);

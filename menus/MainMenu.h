@@ -7,3 +7,16 @@ void ResetMenuState(uint8_t index);
 void MainMenuPage();
 void MiscSetupPage();
 void AdcValuesPage();
+
+// Helpers shared by the menu pages.
+// Returns the pending key code (0 for none) and empties the key slot.
+uint8_t TakeKey();
+// The next and previous of count items, wrapping at both ends.
+uint8_t NextItem(uint8_t item, uint8_t count);
+uint8_t PreviousItem(uint8_t item, uint8_t count);
+// Moves Selection through count items for a plus or minus key.
+void MoveSelection(uint8_t key, uint8_t count);
+// ScrollOffset for the five visible rows of a scrolling list.
+void UpdateScrollOffset();
+// "OFF" or "ON" for a switch setting.
+const char* SwitchText(uint8_t value);

@@ -32,3 +32,33 @@ struct TBarGraphParams {
 };
 extern TBarGraphParams BarGraphParams;
 void BarGraph();
+
+// How a reading stands against its limits.
+constexpr uint8_t ReadingNormal = 0;
+constexpr uint8_t ReadingCaution = 1;
+constexpr uint8_t ReadingAlarm = 2;
+
+// Limits compared strictly: a reading on a limit is still normal.
+uint8_t LevelStateStrict(int32_t value, int32_t lowAlarm, int32_t lowCaution, int32_t highCaution,
+                         int32_t highAlarm);
+// Limits compared inclusively: a reading on a limit is already marked.
+uint8_t LevelStateInclusive(int32_t value, int32_t lowAlarm, int32_t lowCaution,
+                            int32_t highCaution, int32_t highAlarm);
+// A G value against the G alarm thresholds, strictly, each side only while
+// its alarm switch is on; G readings have no caution.
+uint8_t GAlarmState(float g);
+
+// The box a marking covers: columns TextStartX + Left .. TextEndX + Right of
+// the text just drawn, rows Top..Bottom.
+struct THighlightBox {
+  int8_t Left;
+  int8_t Right;
+  int16_t Top;
+  int16_t Bottom;
+};
+
+// Marks a reading whose text has just been drawn in white with these same
+// arguments: an alarm blinks on a red box (white text) while BlinkPhase is 1,
+// a caution shows a steady yellow box with black text.
+void HighlightReading(int16_t x, int16_t y, const char* text, uint8_t size, uint8_t alignment,
+                      uint8_t state, THighlightBox box);

@@ -9,3 +9,9 @@ constexpr uint16_t MasterCode = 7318;
 
 void HomePage();
 void CodeEntryPage();
+
+// Moves HomeView to the next shown view up or down; no wrap-around.
+void StepHomeViewUp();
+void StepHomeViewDown();
+// Prepares the code entry for a purpose and makes it the current page.
+void OpenCodeEntry(uint8_t purpose);

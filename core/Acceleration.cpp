@@ -1,0 +1,76 @@
+// Accelerometer axes: four-sample averages, g per axis, total G with the
+// sign of X, slip, G minima and maxima and G cycle counts.
+#include <algorithm>
+#include <cmath>
+
+#include "core/Sensors.h"
+#include "core/Settings.h"
+
+int32_t AxisHistory[3][4];
+int16_t AxisCount[3];
+float AxisG[3];
+float GForce;
+int16_t SlipCount;
+uint8_t GNegCycleLatch;
+uint8_t GPosCycleLatch;
+
+namespace {
+
+void ConvertAxis(uint8_t axis) {
+  const uint16_t bits =
+      static_cast<uint16_t>(AccelRegisters[axis * 2 + 1] << 8 | AccelRegisters[axis * 2]);
+  const int16_t raw = static_cast<int16_t>(bits);
+  int32_t* history = AxisHistory[axis];
+  history[0] = history[1];
+  history[1] = history[2];
+  history[2] = history[3];
+  history[3] = raw;
+  AxisCount[axis] = static_cast<int16_t>((history[0] + history[1] + history[2] + history[3]) / 4);
+  if (axis == 1) SlipCount = static_cast<int16_t>(AxisCount[axis] / 2);
+
+  const TAxisCalibration& cal = Calibration.Axis[axis];
+  const float offset = static_cast<float>(int32_t{AxisCount[axis]} - cal.AxisZero);
+  // The branch follows the sign of the averaged count, not of the offset.
+  AxisG[axis] = AxisCount[axis] >= 0 ? offset * cal.AxisPosScale : offset * -cal.AxisNegScale;
+}
+
+// Counts one cycle per crossing; the latch re-arms once back inside.
+void CountCycle(bool beyond, uint8_t& latch, uint16_t& cycles) {
+  if (!beyond) {
+    latch = 0;
+    return;
+  }
+  if (latch != 0) return;
+  latch = 1;
+  if (cycles < 0xFFFF) ++cycles;  // held at the top rather than wrapping to 0
+  StoreMinMax();
+}
+
+}  // namespace
+
+void ConvertAcceleration() {
+  for (uint8_t axis = 0; axis < 3; ++axis) ConvertAxis(axis);
+
+  const double x = AxisG[0], y = AxisG[1], z = AxisG[2];
+  GForce = static_cast<float>(std::sqrt(x * x + y * y + z * z));
+  if (AxisG[0] < 0) GForce = -GForce;
+
+  if (GForce < MinMax.GMin) {
+    MinMax.GMin = GForce;
+    StoreMinMax();
+  }
+  if (GForce > MinMax.GMax) {
+    MinMax.GMax = GForce;
+    StoreMinMax();
+  }
+
+  const float tenths = GForce * 10.0f;
+  CountCycle(Settings.GNegCycle > tenths, GNegCycleLatch, MinMax.GNegCycles);
+  CountCycle(tenths > Settings.GPosCycle, GPosCycleLatch, MinMax.GPosCycles);
+}
+
+int16_t SlipDeflection() {
+  int32_t deflection = int32_t{SlipCount} - Settings.SlipZero;
+  if (Settings.SlipSense == 1) deflection *= 2;
+  return static_cast<int16_t>(std::clamp<int32_t>(deflection, -50, 50));
+}

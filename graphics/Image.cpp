@@ -1,0 +1,45 @@
+// Run-length packed pictures.
+//
+// u16 width, u16 height (little-endian), then each row from the top as
+// packets: a control byte with bit 7 set is a run of (control & 127) copies
+// of the next byte; with bit 7 clear it is followed by that many literal
+// bytes. Every pixel is written, colour 0 included.
+#include "graphics/Image.h"
+
+#include "graphics/FrameBuffer.h"
+
+namespace {
+
+// Same clip as PutPixel, but on the unwrapped column, so a picture running
+// off the right edge never reappears on the left.
+void PlotImagePixel(int32_t x, int32_t y, uint8_t colour) {
+  if (x >= 0 && x < ScreenWidth && y >= 0 && y < ScreenHeight)
+    FrameBuffer[y * ScreenWidth + x] = colour;
+}
+
+}  // namespace
+
+// Damaged data is contained: a packet that would run past the row's width
+// is cut at the picture's right edge, and an empty packet (which would never
+// advance) ends the picture.
+void DrawImage(int16_t x, int16_t y, const uint8_t* image) {
+  if (image == nullptr) return;
+  const uint16_t width = static_cast<uint16_t>(image[0] | image[1] << 8);
+  const uint16_t height = static_cast<uint16_t>(image[2] | image[3] << 8);
+  const uint8_t* packed = image + 4;
+  for (uint16_t row = 0; row < height; ++row) {
+    const int32_t py = y + row;
+    for (uint32_t j = 0; j < width;) {
+      const uint8_t control = *packed++;
+      const uint8_t count = control & 0x7F;
+      if (count == 0) return;
+      const bool run = (control & 0x80) != 0;
+      const uint8_t runColour = run ? *packed++ : 0;
+      for (uint8_t n = 0; n < count; ++n) {
+        const uint8_t colour = run ? runColour : *packed++;
+        if (j < width) PlotImagePixel(x + static_cast<int32_t>(j), py, colour);
+        ++j;
+      }
+    }
+  }
+}

@@ -1,0 +1,65 @@
+// The flight log viewer: one of the last five flights, newest first.
+#include <cstdio>
+
+#include "core/Clock.h"
+#include "graphics/Graphics.h"
+#include "menus/Menus.h"
+
+namespace {
+
+// The slot of list position `position` (0 = newest), counting back from the head.
+uint8_t LogSlot(uint8_t position) {
+  // A head beyond the five slots would count back outside the store.
+  const int head = FlightLogHead % FlightLogSlots;
+  int slot = head - position % FlightLogSlots;
+  if (slot < 0) slot += FlightLogSlots;
+  return static_cast<uint8_t>(slot);
+}
+
+void DrawLogEntry(const TFlightLogRecord& record) {
+  char text[24];
+  const TDateTime start = SecondsToDate(record.StartSeconds);
+  DrawString(0, 32, "DATE:", 8, AlignLeft, ColourGrey);
+  std::snprintf(text, sizeof text, "%02d/%02d/%04d", start.Day, start.Month, start.Year);
+  DrawString(52, 32, text, 9, AlignLeft, ColourWhite);
+  DrawString(0, 51, "TIME:", 8, AlignLeft, ColourGrey);
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", start.Hour, start.Minute, start.Second);
+  DrawString(52, 51, text, 9, AlignLeft, ColourWhite);
+
+  const uint32_t tenths = record.FlightTime;
+  const uint8_t hours = static_cast<uint8_t>(tenths / 36000);  // the hour count is 8-bit
+  const unsigned minutes = tenths % 36000 / 600;
+  const unsigned seconds = tenths % 600 / 10;
+  DrawString(0, 77, "FT:", 8, AlignLeft, ColourGrey);
+  std::snprintf(text, sizeof text, "%02u:%02u:%02u", hours, minutes, seconds);
+  DrawString(52, 77, text, 9, AlignLeft, ColourWhite);
+}
+
+}  // namespace
+
+void FlightLogViewPage() {
+  if (MenuState.Selection >= FlightLogSlots) MenuState.Selection = 0;
+  const uint8_t selection = MenuState.Selection;
+
+  DrawTitleBar("FLIGHT LOG", "VIEW");
+  char counter[8];
+  std::snprintf(counter, sizeof counter, "%d/%d", selection + 1, FlightLogSlots);
+  DrawString(134, 104, counter, 8, AlignCentre, ColourWhite);
+  const TFlightLogRecord record = ReadFlightRecord(LogSlot(selection));
+  if (record.FlightTime == 0xFFFFFFFFu)
+    DrawString(80, 54, "EMPTY", 12, AlignCentre, ColourWhite);
+  else
+    DrawLogEntry(record);
+  DrawScrollIndicator(selection, FlightLogSlots);
+  DrawSoftKeys(2);
+
+  const uint8_t key = TakeKey();
+  if (key == KeyLeft) {
+    PageHandler = FlightTimerSetupPage;
+    ResetMenuState(0);
+  } else if (key == KeyKnobPlus) {
+    MenuState.Selection = selection >= 4 ? 0 : selection + 1;
+  } else if (key == KeyKnobMinus) {
+    MenuState.Selection = selection == 0 ? 4 : selection - 1;
+  }
+}

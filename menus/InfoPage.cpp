@@ -1,0 +1,19 @@
+// The information page: model and firmware version.
+#include <cstdio>
+
+#include "graphics/Graphics.h"
+#include "menus/Menus.h"
+
+void InfoPage() {
+  DrawTitleBar("INFO", "");
+  DrawMenuRow(0, "MODEL: AXIM-7", ColourWhite);
+  char text[24];
+  std::snprintf(text, sizeof text, "FIRMWARE: V%.2f", FirmwareVersion * 0.01);
+  DrawMenuRow(1, text, ColourWhite);
+  DrawSoftKeys(2);
+
+  if (TakeKey() == KeyLeft) {
+    PageHandler = MiscSetupPage;
+    ResetMenuState(2);
+  }
+}

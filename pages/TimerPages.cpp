@@ -1,0 +1,85 @@
+// The "SET TIMER" and "SET ALARM" pages: three fields, hours, minutes and
+// seconds, edited in place with the knob.
+#include "pages/TimerPages.h"
+
+#include <cstdio>
+
+#include "core/Core.h"
+#include "graphics/Graphics.h"
+#include "pages/HomePage.h"
+
+namespace {
+
+struct TTimeFields {
+  uint8_t* Field[3];  // hours, minutes, seconds
+};
+
+constexpr uint8_t FieldLimit[3] = {23, 59, 59};
+constexpr int16_t FieldX[3] = {30, 80, 130};
+
+void DrawTimeFields(const TTimeFields& fields) {
+  char text[8];
+  for (uint8_t i = 0; i < 3; ++i) {
+    std::snprintf(text, sizeof text, "%02d", *fields.Field[i]);
+    const uint8_t colour = MenuState.Selection == i ? ColourRed : ColourWhite;
+    DrawString(FieldX[i], 61, text, 20, AlignCentre, colour);
+  }
+  DrawString(54, 63, ":", 16, AlignCentre, ColourWhite);
+  DrawString(104, 63, ":", 16, AlignCentre, ColourWhite);
+}
+
+void StepField(uint8_t& field, uint8_t limit, bool up) {
+  if (up)
+    field = field >= limit ? 0 : static_cast<uint8_t>(field + 1);
+  else
+    field = field == 0 || field > limit ? limit : static_cast<uint8_t>(field - 1);
+}
+
+// Draws the page, then acts on the key; true when the knob was pressed on
+// the seconds field.
+bool RunTimeSettingPage(const char* subtitle, const char* heading, const TTimeFields& fields) {
+  DrawTitleBar("SET", subtitle);
+  DrawString(80, 35, heading, 12, AlignCentre, ColourWhite);
+  DrawTimeFields(fields);
+  DrawSoftKeys(2);
+
+  const uint8_t key = KeySlot;
+  if (key == KeyNone) return false;
+  KeySlot = KeyNone;
+  const uint8_t field = MenuState.Selection < 2 ? MenuState.Selection : 2;
+  switch (key) {
+    case KeyLeft:
+      PageHandler = HomePage;
+      break;
+    case KeyKnobPress:
+      if (MenuState.Selection < 2) {
+        ++MenuState.Selection;
+        break;
+      }
+      PageHandler = HomePage;
+      return true;
+    case KeyKnobPlus:
+    case KeyKnobMinus:
+      StepField(*fields.Field[field], FieldLimit[field], key == KeyKnobPlus);
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+}  // namespace
+
+void SetTimerPage() {
+  const TTimeFields fields = {{&Settings.CountdownPresetHours, &Settings.CountdownPresetMinutes,
+                               &Settings.CountdownPresetSeconds}};
+  if (RunTimeSettingPage("TIMER", "SET TIMER", fields))
+    CountdownCount = Settings.CountdownPresetHours * 36000u +
+                     Settings.CountdownPresetMinutes * 600u + Settings.CountdownPresetSeconds * 10u;
+}
+
+void SetAlarmPage() {
+  const TTimeFields fields = {
+      {&Settings.AlarmClockHour, &Settings.AlarmClockMinute, &Settings.AlarmClockSecond}};
+  RunTimeSettingPage("ALARM", "SET ALARM", fields);
+}
