@@ -17,40 +17,41 @@ struct TPageRange {
   TPageHandler Page;
   const char* Name;
   uint8_t MaxSelection;  // Unchecked where the page does not use it
+  bool Lists;            // draws menu rows, so ScrollOffset matters
 };
 
 const TPageRange Pages[] = {
-    {HomePage, "HomePage", Unchecked},
-    {CodeEntryPage, "CodeEntryPage", 3},
-    {SetTimerPage, "SetTimerPage", 2},
-    {SetAlarmPage, "SetAlarmPage", 2},
-    {MessagePage, "MessagePage", Unchecked},
-    {CodeMessagePage, "CodeMessagePage", Unchecked},
-    {MainMenuPage, "MainMenuPage", 8},
-    {MiscSetupPage, "MiscSetupPage", 3},
-    {AdcValuesPage, "AdcValuesPage", 7},
-    {FlightTimerSetupPage, "FlightTimerSetupPage", 3},
-    {FlightLogViewPage, "FlightLogViewPage", 4},
-    {EraseLogConfirmPage, "EraseLogConfirmPage", Unchecked},
-    {TimeSetupPage, "TimeSetupPage", 6},
-    {SetUtcTimePage, "SetUtcTimePage", 5},
-    {BacklightPage, "BacklightPage", 3},
-    {SecuritySetupPage, "SecuritySetupPage", 1},
-    {VerifyCodePage, "VerifyCodePage", 3},
-    {NewCodePage, "NewCodePage", 3},
-    {ConfirmCodePage, "ConfirmCodePage", 3},
-    {InfoPage, "InfoPage", Unchecked},
-    {LoadDefaultsConfirmPage, "LoadDefaultsConfirmPage", Unchecked},
-    {GForceSetupPage, "GForceSetupPage", 6},
-    {CalWarningPage, "CalWarningPage", Unchecked},
-    {CalAxisPage, "CalAxisPage", 7},
-    {CalStepPage, "CalStepPage", 6},
-    {VoltsSetupPage, "VoltsSetupPage", 8},
-    {CurrentSetupPage, "CurrentSetupPage", 8},
-    {ZeroCurrentPage, "ZeroCurrentPage", Unchecked},
-    {OatSetupPage, "OatSetupPage", 8},
-    {SlipSetupPage, "SlipSetupPage", 2},
-    {ZeroSlipPage, "ZeroSlipPage", Unchecked},
+    {HomePage, "HomePage", Unchecked, false},
+    {CodeEntryPage, "CodeEntryPage", 3, false},
+    {SetTimerPage, "SetTimerPage", 2, false},
+    {SetAlarmPage, "SetAlarmPage", 2, false},
+    {MessagePage, "MessagePage", Unchecked, false},
+    {CodeMessagePage, "CodeMessagePage", Unchecked, false},
+    {MainMenuPage, "MainMenuPage", 8, false},
+    {MiscSetupPage, "MiscSetupPage", 3, true},
+    {AdcValuesPage, "AdcValuesPage", 7, true},
+    {FlightTimerSetupPage, "FlightTimerSetupPage", 3, true},
+    {FlightLogViewPage, "FlightLogViewPage", 4, false},
+    {EraseLogConfirmPage, "EraseLogConfirmPage", Unchecked, false},
+    {TimeSetupPage, "TimeSetupPage", 6, true},
+    {SetUtcTimePage, "SetUtcTimePage", 5, false},
+    {BacklightPage, "BacklightPage", 3, true},
+    {SecuritySetupPage, "SecuritySetupPage", 1, true},
+    {VerifyCodePage, "VerifyCodePage", 3, false},
+    {NewCodePage, "NewCodePage", 3, false},
+    {ConfirmCodePage, "ConfirmCodePage", 3, false},
+    {InfoPage, "InfoPage", Unchecked, true},
+    {LoadDefaultsConfirmPage, "LoadDefaultsConfirmPage", Unchecked, false},
+    {GForceSetupPage, "GForceSetupPage", 6, true},
+    {CalWarningPage, "CalWarningPage", Unchecked, false},
+    {CalAxisPage, "CalAxisPage", 7, true},
+    {CalStepPage, "CalStepPage", 6, false},
+    {VoltsSetupPage, "VoltsSetupPage", 8, true},
+    {CurrentSetupPage, "CurrentSetupPage", 8, true},
+    {ZeroCurrentPage, "ZeroCurrentPage", Unchecked, false},
+    {OatSetupPage, "OatSetupPage", 8, true},
+    {SlipSetupPage, "SlipSetupPage", 2, true},
+    {ZeroSlipPage, "ZeroSlipPage", Unchecked, false},
 };
 
 std::string Broken(const char* what, long value) {
@@ -148,7 +149,7 @@ std::string CheckInvariants() {
     if (m.Selection > page->MaxSelection)
       return std::string(page->Name) + ": " + Broken("Selection", m.Selection);
     const int maxOffset = page->MaxSelection > 4 ? page->MaxSelection - 4 : 0;
-    if (m.ScrollOffset > maxOffset)
+    if (page->Lists && m.ScrollOffset > maxOffset)
       return std::string(page->Name) + ": " + Broken("ScrollOffset", m.ScrollOffset);
   }
   return CheckSettings();

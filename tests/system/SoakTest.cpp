@@ -38,8 +38,7 @@ TEST(Soak, RandomEventsKeepEveryInvariant) {
       if (!test::ApplyEvent(source)) continue;
       ++passes;
       const std::string broken = test::CheckInvariants();
-      ASSERT_TRUE(broken.empty()) << broken << " after event " << done << " (seed " << seed
-                                  << ")";
+      ASSERT_TRUE(broken.empty()) << broken << " after event " << done << " (seed " << seed << ")";
     }
   }
   std::printf("%llu passes checked\n", static_cast<unsigned long long>(passes));
