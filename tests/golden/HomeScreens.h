@@ -1,7 +1,7 @@
 // Fixed states of the home views, the timer and alarm pages and the code
 // entry, shared by their golden screens and the screen renderer: fixed clock,
-// 13.7 V, 5.2 A, 20 C, about 1 g with a little slip. Each leaves the screen
-// drawn in FrameBuffer.
+// 13.7 V, 5.2 A, 20 C, about 1 g with a little slip. Each ends with a pass
+// after its last key, so the screen drawn in FrameBuffer shows the state.
 #pragma once
 #include "core/Core.h"
 #include "pages/Pages.h"
@@ -96,6 +96,7 @@ inline void SetTimer() {
   ShowView(3);
   test::Press(KeyRight);
   test::Press(KeyKnobPress);
+  test::Pass();
 }
 
 inline void SetAlarm() {
@@ -104,6 +105,7 @@ inline void SetAlarm() {
   Settings.AlarmClockMinute = 45;
   ShowView(4);
   test::Press(KeyRight);
+  test::Pass();
 }
 
 inline void CodeEntry() {
@@ -114,6 +116,7 @@ inline void CodeEntry() {
   test::PressTimes(KeyKnobPlus, 6);
   test::Press(KeyKnobPress);
   test::PressTimes(KeyKnobPlus, 2);
+  test::Pass();
 }
 
 }  // namespace homescreens

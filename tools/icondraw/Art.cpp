@@ -17,29 +17,31 @@ enum : uint8_t {
   Grey = 229,
 };
 
-// Exclamation mark: a bar narrowing downwards and a round dot.
+// Exclamation mark: a bar narrowing downwards with rounded ends, and a
+// round dot well apart so that the two outlines stay separate.
 TShape ExclamationMark(float cx, float top, float scale) {
-  const float s = scale;
-  TShape bar = Polygon({{cx - 4 * s, top},
-                        {cx + 4 * s, top},
-                        {cx + 2.2f * s, top + 19 * s},
-                        {cx - 2.2f * s, top + 19 * s}});
-  return Union(bar, Disc(cx, top + 25.5f * s, 3.3f * s));
+  const float s = scale, r = 1.2f * s;
+  TShape bar = Polygon({{cx - 2.7f * s, top + r},
+                        {cx + 2.7f * s, top + r},
+                        {cx + 1.3f * s, top + 17 * s},
+                        {cx - 1.3f * s, top + 17 * s}});
+  return Union(Disc(cx, top + 25.5f * s, 3.4f * s),
+               [=](float x, float y) { return bar(x, y) - r; });
 }
 
 // Question mark: a hook, a short stem and a dot.
 TShape QuestionMark(float cx, float top, float scale) {
-  const float s = scale, w = 3.0f * s;
-  TShape hook = Arc(cx, top + 7.5f * s, 7.5f * s, w, 160, 400);
+  const float s = scale, w = 2.8f * s, r = 8.5f * s, cy = top + 8.5f * s;
+  TShape hook = Arc(cx, cy, r, w, 170, 400);
   const float a = 400 * Pi / 180;
-  const float hx = cx + 7.5f * s * std::cos(a), hy = top + 7.5f * s + 7.5f * s * std::sin(a);
-  TShape stem = Stroke(hx, hy, cx, top + 17 * s, w);
-  stem = Union(stem, Stroke(cx, top + 17 * s, cx, top + 20 * s, w));
-  return Union(Union(hook, stem), Disc(cx, top + 27 * s, 3.3f * s));
+  const float hx = cx + r * std::cos(a), hy = cy + r * std::sin(a);
+  TShape stem = Stroke(hx, hy, cx, top + 18 * s, w);
+  stem = Union(stem, Stroke(cx, top + 18 * s, cx, top + 19 * s, w));
+  return Union(Union(hook, stem), Disc(cx, top + 29 * s, 3.2f * s));
 }
 
 void DrawMessageIcon(TCanvas& c, const TShape& mark) {
-  c.Paint(Ring(25, 25, 23, 1.6f), White);
+  c.Paint(Ring(25, 25, 22.3f, 1.5f), White);
   c.Outlined(mark, Red, White, 1.5f);
 }
 
@@ -177,16 +179,17 @@ void DrawOat(TCanvas& c) {
 }
 
 void DrawSlip(TCanvas& c) {
-  const TShape tube = Arc(25, 6, 23, 5.5f, 25, 155);
-  c.Outlined(tube, LightGrey, DarkGrey, 1.2f);
-  c.Paint(Clip(Box(17, 0, 19, 50), tube), DarkGrey);
-  c.Paint(Clip(Box(31, 0, 33, 50), tube), DarkGrey);
-  c.Paint(Disc(25, 29, 4.5f), Yellow);
+  const TShape tube = Sector(25, 2, 29, 7, 47, 133);
+  c.Outlined(tube, LightGrey, DarkGrey, 1.3f);
+  c.Paint(Sector(25, 2, 24.6f, 0.7f, 53, 127), White);
+  c.Paint(Clip(Box(16, 0, 17, 50), tube), DarkGrey);
+  c.Paint(Clip(Box(33, 0, 34, 50), tube), DarkGrey);
+  c.Paint(Disc(25, 31, 5.6f), Yellow);
 }
 
 void DrawMisc(TCanvas& c) {
   // Top left: question mark.
-  c.Paint(QuestionMark(12.5f, 2, 0.7f), Red);
+  c.Paint(QuestionMark(12.5f, 2.8f, 0.6f), Red);
   // Top right: sun.
   c.Paint(Disc(37.5f, 12.5f, 5), Yellow);
   for (int i = 0; i < 8; ++i) {
@@ -196,10 +199,11 @@ void DrawMisc(TCanvas& c) {
             Yellow);
   }
   // Bottom left: padlock.
-  c.Paint(Arc(12.5f, 33, 5, 1.5f, 180, 360), Grey);
-  c.Paint(Box(12.5f - 5 - 1.5f, 33, 12.5f + 5 + 1.5f, 35), Grey);
-  c.Paint(Box(4, 34, 21, 47, 1), Grey);
-  c.Paint(Box(11, 38, 14, 43), Black);
+  c.Paint(Union(Arc(12.5f, 32, 5.2f, 1.7f, 180, 360),
+                Union(Stroke(7.3f, 32, 7.3f, 37, 1.7f), Stroke(17.7f, 32, 17.7f, 37, 1.7f))),
+          Grey);
+  c.Paint(Box(4, 36, 21, 48, 1), Grey);
+  c.Paint(Box(11, 39, 14, 45), Black);
   // Bottom right: circled i.
   c.Paint(Ring(37.5f, 37.5f, 9, 1.5f), Green);
   c.Paint(Disc(37.5f, 32.5f, 1.7f), Green);
@@ -215,17 +219,17 @@ void DrawAdc(TCanvas& c) {
     c.Paint(Stroke(edges[i], y, edges[i + 1], y, 1.3f), Green);
     if (i + 2 < 7) c.Paint(Stroke(edges[i + 1], lo, edges[i + 1], hi, 1.3f), Green);
   }
-  auto wave = [](float phase, float amplitude) {
-    return [=](float x, float y) {
-      const float k = 2 * Pi / 40;
-      const float centre = 17 + amplitude * std::sin(k * x + phase);
-      const float slope = amplitude * k * std::cos(k * x + phase);
-      return std::fabs(y - centre) / std::sqrt(1 + slope * slope) - 1.6f;
-    };
+  // Sine waves as chains of round-ended strokes, so the ends are round too.
+  auto wave = [&](float centre, float phase, float amplitude, float period, uint8_t colour) {
+    const float k = 2 * Pi / period;
+    for (float x = 4; x < 46; x += 1) {
+      c.Paint(Stroke(x, centre - amplitude * std::sin(k * (x - 4) + phase), x + 1,
+                     centre - amplitude * std::sin(k * (x - 3) + phase), 1.7f),
+              colour);
+    }
   };
-  const TShape frame = Box(2, 0, 48, 50);
-  c.Paint(Clip(wave(0, 10), frame), Yellow);
-  c.Paint(Clip(wave(Pi * 0.7f, 6), frame), Red);
+  wave(11, 0, 6.5f, 42, Yellow);
+  wave(26.5f, Pi / 2, 3.5f, 14, Red);
 }
 
 }  // namespace
@@ -239,9 +243,9 @@ std::vector<TIconArt> DrawAllIcons() {
   };
   add("IconAttention", "Attention.icon",
       "red exclamation mark outlined in white, in a white circle",
-      [](TCanvas& c) { DrawMessageIcon(c, ExclamationMark(25, 8.5f, 1.0f)); });
+      [](TCanvas& c) { DrawMessageIcon(c, ExclamationMark(25, 9.8f, 1.0f)); });
   add("IconQuestion", "Question.icon", "red question mark outlined in white, in a white circle",
-      [](TCanvas& c) { DrawMessageIcon(c, QuestionMark(25, 8.0f, 1.0f)); });
+      [](TCanvas& c) { DrawMessageIcon(c, QuestionMark(25, 10.3f, 1.0f)); });
   add("IconTick", "Tick.icon", "green tick: calibration step ready",
       [](TCanvas& c) { DrawSpans(c, TickSpans, Green); });
   add("IconCross", "Cross.icon", "red diagonal cross: calibration step not ready",

@@ -78,6 +78,17 @@ inline TShape Arc(float cx, float cy, float r, float w, float a0, float a1) {
   };
 }
 
+// Part of a ring from angle a0 to a1 with square ends cut along the radii.
+inline TShape Sector(float cx, float cy, float r, float w, float a0, float a1) {
+  return [=](float x, float y) {
+    float a = std::atan2(y - cy, x - cx) * 180 / Pi;
+    while (a < (a0 + a1) / 2 - 180) a += 360;
+    while (a > (a0 + a1) / 2 + 180) a -= 360;
+    const float along = std::max(a0 - a, a - a1) * Pi / 180 * r;
+    return std::max(std::fabs(std::hypot(x - cx, y - cy) - r) - w, along);
+  };
+}
+
 inline TShape Union(TShape a, TShape b) {
   return [=](float x, float y) { return std::min(a(x, y), b(x, y)); };
 }

@@ -2,6 +2,8 @@
 // drawn where the main menu places it.
 #include "Scenes.h"
 #include "graphics/Graphics.h"
+#include "menus/MainMenu.h"
+#include "pages/Pages.h"
 
 namespace {
 
@@ -43,3 +45,21 @@ AXIM_SCENE(icons_clipped_right) {
   DrawImage(130, 41, IconGForce);
   DrawImage(-20, 41, IconTime);
 }
+
+// The main menu with each entry selected, as the pilot sees its icon.
+#define ICON_MENU_SCENE(n)          \
+  AXIM_SCENE(icons_main_menu_##n) { \
+    test::PowerOnAt();              \
+    PageHandler = MainMenuPage;     \
+    MenuState.Selection = n;        \
+    test::Pass();                   \
+  }
+ICON_MENU_SCENE(0)
+ICON_MENU_SCENE(1)
+ICON_MENU_SCENE(2)
+ICON_MENU_SCENE(3)
+ICON_MENU_SCENE(4)
+ICON_MENU_SCENE(5)
+ICON_MENU_SCENE(6)
+ICON_MENU_SCENE(7)
+ICON_MENU_SCENE(8)
