@@ -48,4 +48,6 @@ static_assert(Table[229].R == 0x70);
 
 const std::array<TRgb, ColourTableSize> ColourTable = Table;
 
-TRgb ColourOf(uint8_t index) { return index < ColourTableSize ? ColourTable[index] : TRgb{0, 0, 0}; }
+TRgb ColourOf(uint8_t index) {
+  return index < ColourTableSize ? ColourTable[index] : TRgb{0, 0, 0};
+}

@@ -1,0 +1,348 @@
+#include "host/PCMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "core/Sensors.h"
+#include "host/Controls.h"
+#include "host/DisplayPanel.h"
+#include "host/FacePicture.h"
+#include "host/RunLoop.h"
+#include "pages/Pages.h"
+
+TfrmMain* frmMain = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 503;
+constexpr int ClientHeight = 329;
+constexpr int StatusHeight = 19;
+constexpr int LabelHeight = 13;
+
+// A sans-serif face close to the classic 8-point dialog font, 11 pixels high.
+QFont FormFont() {
+  QFont font;
+  font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arimo", "Arial", "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+// Labels size themselves to their caption, never below the form's size.
+void SetCaption(QLabel* label, const QString& caption) {
+  label->setText(caption);
+  const int minimum = label->property("formWidth").toInt();
+  label->resize(qMax(minimum, label->fontMetrics().horizontalAdvance(caption)), LabelHeight);
+}
+
+QLabel* MakeLabel(QWidget* parent, int left, int top, int width, const char* caption) {
+  auto* label = new QLabel(parent);
+  label->setProperty("formWidth", width);
+  label->move(left, top);
+  SetCaption(label, caption);
+  return label;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, int top, int minimum, int maximum, int position) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setGeometry(352, top, 137, 17);
+  bar->setRange(minimum, maximum);
+  bar->setValue(position);
+  // The bars have no page: the large step is the small one, and the
+  // thumb keeps its smallest length.
+  bar->setSingleStep(1);
+  bar->setPageStep(1);
+  return bar;
+}
+
+QPushButton* MakeButton(QWidget* parent, int left, int top, int width, int height,
+                        const char* caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(left, top, width, height);
+  return button;
+}
+
+void ShowMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QApplication::applicationName());
+  box.setText(text);
+  box.exec();
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain() {
+  setWindowTitle("Orlyn AXIM-7 Simulator");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(FormFont());
+  BuildControls();
+  FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+  PassesRunning = false;
+  qApp->removeEventFilter(this);
+  FormDestroy();
+  if (frmMain == this) frmMain = nullptr;
+}
+
+void TfrmMain::BuildControls() {
+  menuBar()->setNativeMenuBar(false);
+  File1 = menuBar()->addMenu("&File");
+  Exit1 = File1->addAction("&Exit");
+  connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+
+  auto* client = new QWidget(this);
+  client->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
+  setCentralWidget(client);
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setFixedSize(ClientWidth, StatusHeight);
+  setStatusBar(StatusBar1);
+
+  Image1 = new TPicture(client);
+  Image1->setGeometry(0, 0, 241, 249);
+  QString error;
+  const QImage face = DecodeJpeg(FaceJpeg, FaceJpegSize, error);
+  if (face.isNull())
+    FaceError = "The picture of the instrument's face could not be decoded: " + error;
+  else
+    Image1->SetPicture(face);
+
+  Image2 = new TClickArea(client);
+  Image2->setGeometry(52, 192, 33, 33);
+  Image2->setToolTip("Left button (F1)");
+  Image3 = new TClickArea(client);
+  Image3->setGeometry(154, 192, 33, 33);
+  Image3->setToolTip("Right button (F2)");
+  Image8 = new TClickArea(client);
+  Image8->setGeometry(100, 196, 41, 41);
+  Image8->setToolTip("Knob: click or Enter to press; wheel or + / - to turn");
+  connect(Image2, &TClickArea::Clicked, this, &TfrmMain::Image2Click);
+  connect(Image3, &TClickArea::Clicked, this, &TfrmMain::Image3Click);
+  connect(Image8, &TClickArea::Clicked, this, &TfrmMain::Image8Click);
+  connect(Image8, &TClickArea::WheelTurned, this,
+          [this](int notches) { notches > 0 ? Button3Click() : Button4Click(); });
+
+  Display = new TDisplayPanel;
+  Panel1 = QWidget::createWindowContainer(Display, client);
+  Panel1->setGeometry(40, 57, 161, 121);
+  Panel1->setAutoFillBackground(true);
+  Panel1->setPalette(QPalette(Qt::black));
+  Panel1->setFocusPolicy(Qt::NoFocus);
+  connect(Display, &TDisplayPanel::Exposed, this, &TfrmMain::FormPaint);
+  connect(Display, &TDisplayPanel::Resized, this, &TfrmMain::FormResize);
+  connect(Display, &TDisplayPanel::FrameDue, this, &TfrmMain::RunPass);
+
+  QFont bold = FormFont();
+  bold.setBold(true);
+  bold.setPixelSize(16);
+  Button3 = MakeButton(client, 64, 232, 33, 25, "+");
+  Button3->setFont(bold);
+  Button3->setToolTip("Turn the knob clockwise (+ key or wheel up over the knob)");
+  Button4 = MakeButton(client, 144, 232, 33, 25, "-");
+  Button4->setFont(bold);
+  Button4->setToolTip("Turn the knob counter-clockwise (- key or wheel down over the knob)");
+
+  Shape1 = new TShape(client);
+  Shape1->setGeometry(16, 264, 33, 33);
+  Shape1->setToolTip("Alarm lamp");
+
+  Button1 = MakeButton(client, 64, 272, 75, 25, "&On");
+  Button2 = MakeButton(client, 160, 272, 75, 25, "&Off");
+  Button5 = MakeButton(client, 152, 8, 75, 25, "Color Table");
+  Button5->setVisible(false);
+  connect(Button1, &QPushButton::clicked, this, &TfrmMain::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TfrmMain::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TfrmMain::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TfrmMain::Button4Click);
+  connect(Button5, &QPushButton::clicked, this, &TfrmMain::Button5Click);
+
+  Label55 = MakeLabel(client, 256, 8, 26, "Volts:");
+  Label57 = MakeLabel(client, 304, 8, 6, "0");
+  Label2 = MakeLabel(client, 256, 32, 37, "Current:");
+  Label4 = MakeLabel(client, 304, 32, 6, "0");
+  Label3 = MakeLabel(client, 256, 56, 25, "OAT:");
+  Label1 = MakeLabel(client, 304, 56, 6, "0");
+  Label7 = MakeLabel(client, 256, 80, 35, "X- Axis:");
+  Label6 = MakeLabel(client, 304, 80, 6, "0");
+  Label8 = MakeLabel(client, 256, 104, 32, "Y-Axis:");
+  Label9 = MakeLabel(client, 304, 104, 6, "0");
+  Label5 = MakeLabel(client, 256, 128, 32, "Z-Axis:");
+  Label10 = MakeLabel(client, 304, 128, 6, "0");
+
+  ScrollBar29 = MakeScrollBar(client, 8, 0, 4096, 0);
+  ScrollBar1 = MakeScrollBar(client, 32, 0, 4096, 2048);
+  ScrollBar2 = MakeScrollBar(client, 56, 0, 4096, 0);
+  ScrollBar3 = MakeScrollBar(client, 80, -300, 300, 0);
+  ScrollBar4 = MakeScrollBar(client, 104, -300, 300, 0);
+  ScrollBar5 = MakeScrollBar(client, 128, -300, 300, 0);
+  connect(ScrollBar29, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar29Change);
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar1Change);
+  connect(ScrollBar2, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar2Change);
+  connect(ScrollBar3, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar3Change);
+  connect(ScrollBar4, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar4Change);
+  connect(ScrollBar5, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar5Change);
+
+  CheckBox1 = new QCheckBox("Calibrate", client);
+  CheckBox1->setGeometry(256, 160, 97, 17);
+  CheckBox1->setChecked(true);
+
+  for (QWidget* w : {static_cast<QWidget*>(Image2), static_cast<QWidget*>(Image3),
+                     static_cast<QWidget*>(Image8)})
+    w->setFocusPolicy(Qt::NoFocus);
+  QWidget* order[] = {Button1,    Button2,     Button3,    Button4,    Panel1,
+                      Button5,    ScrollBar29, ScrollBar2, ScrollBar1, ScrollBar3,
+                      ScrollBar4, ScrollBar5,  CheckBox1};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  Timer1 = new QTimer(this);
+  Timer1->setTimerType(Qt::PreciseTimer);
+  Timer1->setInterval(100);
+  connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+  Timer1->start();
+
+  // Fixed size, centred on the screen.
+  const QSize frame(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+  setFixedSize(frame);
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+
+  qApp->installEventFilter(this);
+}
+
+// Rendering context on the display panel; failures are reported and the
+// program carries on without a display.
+void TfrmMain::FormCreate() {
+  const QString failure = Display->CreateContext();
+  if (!failure.isEmpty()) ShowMessage(this, failure);
+  PageHandler = HomePage;
+}
+
+void TfrmMain::FormResize() { Display->SetProjection(); }
+
+// A newly exposed surface has no defined contents: show the present frame.
+void TfrmMain::FormPaint() {
+  Display->DrawFrame();
+  Display->SwapBuffers();
+}
+
+void TfrmMain::FormDestroy() { Display->ReleaseContext(); }
+
+void TfrmMain::Button1Click() {
+  // Pressed while running, the instrument restarts and the passes go on.
+  PowerOn();
+  if (PassesRunning) return;
+  PassesRunning = true;
+  Display->requestUpdate();
+}
+
+void TfrmMain::RunPass() {
+  if (!PassesRunning) return;
+  if (StopRequested != 0) {
+    PassesRunning = false;
+    return;
+  }
+  CalibrateSwitch = CheckBox1->isChecked() ? 1 : 0;
+  SetLamp(AlarmLampRed() ? 255 : 128);
+  RunFirmwarePass();
+  Display->DrawFrame();
+  Display->SwapBuffers();
+  ++Passes;
+  // Everything pending is handled before the display asks for the next.
+  Display->requestUpdate();
+}
+
+void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }
+
+void TfrmMain::Button2Click() { RequestStop(); }
+void TfrmMain::Image2Click() { DepositKey(KeyLeft); }
+void TfrmMain::Image3Click() { DepositKey(KeyRight); }
+void TfrmMain::Image8Click() { DepositKey(KeyKnobPress); }
+void TfrmMain::Button3Click() { DepositKey(KeyKnobPlus); }
+void TfrmMain::Button4Click() { DepositKey(KeyKnobMinus); }
+void TfrmMain::Button5Click() {}
+
+void TfrmMain::ScrollBar29Change() {
+  SetCaption(Label57, QString::number(ScrollBar29->value()));
+  VoltsInput = static_cast<uint16_t>(ScrollBar29->value());
+}
+
+void TfrmMain::ScrollBar1Change() {
+  SetCaption(Label4, QString::number(ScrollBar1->value()));
+  CurrentInput = static_cast<uint16_t>(ScrollBar1->value());
+}
+
+void TfrmMain::ScrollBar2Change() {
+  SetCaption(Label1, QString::number(ScrollBar2->value()));
+  OatInput = static_cast<uint16_t>(ScrollBar2->value());
+}
+
+void TfrmMain::ScrollBar3Change() {
+  SetCaption(Label6, QString::number(ScrollBar3->value()));
+  WriteAxisInput(0, static_cast<int16_t>(ScrollBar3->value()));
+}
+
+void TfrmMain::ScrollBar4Change() {
+  SetCaption(Label9, QString::number(ScrollBar4->value()));
+  WriteAxisInput(1, static_cast<int16_t>(ScrollBar4->value()));
+}
+
+void TfrmMain::ScrollBar5Change() {
+  SetCaption(Label10, QString::number(ScrollBar5->value()));
+  WriteAxisInput(2, static_cast<int16_t>(ScrollBar5->value()));
+}
+
+void TfrmMain::Timer1Timer() { AdvanceTick(); }
+
+void TfrmMain::FormClose() { RequestStop(); }
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TfrmMain::Exit1Click() {
+  RequestStop();
+  QCoreApplication::quit();
+}
+
+// The front panel from the keyboard: F1 and F2 are the push buttons, Enter
+// presses the knob, + and - turn it; each deposits as its control would.
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (key->key()) {
+    case Qt::Key_F1:
+      Image2Click();
+      return true;
+    case Qt::Key_F2:
+      Image3Click();
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      Image8Click();
+      return true;
+    case Qt::Key_Plus:
+      Button3Click();
+      return true;
+    case Qt::Key_Minus:
+      Button4Click();
+      return true;
+    default:
+      return false;
+  }
+}

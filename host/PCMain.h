@@ -1,0 +1,106 @@
+// The simulator's main window: the instrument's face with the live display
+// and the front-panel controls on the left, the sensor inputs on the right.
+#pragma once
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QTimer;
+class TClickArea;
+class TDisplayPanel;
+class TPicture;
+class TShape;
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  TfrmMain();
+  ~TfrmMain() override;
+
+  // Controls, named and laid out as on the form.
+  TPicture* Image1;
+  TClickArea* Image2;
+  TClickArea* Image3;
+  TClickArea* Image8;
+  QWidget* Panel1;         // holds the display surface
+  TDisplayPanel* Display;  // the OpenGL surface inside Panel1
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QPushButton* Button3;
+  QPushButton* Button4;
+  QPushButton* Button5;
+  TShape* Shape1;
+  QStatusBar* StatusBar1;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label5;
+  QLabel* Label6;
+  QLabel* Label7;
+  QLabel* Label8;
+  QLabel* Label9;
+  QLabel* Label10;
+  QLabel* Label55;
+  QLabel* Label57;
+  QScrollBar* ScrollBar29;
+  QScrollBar* ScrollBar1;
+  QScrollBar* ScrollBar2;
+  QScrollBar* ScrollBar3;
+  QScrollBar* ScrollBar4;
+  QScrollBar* ScrollBar5;
+  QCheckBox* CheckBox1;
+  QTimer* Timer1;
+  QMenu* File1;
+  QAction* Exit1;
+
+  // True from "&On" until a pass finds the stop request.
+  bool Running() const { return PassesRunning; }
+  // Passes run since program start.
+  unsigned long PassCount() const { return Passes; }
+  // The picture decoding failure, empty when the face decoded.
+  QString FaceError;
+
+ public slots:
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Image2Click();
+  void Image3Click();
+  void Image8Click();
+  void ScrollBar29Change();
+  void ScrollBar1Change();
+  void ScrollBar2Change();
+  void ScrollBar3Change();
+  void ScrollBar4Change();
+  void ScrollBar5Change();
+  void Timer1Timer();
+  void FormCreate();
+  void FormResize();
+  void FormPaint();
+  void FormDestroy();
+  void Exit1Click();
+  // One pass of the run loop, then the display decides when the next is due.
+  void RunPass();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormClose();
+  void BuildControls();
+  void SetLamp(int red);
+
+  bool PassesRunning = false;
+  unsigned long Passes = 0;
+};
+
+extern TfrmMain* frmMain;

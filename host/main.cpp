@@ -1,0 +1,23 @@
+// The simulator program: one window, run until it is closed or File > Exit.
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+#include "host/PCMain.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tavrix");
+  try {
+    frmMain = new TfrmMain;
+    frmMain->show();
+    if (!frmMain->FaceError.isEmpty())
+      QMessageBox::warning(frmMain, QApplication::applicationName(), frmMain->FaceError);
+    QApplication::exec();
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(),
+                          QString::fromLocal8Bit(e.what()));
+  }
+  delete frmMain;
+  return 0;
+}
