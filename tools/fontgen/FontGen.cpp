@@ -72,7 +72,36 @@ struct TFitter {
   }
 
   // Places ink into a cell Width columns wide, at column left, rows from the digits' top.
-  TCellGlyph Place(const TInk& ink, int width, int left) {
+  // Removes count ink rows from index from on.
+  static void DropRows(TInk& ink, int from, int count) {
+    from = std::clamp(from, 0, ink.Rows);
+    count = std::min(count, ink.Rows - from);
+    ink.Pixels.erase(ink.Pixels.begin() + from * ink.Width,
+                     ink.Pixels.begin() + (from + count) * ink.Width);
+    ink.Rows -= count;
+  }
+
+  // Fits ink that is too tall for the cell: a descender loses rows just
+  // below the baseline, an accent the rows just above the capital height,
+  // and ink wholly below the baseline (the underscore) moves up.
+  void FitRows(TInk& ink) const {
+    const int bottom = Size.InkTop + (RefTop - ink.Top) + ink.Rows - Size.Height;
+    if (bottom > 0) {
+      if (ink.Top <= 0)
+        ink.Top += bottom;
+      else
+        DropRows(ink, ink.Top + 1, bottom);
+    }
+    const int top = -(Size.InkTop + (RefTop - ink.Top));
+    if (top > 0) {
+      const int capRow = ink.Top - RefTop;
+      DropRows(ink, capRow - top, top);
+      ink.Top -= top;
+    }
+  }
+
+  TCellGlyph Place(TInk ink, int width, int left) {
+    FitRows(ink);
     TCellGlyph g;
     g.Width = width;
     g.Pixels.assign(static_cast<size_t>(width) * Size.Height, 0);

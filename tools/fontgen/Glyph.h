@@ -1,10 +1,10 @@
 // Rasterised glyphs and the bitmap font table built from them.
 #pragma once
+#include <ft2build.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include "Sizes.h"
@@ -19,7 +19,7 @@ struct TCellGlyph {
 struct TInk {
   int Left = 0, Top = 0;  // columns right of the pen, rows above the baseline
   int Width = 0, Rows = 0;
-  int Advance = 0;        // hinted advance in whole pixels
+  int Advance = 0;  // hinted advance in whole pixels
   std::vector<uint8_t> Pixels;
   bool Empty() const { return Width == 0 || Rows == 0; }
 };

@@ -43,7 +43,9 @@ bool WriteFontSource(const std::string& path, const TFontSize& size,
   std::fprintf(f, "// Generated: %s\n", regenerate.c_str());
   std::fprintf(f, "// Size-%d font, codes %d..%d, cells %d rows high; do not edit by hand.\n",
                size.Size, size.First, size.Last, size.Height);
-  std::fprintf(f, "// clang-format off\n#include \"assets/fonts/FontBlocks.h\"\n#include \"graphics/Text.h\"\n\n");
+  std::fprintf(f,
+               "// clang-format off\n#include \"assets/fonts/FontBlocks.h\"\n#include "
+               "\"graphics/Text.h\"\n\n");
   std::fprintf(f, "const uint8_t Font%d[%zu] = {\n", size.Size, block.size());
   for (size_t i = 0; i < block.size(); i += 16) {
     std::fprintf(f, " ");

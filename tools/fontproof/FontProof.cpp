@@ -38,8 +38,12 @@ void DrawFont(TSheet& sheet, uint8_t size) {
   const int first = font[2] | font[3] << 8, last = font[4] | font[5] << 8, height = font[7];
   const bool numeric = last < 'A';
   const char* samples[] = {
-      numeric ? "12:34" : "12:34:56 +5.0%",       numeric ? "-10.5" : "OAT -12\xB0" "C 14.2V",
-      numeric ? "0123456789" : "0123456789",      numeric ? "+45%" : "MENU Setup Exit",
+      numeric ? "12:34" : "12:34:56 +5.0%",
+      numeric ? "-10.5"
+              : "OAT -12\xB0"
+                "C 14.2V",
+      numeric ? "0123456789" : "0123456789",
+      numeric ? "+45%" : "MENU Setup Exit",
       numeric ? "1.0/2" : "AaBbGgJjPpQqYy 100%",
   };
   ClearFrameBuffer();
@@ -61,7 +65,8 @@ void DrawFont(TSheet& sheet, uint8_t size) {
     DrawHLine(static_cast<int16_t>(x), static_cast<int16_t>(x + width - 1),
               static_cast<int16_t>(y + height), ColourGrey);
     x = DrawStringInFont(static_cast<int16_t>(x), static_cast<int16_t>(y), text, font, AlignLeft,
-                         ColourWhite) + 1;
+                         ColourWhite) +
+        1;
   }
   sheet.AddPage();
 }
