@@ -80,6 +80,7 @@ TEST(CalibrationPages, AnyOtherKeyOnTheWarningOpensTheMenu) {
 
 TEST(CalibrationPages, AxisMenuWrapsAndScrolls) {
   OpenCalAxis();
+  Pass();
   EXPECT_SCREEN(ShowsRow(0, "CAL ALL AXIS", ColourRed));
   EXPECT_SCREEN(ShowsRow(4, "Y-AXIS 1G", ColourWhite));
   Press(KeyKnobMinus);

@@ -193,6 +193,7 @@ TEST(GForceThresholds, CyclesFollowTheAlarmRanges) {
 TEST(GForceStep, RightKeyCyclesTheStepOutsideEditMode) {
   OpenGForce();
   Press(KeyKnobPlus);
+  Pass();
   EXPECT_SCREEN(ShowsStepLabel("X0.1"));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 10);
