@@ -57,14 +57,14 @@ TEST(CalibrationPages, WarningLeftReturnsToTheCalibrationItem) {
   EXPECT_EQ(PageHandler, CalWarningPage);
   EXPECT_EQ(MenuState.Selection, 0);
   Pass();
-  EXPECT_SCREEN(ShowsText(158, 0, "WARNING", 8, AlignRight, ColourRed));
-  EXPECT_SCREEN(ShowsText(80, 38, "PROCEEDING CAN", 8, AlignCentre, ColourWhite));
-  EXPECT_SCREEN(ShowsText(80, 78, "TO MALFUNCTION", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(158, 0, "WARNING", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsText(80, 38, "PROCEEDING CAN", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(80, 78, "TO MALFUNCTION", 8, AlignCentre, ColourWhite));
   Press(KeyLeft);
   EXPECT_EQ(PageHandler, GForceSetupPage);
   EXPECT_EQ(MenuState.Selection, 6);
   Pass();
-  EXPECT_SCREEN(ShowsRow(4, "CAL G-FORCE", ColourRed));
+  EXPECT_TRUE(ShowsRow(4, "CAL G-FORCE", ColourRed));
 }
 
 TEST(CalibrationPages, AnyOtherKeyOnTheWarningOpensTheMenu) {
@@ -80,14 +80,15 @@ TEST(CalibrationPages, AnyOtherKeyOnTheWarningOpensTheMenu) {
 
 TEST(CalibrationPages, AxisMenuWrapsAndScrolls) {
   OpenCalAxis();
-  EXPECT_SCREEN(ShowsRow(0, "CAL ALL AXIS", ColourRed));
-  EXPECT_SCREEN(ShowsRow(4, "Y-AXIS 1G", ColourWhite));
+  Pass();
+  EXPECT_TRUE(ShowsRow(0, "CAL ALL AXIS", ColourRed));
+  EXPECT_TRUE(ShowsRow(4, "Y-AXIS 1G", ColourWhite));
   Press(KeyKnobMinus);
   EXPECT_EQ(MenuState.Selection, 7);
   Pass();
   EXPECT_EQ(MenuState.ScrollOffset, 3);
-  EXPECT_SCREEN(ShowsRow(0, "X-AXIS -1G", ColourWhite));
-  EXPECT_SCREEN(ShowsRow(4, "Z-AXIS -1G", ColourRed));
+  EXPECT_TRUE(ShowsRow(0, "X-AXIS -1G", ColourWhite));
+  EXPECT_TRUE(ShowsRow(4, "Z-AXIS -1G", ColourRed));
   EXPECT_EQ(ThumbTop(), 89);
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
@@ -262,14 +263,14 @@ TEST(CalibrationScreen, ShowsCountsAndReadings) {
   StartCalibration(0);
   SettleAxes(-12, 7, -300);
   Pass();
-  EXPECT_SCREEN(ShowsText(158, 0, "CAL AXIS", 8, AlignRight, ColourRed));
-  EXPECT_SCREEN(ShowsText(158, 11, "X/Y-AXIS 0G", 8, AlignRight, ColourRed));
-  EXPECT_SCREEN(ShowsText(110, 35, "CALIBRATE", 9, AlignCentre, ColourRed));
-  EXPECT_SCREEN(ShowsText(110, 50, "X/Y-AXIS 0G", 9, AlignCentre, ColourRed));
-  EXPECT_SCREEN(ShowsText(0, 75, "X:-12   Y:7   Z:-300", 8, AlignLeft, ColourWhite));
-  EXPECT_SCREEN(ShowsText(0, 90, "X:-0.0G Y:0.0G Z:-1.0G", 8, AlignLeft, ColourWhite));
-  EXPECT_SCREEN(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
-  EXPECT_SCREEN(ShowsText(80, 104, "DONE", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(158, 0, "CAL AXIS", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsText(158, 11, "X/Y-AXIS 0G", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsText(110, 35, "CALIBRATE", 9, AlignCentre, ColourRed));
+  EXPECT_TRUE(ShowsText(110, 50, "X/Y-AXIS 0G", 9, AlignCentre, ColourRed));
+  EXPECT_TRUE(ShowsText(0, 75, "X:-12   Y:7   Z:-300", 8, AlignLeft, ColourWhite));
+  EXPECT_TRUE(ShowsText(0, 90, "X:-0.0G Y:0.0G Z:-1.0G", 8, AlignLeft, ColourWhite));
+  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(80, 104, "DONE", 8, AlignCentre, ColourWhite));
   // The soft-key frame, without the knob symbol.
   EXPECT_EQ(CountColour(0, 102, 159, 102, ColourWhite), 160);
   EXPECT_EQ(CountColour(53, 102, 53, 119, ColourWhite), 18);

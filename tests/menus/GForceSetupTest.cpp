@@ -26,14 +26,14 @@ TEST(GForceSetupItems, OpensOnFirstItemWithAllValues) {
   EXPECT_EQ(PageHandler, GForceSetupPage);
   EXPECT_EQ(MenuState.Selection, 0);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
-  EXPECT_SCREEN(ShowsText(158, 0, "G-FORCE", 8, AlignRight, ColourRed));
-  EXPECT_SCREEN(ShowsText(158, 11, "SETUP", 8, AlignRight, ColourRed));
-  EXPECT_SCREEN(ShowsItem(0, "POS ALARM: ", ColourRed, "ON", ColourRed));
-  EXPECT_SCREEN(ShowsItem(1, "POS ALARM: ", ColourWhite, "7.0", ColourWhite));
-  EXPECT_SCREEN(ShowsItem(2, "NEG ALARM: ", ColourWhite, "ON", ColourWhite));
-  EXPECT_SCREEN(ShowsItem(3, "NEG ALARM: ", ColourWhite, "-7.0", ColourWhite));
-  EXPECT_SCREEN(ShowsItem(4, "POS CYCLE: ", ColourWhite, "5.0", ColourWhite));
-  EXPECT_SCREEN(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(158, 0, "G-FORCE", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsText(158, 11, "SETUP", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourRed, "ON", ColourRed));
+  EXPECT_TRUE(ShowsItem(1, "POS ALARM: ", ColourWhite, "7.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(2, "NEG ALARM: ", ColourWhite, "ON", ColourWhite));
+  EXPECT_TRUE(ShowsItem(3, "NEG ALARM: ", ColourWhite, "-7.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(4, "POS CYCLE: ", ColourWhite, "5.0", ColourWhite));
+  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
   // Switch rows carry no step label.
   EXPECT_TRUE(RightCellBlank());
 }
@@ -43,8 +43,8 @@ TEST(GForceSetupItems, SevenItemsWhileCalibrateIsTicked) {
   PressTimes(KeyKnobPlus, 6);
   EXPECT_EQ(MenuState.Selection, 6);
   Pass();
-  EXPECT_SCREEN(ShowsItem(3, "NEG CYCLE: ", ColourWhite, "-5.0", ColourWhite));
-  EXPECT_SCREEN(ShowsRow(CalRow, "CAL G-FORCE", ColourRed));
+  EXPECT_TRUE(ShowsItem(3, "NEG CYCLE: ", ColourWhite, "-5.0", ColourWhite));
+  EXPECT_TRUE(ShowsRow(CalRow, "CAL G-FORCE", ColourRed));
   // Thumb of the last of seven: 680 / 7 = 97, top (97 * 6 + 300) / 10 = 88.
   EXPECT_EQ(ThumbTop(), 88);
   EXPECT_EQ(ThumbBottom(), 97);
@@ -60,7 +60,7 @@ TEST(GForceSetupItems, SixItemsWhileCalibrateIsUnticked) {
   PressTimes(KeyKnobPlus, 5);
   Pass();
   EXPECT_EQ(MenuState.Selection, 5);
-  EXPECT_SCREEN(ShowsItem(4, "NEG CYCLE: ", ColourRed, "-5.0", ColourRed));
+  EXPECT_TRUE(ShowsItem(4, "NEG CYCLE: ", ColourRed, "-5.0", ColourRed));
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
   Press(KeyKnobMinus);
@@ -81,7 +81,7 @@ TEST(GForceSetupItems, UntickingWhileCalibrationSelected) {
   // The thumb stays on the track, on the last of the six items.
   EXPECT_EQ(ThumbTop(), (113 * 5 + 300) / 10);
   EXPECT_LE(ThumbBottom(), 98);
-  EXPECT_SCREEN(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
   // A press on the hidden item, and the right key, change nothing.
   Press(KeyKnobPress);
   Press(KeyRight);
@@ -110,7 +110,7 @@ TEST(GForceSetupItems, SwitchesToggleOnlyWhileEditing) {
   EXPECT_EQ(Settings.GPosAlarmOn, 0);
   EXPECT_EQ(MenuState.Selection, 0);
   Pass();
-  EXPECT_SCREEN(ShowsItem(0, "POS ALARM: ", ColourWhite, "OFF", ColourRed));
+  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourWhite, "OFF", ColourRed));
   Press(KeyKnobMinus);
   EXPECT_EQ(Settings.GPosAlarmOn, 1);
   Press(KeyKnobPress);
@@ -161,7 +161,7 @@ TEST(GForceThresholds, NegativeAlarmClockwiseMovesAwayFromZero) {
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.GNegAlarm, -71);
   Pass();
-  EXPECT_SCREEN(ShowsItem(3, "NEG ALARM: ", ColourWhite, "-7.1", ColourRed));
+  EXPECT_TRUE(ShowsItem(3, "NEG ALARM: ", ColourWhite, "-7.1", ColourRed));
   Settings.GNegAlarm = -295;
   Press(KeyRight);
   Press(KeyKnobPlus);
@@ -193,15 +193,16 @@ TEST(GForceThresholds, CyclesFollowTheAlarmRanges) {
 TEST(GForceStep, RightKeyCyclesTheStepOutsideEditMode) {
   OpenGForce();
   Press(KeyKnobPlus);
-  EXPECT_SCREEN(ShowsStepLabel("X0.1"));
+  Pass();
+  EXPECT_TRUE(ShowsStepLabel("X0.1"));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 10);
   EXPECT_EQ(MenuState.EditMode, 0);
   Pass();
-  EXPECT_SCREEN(ShowsStepLabel("X1.0"));
+  EXPECT_TRUE(ShowsStepLabel("X1.0"));
   Press(KeyRight);
   Pass();
-  EXPECT_SCREEN(ShowsStepLabel("X10.0"));
+  EXPECT_TRUE(ShowsStepLabel("X10.0"));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
   MenuState.StepMultiplier = 1000;
@@ -232,7 +233,7 @@ TEST(GForceNavigation, BackReturnsToTheGForceEntry) {
   Press(KeyKnobPress);
   Press(KeyLeft);
   Pass();
-  EXPECT_SCREEN(MainMenuShows("G-FORCE"));
+  EXPECT_TRUE(MainMenuShows("G-FORCE"));
   EXPECT_EQ(MenuState.Selection, GForceEntry);
   EXPECT_EQ(MenuState.EditMode, 0);
   Press(KeyKnobPress);
@@ -246,14 +247,14 @@ TEST(GForceNavigation, ScrollingKeepsTheSelectionOnTheBottomRow) {
   PressTimes(KeyKnobPlus, 5);
   Pass();
   EXPECT_EQ(MenuState.ScrollOffset, 1);
-  EXPECT_SCREEN(ShowsItem(0, "POS ALARM: ", ColourWhite, "7.0", ColourWhite));
-  EXPECT_SCREEN(ShowsItem(4, "NEG CYCLE: ", ColourRed, "-5.0", ColourRed));
-  EXPECT_SCREEN(ShowsStepLabel("X0.1"));
+  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourWhite, "7.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(4, "NEG CYCLE: ", ColourRed, "-5.0", ColourRed));
+  EXPECT_TRUE(ShowsStepLabel("X0.1"));
   Press(KeyKnobPlus);
   Press(KeyKnobPlus);
   Pass();
   EXPECT_EQ(MenuState.ScrollOffset, 0);
-  EXPECT_SCREEN(ShowsItem(0, "POS ALARM: ", ColourRed, "ON", ColourRed));
+  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourRed, "ON", ColourRed));
 }
 
 }  // namespace

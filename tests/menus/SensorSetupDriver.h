@@ -8,18 +8,6 @@
 
 namespace test {
 
-// The generated font tables hold the full code range of size 8; the
-// placeholders hold only the space, and texts draw nothing.
-inline bool RealFontsPresent() { return Font8[4] == 255; }
-
-// A check of text on the screen, made once the font tables are generated.
-#define EXPECT_SCREEN(condition)    \
-  do {                              \
-    if (test::RealFontsPresent()) { \
-      EXPECT_TRUE(condition);       \
-    }                               \
-  } while (0)
-
 // Main-menu entries of the setup pages.
 constexpr uint8_t GForceEntry = 1;
 constexpr uint8_t VoltsEntry = 3;
