@@ -11,8 +11,8 @@ namespace {
 ::testing::AssertionResult Is(uint8_t index, uint8_t r, uint8_t g, uint8_t b) {
   const TRgb c = ColourOf(index);
   if (c.R == r && c.G == g && c.B == b) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "entry " << int(index) << " is " << int(c.R) << ","
-                                       << int(c.G) << "," << int(c.B);
+  return ::testing::AssertionFailure()
+         << "entry " << int(index) << " is " << int(c.R) << "," << int(c.G) << "," << int(c.B);
 }
 
 TEST(ColourTableTest, BasicColours) {
