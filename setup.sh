@@ -9,7 +9,7 @@ mode="${1:-run}"
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libjpeg-dev libgtest-dev libbenchmark-dev
+  libjpeg-dev zlib1g-dev libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils
 )
 sudo_cmd=()
@@ -39,7 +39,15 @@ case "$mode" in
     cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DAXIM_SANITIZE=ON \
       -DAXIM_BUILD_HOST=OFF -DAXIM_BUILD_BENCH=OFF
     cmake --build build/sanitize -j "$jobs"
-    (cd build/sanitize && ctest --output-on-failure -j "$jobs" --timeout 600)
+    (cd build/sanitize && ctest --output-on-failure -j "$jobs" --timeout 900)
+    # The event-stream fuzzer (clang libFuzzer with ASan and UBSan), for a fixed short time.
+    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DAXIM_FUZZ=ON -DAXIM_SANITIZE=ON -DAXIM_BUILD_HOST=OFF -DAXIM_BUILD_TESTS=OFF \
+      -DAXIM_BUILD_BENCH=OFF
+    cmake --build build/fuzz -j "$jobs" --target fuzz_events
+    mkdir -p build/fuzz/corpus build/fuzz/artifacts
+    build/fuzz/fuzz/fuzz_events -max_total_time="${AXIM_FUZZ_SECONDS:-60}" -timeout=20 \
+      -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 build/fuzz/corpus
     ;;
   *)
     echo "usage: $0 run|test" >&2

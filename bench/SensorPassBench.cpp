@@ -40,6 +40,18 @@ void Pass(benchmark::State& state, TPageHandler page, uint8_t selection) {
   }
 }
 
+// The rest of the pass (conversions, clock, clear) under a page that draws
+// nothing.
+void EmptyPage() { KeySlot = KeyNone; }
+BENCHMARK_CAPTURE(Pass, EmptyPage, EmptyPage, 0);
+
+// The furniture every setup page draws: title bar and soft keys.
+void FurniturePage() {
+  DrawTitleBar("G-FORCE", "SETUP");
+  DrawSoftKeys(2);
+  KeySlot = KeyNone;
+}
+BENCHMARK_CAPTURE(Pass, FurnitureOnly, FurniturePage, 0);
 BENCHMARK_CAPTURE(Pass, GForceSetup, GForceSetupPage, 6);
 BENCHMARK_CAPTURE(Pass, CalWarning, CalWarningPage, 0);
 BENCHMARK_CAPTURE(Pass, CalAxis, CalAxisPage, 7);

@@ -38,13 +38,19 @@ void DrawGlyph(const uint8_t* font, const uint8_t* entry, int16_t pen, int16_t y
   const uint32_t offset = static_cast<uint32_t>(entry[0]) << 16 | ReadU16(entry + 2);
   const uint8_t* bits = font + offset;
   const uint8_t bytesPerRow = static_cast<uint8_t>((width + 7) / 8);
+  // A glyph wholly left or right of the display would only be clipped.
+  if (pen >= ScreenWidth || pen + width <= 0) return;
   for (uint8_t r = 0; r < height; ++r) {
     const auto row = static_cast<int16_t>(y + r);
+    if (static_cast<uint16_t>(row) >= ScreenHeight) {
+      bits += bytesPerRow;
+      continue;
+    }
     for (uint8_t b = 0; b < bytesPerRow; ++b, ++bits) {
-      const uint8_t byte = *bits;
-      if (byte == 0) continue;
-      for (uint8_t bit = 0; bit < 8; ++bit)
-        if (byte & (0x80 >> bit)) PutPixel(static_cast<int16_t>(pen + 8 * b + bit), row, colour);
+      // From the most significant bit, stopping when no set bit is left.
+      uint8_t pattern = *bits;
+      for (int16_t x = static_cast<int16_t>(pen + 8 * b); pattern != 0; ++x, pattern <<= 1)
+        if (pattern & 0x80) PutPixel(x, row, colour);
     }
   }
 }

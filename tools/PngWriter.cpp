@@ -1,7 +1,8 @@
 #include "PngWriter.h"
 
-#include <algorithm>
 #include <cstdio>
+
+#include <zlib.h>
 
 namespace {
 
@@ -35,26 +36,11 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     raw.insert(raw.end(), rgb.begin() + static_cast<long>(y) * width * 3,
                rgb.begin() + static_cast<long>(y + 1) * width * 3);
   }
-  // zlib stream of stored blocks.
-  std::vector<uint8_t> z = {0x78, 0x01};
-  uint32_t a = 1, b = 0;
-  for (uint8_t v : raw) {
-    a = (a + v) % 65521;
-    b = (b + a) % 65521;
-  }
-  for (size_t pos = 0; pos < raw.size() || pos == 0;) {
-    const size_t n = std::min<size_t>(65535, raw.size() - pos);
-    const bool last = pos + n >= raw.size();
-    z.push_back(last ? 1 : 0);
-    z.push_back(static_cast<uint8_t>(n));
-    z.push_back(static_cast<uint8_t>(n >> 8));
-    z.push_back(static_cast<uint8_t>(~n));
-    z.push_back(static_cast<uint8_t>(~n >> 8));
-    z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + n));
-    pos += n;
-    if (last) break;
-  }
-  PutBE32(z, (b << 16) | a);
+  uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+  std::vector<uint8_t> z(packedSize);
+  if (compress2(z.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK)
+    return false;
+  z.resize(packedSize);
 
   std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> header;

@@ -1,4 +1,4 @@
-// Minimal PNG writer (uncompressed deflate blocks) for the asset tools.
+// Minimal PNG writer (8-bit RGB, zlib-compressed) for the asset and screen tools.
 #pragma once
 #include <cstdint>
 #include <string>

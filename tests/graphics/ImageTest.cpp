@@ -60,6 +60,19 @@ TEST_F(ImageTest, IconSizedPictureOverwritesItsWholeSquare) {
   EXPECT_EQ(CountColour(0, 0, 159, 119, 7), 19200 - 2500);
 }
 
+TEST_F(ImageTest, MessageIconCoversItsSquareBlackIncluded) {
+  // A background colour no icon uses.
+  FillScreen(200);
+  DrawImage(10, 45, IconAttention);
+  EXPECT_EQ(CountColour(10, 45, 59, 94, 200), 0);
+  EXPECT_GT(CountColour(10, 45, 59, 94, 0), 0);
+  EXPECT_EQ(CountColour(0, 0, 159, 119, 200), 19200 - 2500);
+  FillScreen(200);
+  DrawImage(130, 45, IconQuestion);
+  EXPECT_EQ(CountColour(130, 45, 159, 94, 200), 0);
+  EXPECT_EQ(CountColour(0, 0, 159, 119, 200), 19200 - 30 * 50);
+}
+
 TEST_F(ImageTest, ClipsAtTheRightEdgeWithoutWrapping) {
   const auto image = PackBands(50, 50);
   DrawImage(130, 45, image.data());

@@ -79,19 +79,4 @@ TEST_F(AlarmAcknowledgeTest, OtherPagesDoNotAcknowledge) {
   EXPECT_EQ(AlarmAcknowledged, 0u);
 }
 
-TEST_F(AlarmAcknowledgeTest, AnAlarmThatClearsAndReturnsIsUnacknowledgedAgain) {
-  test::SetInputs(test::Volts15_5, test::Amps5_2, test::Oat20);
-  test::Pass();
-  Press(KeyRight);
-  EXPECT_EQ(AlarmAcknowledged, AlarmVolts);
-  test::SetInputs(test::Volts13_7, test::Amps5_2, test::Oat20);
-  test::Pass();
-  test::SetInputs(test::Volts15_5, test::Amps5_2, test::Oat20);
-  test::Pass(2);
-  EXPECT_EQ(test::LampRed(), 255);
-  Press(KeyKnobPlus);
-  EXPECT_EQ(Settings.HomeView, 0);
-  EXPECT_EQ(AlarmAcknowledged, AlarmVolts);
-}
-
 }  // namespace

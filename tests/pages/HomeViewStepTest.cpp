@@ -56,15 +56,6 @@ TEST_F(HomeViewStepTest, ARunOfHiddenTimerViewsIsCrossedInOneStep) {
   EXPECT_EQ(Settings.HomeView, 0);
 }
 
-TEST_F(HomeViewStepTest, AllTimerViewsHiddenGoesFromUtcToElectrical) {
-  Settings.FlightTimerDisplay = Settings.StopwatchDisplay = 0;
-  Settings.CountdownDisplay = Settings.AlarmClockDisplay = 0;
-  Turn(KeyKnobPlus);
-  EXPECT_EQ(Settings.HomeView, 5);
-  Turn(KeyKnobMinus);
-  EXPECT_EQ(Settings.HomeView, 0);
-}
-
 TEST_F(HomeViewStepTest, StepDownStaysWhenNothingShownLiesBelow) {
   Settings.UtcDisplay = 0;
   Settings.FlightTimerDisplay = 0;

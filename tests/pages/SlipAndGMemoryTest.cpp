@@ -40,18 +40,6 @@ TEST_F(SlipBallTest, CentredBallSitsBetweenTheMarks) {
   EXPECT_EQ(CountColour(90, 103, 91, 119, ColourWhite), 34);
 }
 
-TEST_F(SlipBallTest, TubeHasRoundedGreyEnds) {
-  EXPECT_EQ(CountColour(20, 103, 139, 103, ColourGrey) + CountColour(20, 103, 139, 103, 15), 120);
-  EXPECT_EQ(PixelAt(14, 111), ColourGrey);
-  EXPECT_EQ(CountColour(14, 108, 14, 114, ColourGrey), 7);
-  EXPECT_EQ(PixelAt(144, 111), ColourGrey);
-  EXPECT_EQ(PixelAt(19, 104), ColourGrey);
-  EXPECT_EQ(PixelAt(139, 118), ColourGrey);
-  EXPECT_EQ(PixelAt(13, 111), ColourGrey) << "the circle's own edge";
-  EXPECT_EQ(CountColour(0, 103, 11, 119, ColourGrey), 0);
-  EXPECT_EQ(CountColour(147, 103, 159, 119, ColourGrey), 0);
-}
-
 TEST_F(SlipBallTest, BallStopsAtBothLimits) {
   test::SettleAxes(0, 300, 300);  // slip count 150
   EXPECT_EQ(BallColumns(), std::make_pair(123, 137));

@@ -1,0 +1,207 @@
+// The current setup list: the display switch hiding the list, the levels and
+// the gain with its three steps, and zeroing the sensor.
+#include <gtest/gtest.h>
+
+#include "SensorSetupDriver.h"
+
+namespace {
+
+using namespace test;
+
+void OpenCurrent() { OpenSetupPage(CurrentEntry); }
+
+void EditItem(int item) {
+  PressTimes(KeyKnobPlus, item);
+  Press(KeyKnobPress);
+  ASSERT_EQ(MenuState.EditMode, 1);
+}
+
+TEST(CurrentSetupItems, OpensOnTheDisplaySwitch) {
+  OpenCurrent();
+  EXPECT_EQ(PageHandler, CurrentSetupPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_TRUE(ShowsText(158, 0, "CURRENT", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsItem(0, "CURRENT DISP: ", ColourRed, "ON", ColourRed));
+  EXPECT_TRUE(ShowsItem(2, "HIGH ALARM: ", ColourWhite, "40", ColourWhite));
+  EXPECT_TRUE(ShowsItem(4, "LOW CAUTION: ", ColourWhite, "-30", ColourWhite));
+  EXPECT_TRUE(RightCellBlank());
+}
+
+TEST(CurrentSetupItems, DisplayOffLeavesOneItemTheKnobCannotLeave) {
+  OpenCurrent();
+  Press(KeyKnobPress);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.CurrentDisplay, 0);
+  Press(KeyKnobPress);
+  EXPECT_EQ(MenuState.EditMode, 0);
+  for (int turn = 0; turn < 3; ++turn) {
+    Press(KeyKnobPlus);
+    EXPECT_EQ(MenuState.Selection, 0);
+    Press(KeyKnobMinus);
+    EXPECT_EQ(MenuState.Selection, 0);
+  }
+  Pass();
+  EXPECT_TRUE(ShowsItem(0, "CURRENT DISP: ", ColourRed, "OFF", ColourRed));
+  for (int row = 1; row < 5; ++row) EXPECT_TRUE(RowBlank(row)) << row;
+  // One item fills the track.
+  EXPECT_EQ(ThumbTop(), 30);
+  EXPECT_EQ(ThumbBottom(), 98);
+  // Switched on again, the whole list is back.
+  Press(KeyKnobPress);
+  Press(KeyKnobMinus);
+  Press(KeyKnobPress);
+  PressTimes(KeyKnobMinus, 1);
+  EXPECT_EQ(MenuState.Selection, 8);
+}
+
+TEST(CurrentLevels, LevelsWrapAtPlusMinusHundred) {
+  OpenCurrent();
+  EditItem(2);
+  Press(KeyRight);
+  Settings.CurrentHighAlarm = 95;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.CurrentHighAlarm, -100);
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.CurrentHighAlarm, 100);
+  Press(KeyKnobPress);
+  PressTimes(KeyKnobPlus, 4);
+  EXPECT_EQ(MenuState.Selection, 6);
+  Press(KeyKnobPress);
+  Settings.CurrentLowAlarm = -100;
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.CurrentLowAlarm, 100);
+  Pass();
+  EXPECT_TRUE(ShowsStepLabel("X1"));
+}
+
+TEST(CurrentGainStep, CyclesOneTenHundred) {
+  OpenCurrent();
+  PressTimes(KeyKnobMinus, 1);
+  EXPECT_EQ(MenuState.Selection, 8);
+  Pass();
+  EXPECT_TRUE(ShowsStepLabel("X1"));
+  const char* labels[] = {"X10", "X100", "X1"};
+  for (const char* label : labels) {
+    Press(KeyRight);
+    Pass();
+    EXPECT_TRUE(ShowsStepLabel(label));
+  }
+  MenuState.StepMultiplier = 1000;
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  // On the levels the step only toggles 1 and 10.
+  Press(KeyKnobMinus);
+  Press(KeyKnobMinus);
+  PressTimes(KeyRight, 2);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+}
+
+TEST(CurrentGainStep, GainWrapsBetweenOneAndThousand) {
+  OpenCurrent();
+  EditItem(8);
+  Press(KeyRight);
+  Settings.CurrentGain = 995;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.CurrentGain, 1);
+  Settings.CurrentGain = 5;
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.CurrentGain, 1000);
+  Press(KeyRight);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.CurrentGain, 1);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.CurrentGain, 101);
+}
+
+TEST(CurrentGainStep, GainShowsTenthsOnlyBelowTenAmperes) {
+  OpenCurrent();
+  PressTimes(KeyKnobMinus, 1);
+  // Counts above the middle times the gain of 100 per mille give tenths.
+  SetInputs(0, 3047, 0);  // 999 counts: 9.9 A
+  Pass();
+  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 9.9A", ColourRed));
+  SetInputs(0, 3048, 0);  // 1000 counts: 10 A, whole amperes
+  Pass();
+  EXPECT_EQ(Current, 10);
+  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 10A", ColourRed));
+  SetInputs(0, 1048, 0);
+  Pass();
+  EXPECT_EQ(Current, -10);
+  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 -10A", ColourRed));
+  SetInputs(0, 2000, 0);  // -48 counts: -0.4 A
+  Pass();
+  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 -0.4A", ColourRed));
+}
+
+// From the list to the zeroing question and answered YES.
+void ZeroAt(uint16_t input) {
+  OpenCurrent();
+  SetInputs(0, input, 0);
+  PressTimes(KeyKnobMinus, 2);
+  ASSERT_EQ(MenuState.Selection, 7);
+  Press(KeyKnobPress);
+  ASSERT_EQ(PageHandler, ZeroCurrentPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  Press(KeyRight);
+}
+
+TEST(CurrentZeroing, ZeroAtThreeThousandReadsZeroAmperes) {
+  ZeroAt(3000);
+  EXPECT_EQ(Calibration.CurrentZero, 48000);
+  EXPECT_EQ(PageHandler, MessagePage);
+  EXPECT_EQ(MenuState.ReturnPage, CurrentSetupPage);
+  Pass();
+  EXPECT_EQ(CurrentTenths, 0);
+  EXPECT_EQ(Current, 0);
+  Press(KeyKnobPlus);  // any key leaves the message
+  EXPECT_EQ(PageHandler, CurrentSetupPage);
+  EXPECT_EQ(MenuState.Selection, 7);
+  Pass();
+  EXPECT_TRUE(ShowsRow(4, "ZERO SENSOR", ColourRed));
+}
+
+TEST(CurrentZeroing, ZeroAtTheTopOfTheRangeSaturates) {
+  ZeroAt(4096);
+  EXPECT_EQ(Calibration.CurrentZero, 65535);
+  Pass();
+  EXPECT_EQ(CurrentTenths, 0);
+  EXPECT_EQ(Current, 0);
+}
+
+TEST(CurrentZeroing, NoKeepsTheZeroAndTheKnobIsIgnored) {
+  OpenCurrent();
+  SetInputs(0, 3000, 0);
+  PressTimes(KeyKnobMinus, 2);
+  Press(KeyKnobPress);
+  Pass();
+  EXPECT_TRUE(ShowsText(158, 0, "MESSAGE", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsText(110, 56, "CURRENT", 9, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(134, 104, "YES", 8, AlignCentre, ColourWhite));
+  for (uint8_t key : {KeyKnobPress, KeyKnobPlus, KeyKnobMinus}) Press(key);
+  EXPECT_EQ(PageHandler, ZeroCurrentPage);
+  EXPECT_EQ(KeySlot, 0);
+  Press(KeyLeft);
+  EXPECT_EQ(PageHandler, CurrentSetupPage);
+  EXPECT_EQ(MenuState.Selection, 7);
+  EXPECT_EQ(Calibration.CurrentZero, 32768);
+}
+
+TEST(CurrentNavigation, BackReturnsToTheCurrentEntry) {
+  OpenCurrent();
+  PressTimes(KeyKnobPlus, 3);
+  Press(KeyRight);
+  Press(KeyKnobPress);
+  Press(KeyLeft);
+  Pass();
+  EXPECT_TRUE(MainMenuShows("CURRENT", 103));
+  EXPECT_EQ(MenuState.Selection, CurrentEntry);
+  // Entered again, the page starts over on its first item with step 1.
+  Press(KeyKnobPress);
+  EXPECT_EQ(PageHandler, CurrentSetupPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_EQ(MenuState.EditMode, 0);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The OAT setup list: unit-dependent level ranges, the unit switch, the
+// calibration offset in Celsius and the display switch.
+#include <gtest/gtest.h>
+
+#include "SensorSetupDriver.h"
+
+namespace {
+
+using namespace test;
+
+void OpenOat() { OpenSetupPage(OatEntry); }
+
+void EditItem(int item) {
+  PressTimes(KeyKnobPlus, item);
+  Press(KeyKnobPress);
+  ASSERT_EQ(MenuState.EditMode, 1);
+}
+
+TEST(OatSetupItems, OpensOnTheDisplaySwitchWithCelsius) {
+  OpenOat();
+  EXPECT_EQ(PageHandler, OatSetupPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_TRUE(ShowsItem(0, "OAT DISPLAY: ", ColourRed, "ON", ColourRed));
+  EXPECT_TRUE(ShowsItem(1, "TEMP UNIT: ", ColourWhite,
+                        "\xB0"
+                        "C",
+                        ColourWhite));
+  EXPECT_TRUE(ShowsItem(3, "HIGH ALARM: ", ColourWhite, "60", ColourWhite));
+}
+
+TEST(OatSetupItems, UnitSwitchShowsFahrenheitAndKeepsTheLevels) {
+  OpenOat();
+  EditItem(1);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatUnit, 1);
+  Pass();
+  EXPECT_TRUE(ShowsItem(1, "TEMP UNIT: ", ColourWhite,
+                        "\xB0"
+                        "F",
+                        ColourRed));
+  EXPECT_EQ(Settings.OatHighAlarm, 60);
+}
+
+TEST(OatSetupItems, DisplayOffLeavesOneItem) {
+  OpenOat();
+  EditItem(0);
+  Press(KeyKnobMinus);
+  Press(KeyKnobPress);
+  EXPECT_EQ(Settings.OatDisplay, 0);
+  Press(KeyKnobMinus);
+  EXPECT_EQ(MenuState.Selection, 0);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(MenuState.Selection, 0);
+  Pass();
+  for (int row = 1; row < 5; ++row) EXPECT_TRUE(RowBlank(row)) << row;
+}
+
+TEST(OatLevels, CelsiusRange) {
+  OpenOat();
+  EditItem(3);
+  Press(KeyRight);
+  Settings.OatHighAlarm = 145;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatHighAlarm, -50);
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.OatHighAlarm, 150);
+  Pass();
+  EXPECT_TRUE(ShowsStepLabel("X10"));
+}
+
+TEST(OatLevels, FahrenheitRange) {
+  OpenOat();
+  Settings.OatUnit = 1;
+  EditItem(3);
+  Press(KeyRight);
+  Settings.OatHighAlarm = 300;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatHighAlarm, -58);
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.OatHighAlarm, 302);
+  Settings.OatHighAlarm = 292;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatHighAlarm, 302);
+  Settings.OatHighAlarm = -48;
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.OatHighAlarm, -58);
+  Settings.OatHighAlarm = -50;
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.OatHighAlarm, 302);
+}
+
+TEST(OatLevels, RangeIsTakenFromTheUnitAtTheKeyPress) {
+  OpenOat();
+  Settings.OatUnit = 1;
+  EditItem(4);
+  Settings.OatHighCaution = 250;  // a Fahrenheit level
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatHighCaution, 251);
+  // Back in Celsius the level lies above the range: the next step, either
+  // way, brings it back by the wrap-around.
+  Settings.OatUnit = 0;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatHighCaution, -50);
+  Settings.OatHighCaution = 251;
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.OatHighCaution, -50);
+  Settings.OatLowCaution = -58;
+  Press(KeyKnobPress);
+  Press(KeyKnobPlus);
+  Press(KeyKnobPress);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.OatLowCaution, 150);
+}
+
+TEST(OatCalibration, OffsetStopsAtTwentyAndShowsCelsius) {
+  OpenOat();
+  SetInputs(0, 2048, 2260);  // 0 degrees Celsius
+  Settings.OatUnit = 1;
+  EditItem(8);
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  Calibration.OatCalOffset = 18;
+  PressTimes(KeyKnobPlus, 4);
+  EXPECT_EQ(Calibration.OatCalOffset, 20);
+  Pass();
+  EXPECT_EQ(OatCelsius, 20);
+  EXPECT_TRUE(ShowsItem(4, "OAT CAL: ", ColourWhite,
+                        "+20 20\xB0"
+                        "C",
+                        ColourRed));
+  Calibration.OatCalOffset = -19;
+  PressTimes(KeyKnobMinus, 3);
+  EXPECT_EQ(Calibration.OatCalOffset, -20);
+  Pass();
+  EXPECT_TRUE(ShowsItem(4, "OAT CAL: ", ColourWhite,
+                        "-20 -20\xB0"
+                        "C",
+                        ColourRed));
+  Calibration.OatCalOffset = 0;
+  Pass(2);
+  EXPECT_TRUE(ShowsItem(4, "OAT CAL: ", ColourWhite,
+                        "+0 0\xB0"
+                        "C",
+                        ColourRed));
+}
+
+TEST(OatNavigation, BackReturnsToTheOatEntry) {
+  OpenOat();
+  PressTimes(KeyKnobMinus, 2);
+  Press(KeyRight);
+  Press(KeyKnobPress);
+  Press(KeyLeft);
+  Pass();
+  EXPECT_TRUE(MainMenuShows("OAT"));
+  EXPECT_EQ(MenuState.Selection, OatEntry);
+  // Entered again, the page starts over on its first item with step 1.
+  Press(KeyKnobPress);
+  EXPECT_EQ(PageHandler, OatSetupPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_EQ(MenuState.EditMode, 0);
+}
+
+}  // namespace

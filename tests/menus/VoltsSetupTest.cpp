@@ -1,0 +1,162 @@
+// The volts setup list: level wrap-arounds, the step toggle, the switches and
+// the calibration percentage with the live voltage beside it.
+#include <gtest/gtest.h>
+
+#include "SensorSetupDriver.h"
+
+namespace {
+
+using namespace test;
+
+void OpenVolts() { OpenSetupPage(VoltsEntry); }
+
+void EditItem(int item) {
+  PressTimes(KeyKnobPlus, item);
+  Press(KeyKnobPress);
+  ASSERT_EQ(MenuState.EditMode, 1);
+}
+
+TEST(VoltsSetupItems, OpensOnFirstItemWithTheScale) {
+  OpenVolts();
+  EXPECT_EQ(PageHandler, VoltsSetupPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_TRUE(ShowsText(158, 0, "VOLTS", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsItem(0, "DISPLAY MAX: ", ColourRed, "20.0", ColourRed));
+  EXPECT_TRUE(ShowsItem(1, "DISPLAY MIN: ", ColourWhite, "8.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(2, "HIGH ALARM: ", ColourWhite, "ON", ColourWhite));
+  EXPECT_TRUE(ShowsItem(3, "HIGH ALARM: ", ColourWhite, "15.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(4, "HIGH CAUTION: ", ColourWhite, "14.0", ColourWhite));
+  EXPECT_TRUE(ShowsStepLabel("X0.1"));
+}
+
+TEST(VoltsSetupItems, LastItemsScrollIntoView) {
+  OpenVolts();
+  SetInputs(1500, 2048, 2260);
+  PressTimes(KeyKnobMinus, 1);
+  Pass();
+  EXPECT_EQ(MenuState.Selection, 8);
+  EXPECT_EQ(MenuState.ScrollOffset, 4);
+  EXPECT_TRUE(ShowsItem(0, "HIGH CAUTION: ", ColourWhite, "14.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(1, "LOW CAUTION: ", ColourWhite, "11.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(2, "LOW ALARM: ", ColourWhite, "ON", ColourWhite));
+  EXPECT_TRUE(ShowsItem(3, "LOW ALARM: ", ColourWhite, "10.0", ColourWhite));
+  EXPECT_TRUE(ShowsItem(4, "CAL: ", ColourRed, "100% 14.1V", ColourRed));
+  EXPECT_TRUE(RightCellBlank());
+  Press(KeyKnobPlus);
+  EXPECT_EQ(MenuState.Selection, 0);
+}
+
+TEST(VoltsLevels, DisplayMaxWrapsToItsOwnBottom) {
+  OpenVolts();
+  EditItem(0);
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 10);
+  Settings.VoltsDisplayMax = 295;
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.VoltsDisplayMax, 100);
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.VoltsDisplayMax, 300);
+  Pass();
+  EXPECT_TRUE(ShowsItem(0, "DISPLAY MAX: ", ColourWhite, "30.0", ColourRed));
+  EXPECT_TRUE(ShowsStepLabel("X1.0"));
+}
+
+TEST(VoltsLevels, LowAlarmWrapsBelowZeroToTheTop) {
+  OpenVolts();
+  EditItem(7);
+  Press(KeyRight);
+  Settings.VoltsLowAlarm = 5;
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.VoltsLowAlarm, 300);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(Settings.VoltsLowAlarm, 0);
+  Press(KeyRight);
+  Press(KeyKnobMinus);
+  EXPECT_EQ(Settings.VoltsLowAlarm, 300);
+}
+
+TEST(VoltsLevels, EachLevelKeepsItsRange) {
+  // Item, field, bottom and top of every level.
+  const struct {
+    int Item;
+    uint16_t* Field;
+    uint16_t Bottom, Top;
+  } levels[] = {{1, &Settings.VoltsDisplayMin, 0, 300},
+                {3, &Settings.VoltsHighAlarm, 100, 300},
+                {4, &Settings.VoltsHighCaution, 100, 300},
+                {5, &Settings.VoltsLowCaution, 0, 300}};
+  for (const auto& level : levels) {
+    OpenVolts();
+    EditItem(level.Item);
+    *level.Field = level.Bottom;
+    Press(KeyKnobMinus);
+    EXPECT_EQ(*level.Field, level.Top) << level.Item;
+    Press(KeyKnobPlus);
+    EXPECT_EQ(*level.Field, level.Bottom) << level.Item;
+    Press(KeyKnobPlus);
+    EXPECT_EQ(*level.Field, level.Bottom + 1) << level.Item;
+  }
+}
+
+TEST(VoltsLevels, StepTogglesOutsideEditModeAndResetsOnMoving) {
+  OpenVolts();
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 10);
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  MenuState.StepMultiplier = 100;
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  Press(KeyRight);
+  Press(KeyKnobPlus);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  // Switch rows and the calibration leave the step alone.
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.Selection, 1);
+  Press(KeyKnobPlus);
+  Press(KeyRight);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_EQ(Settings.VoltsDisplayMin, 80);
+}
+
+TEST(VoltsCalibration, StopsAtBothEndsWithTheLiveVoltage) {
+  OpenVolts();
+  SetInputs(1500, 2048, 2260);
+  EditItem(8);
+  Calibration.VoltsCalPercent = 148;
+  Press(KeyRight);  // no step on the calibration
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  PressTimes(KeyKnobPlus, 4);
+  EXPECT_EQ(Calibration.VoltsCalPercent, 150);
+  Pass();
+  // 1500 x 886 x 150 / 1000000 + 9 = 208
+  EXPECT_EQ(Volts, 208);
+  EXPECT_TRUE(ShowsItem(4, "CAL: ", ColourWhite, "150% 20.8V", ColourRed));
+  Calibration.VoltsCalPercent = 52;
+  PressTimes(KeyKnobMinus, 5);
+  EXPECT_EQ(Calibration.VoltsCalPercent, 50);
+  Pass();
+  EXPECT_TRUE(ShowsItem(4, "CAL: ", ColourWhite, "50% 7.5V", ColourRed));
+}
+
+TEST(VoltsNavigation, BackReturnsToTheVoltsEntry) {
+  OpenVolts();
+  EditItem(3);
+  Press(KeyRight);
+  Press(KeyKnobPlus);
+  Press(KeyLeft);
+  Pass();
+  EXPECT_TRUE(MainMenuShows("VOLTS"));
+  EXPECT_EQ(MenuState.Selection, VoltsEntry);
+  EXPECT_EQ(MenuState.EditMode, 0);
+  EXPECT_EQ(Settings.VoltsHighAlarm, 160);  // kept on leaving mid-edit
+  // Entered again, the page starts over on its first item with step 1.
+  Press(KeyKnobPress);
+  EXPECT_EQ(PageHandler, VoltsSetupPage);
+  EXPECT_EQ(MenuState.Selection, 0);
+  EXPECT_EQ(MenuState.StepMultiplier, 1);
+  EXPECT_EQ(MenuState.EditMode, 0);
+}
+
+}  // namespace
