@@ -99,7 +99,10 @@ void TDisplayPanel::ReleaseContext() {
 }
 
 void TDisplayPanel::exposeEvent(QExposeEvent*) {
-  if (isExposed()) emit Exposed();
+  if (isExposed())
+    emit Exposed();
+  else
+    emit Concealed();
 }
 
 void TDisplayPanel::resizeEvent(QResizeEvent*) { emit Resized(); }

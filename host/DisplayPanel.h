@@ -30,6 +30,7 @@ class TDisplayPanel : public QWindow {
 
  signals:
   void Exposed();
+  void Concealed();
   void Resized();
   // Delivered when the display is ready for the next frame.
   void FrameDue();

@@ -62,6 +62,10 @@ QScrollBar* MakeScrollBar(QWidget* parent, int top, int minimum, int maximum, in
   // thumb keeps its smallest length.
   bar->setSingleStep(1);
   bar->setPageStep(1);
+  // Qt's scroll bars invert the arrow keys for the sake of vertical bars;
+  // on these horizontal ones Right and End count up, Left and Home down.
+  bar->setInvertedControls(false);
+  bar->setFocusPolicy(Qt::StrongFocus);
   return bar;
 }
 
@@ -144,6 +148,10 @@ void TfrmMain::BuildControls() {
   connect(Display, &TDisplayPanel::Exposed, this, &TfrmMain::FormPaint);
   connect(Display, &TDisplayPanel::Resized, this, &TfrmMain::FormResize);
   connect(Display, &TDisplayPanel::FrameDue, this, &TfrmMain::RunPass);
+  // A refresh asked for before the display was hidden never comes.
+  connect(Display, &TDisplayPanel::Concealed, this, [this] {
+    if (PassesRunning && PassPending) PassTimer->start();
+  });
 
   QFont bold = FormFont();
   bold.setBold(true);
@@ -199,6 +207,20 @@ void TfrmMain::BuildControls() {
   CheckBox1->setGeometry(256, 160, 97, 17);
   CheckBox1->setChecked(true);
 
+  const std::pair<QObject*, const char*> names[] = {
+      {Image1, "Image1"},         {Image2, "Image2"},         {Image3, "Image3"},
+      {Image8, "Image8"},         {Panel1, "Panel1"},         {Button1, "Button1"},
+      {Button2, "Button2"},       {Button3, "Button3"},       {Button4, "Button4"},
+      {Button5, "Button5"},       {Shape1, "Shape1"},         {Label1, "Label1"},
+      {Label2, "Label2"},         {Label3, "Label3"},         {Label4, "Label4"},
+      {Label5, "Label5"},         {Label6, "Label6"},         {Label7, "Label7"},
+      {Label8, "Label8"},         {Label9, "Label9"},         {Label10, "Label10"},
+      {Label55, "Label55"},       {Label57, "Label57"},       {CheckBox1, "CheckBox1"},
+      {ScrollBar1, "ScrollBar1"}, {ScrollBar2, "ScrollBar2"}, {ScrollBar3, "ScrollBar3"},
+      {ScrollBar4, "ScrollBar4"}, {ScrollBar5, "ScrollBar5"}, {ScrollBar29, "ScrollBar29"},
+      {StatusBar1, "StatusBar1"}};
+  for (const auto& [control, name] : names) control->setObjectName(name);
+
   for (QWidget* w : {static_cast<QWidget*>(Image2), static_cast<QWidget*>(Image3),
                      static_cast<QWidget*>(Image8)})
     w->setFocusPolicy(Qt::NoFocus);
@@ -206,6 +228,12 @@ void TfrmMain::BuildControls() {
                       Button5,    ScrollBar29, ScrollBar2, ScrollBar1, ScrollBar3,
                       ScrollBar4, ScrollBar5,  CheckBox1};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  // Passes follow the display's refresh; while the display is hidden a
+  // timer keeps them going.
+  PassTimer = new QTimer(this);
+  PassTimer->setSingleShot(true);
+  connect(PassTimer, &QTimer::timeout, this, &TfrmMain::RunPass);
 
   Timer1 = new QTimer(this);
   Timer1->setTimerType(Qt::PreciseTimer);
@@ -244,11 +272,26 @@ void TfrmMain::Button1Click() {
   PowerOn();
   if (PassesRunning) return;
   PassesRunning = true;
-  Display->requestUpdate();
+  RequestPass();
+}
+
+void TfrmMain::RequestPass() {
+  PassPending = true;
+  // The display's refresh normally comes first; the timer covers a display
+  // that is hidden or whose refresh request got lost.
+  if (Display->isExposed()) {
+    Display->requestUpdate();
+    PassTimer->start(50);
+  } else {
+    PassTimer->start(16);
+  }
 }
 
 void TfrmMain::RunPass() {
-  if (!PassesRunning) return;
+  // The display's refresh and the timer may both be due: one pass only.
+  if (!PassesRunning || PassPending == false) return;
+  PassPending = false;
+  PassTimer->stop();
   if (StopRequested != 0) {
     PassesRunning = false;
     return;
@@ -259,8 +302,8 @@ void TfrmMain::RunPass() {
   Display->DrawFrame();
   Display->SwapBuffers();
   ++Passes;
-  // Everything pending is handled before the display asks for the next.
-  Display->requestUpdate();
+  // Everything pending is handled before the next pass is due.
+  RequestPass();
 }
 
 void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }

@@ -98,8 +98,11 @@ class TfrmMain : public QMainWindow {
   void FormClose();
   void BuildControls();
   void SetLamp(int red);
+  void RequestPass();
 
   bool PassesRunning = false;
+  bool PassPending = false;
+  QTimer* PassTimer;
   unsigned long Passes = 0;
 };
 

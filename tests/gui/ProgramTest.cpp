@@ -1,0 +1,197 @@
+// The built simulator as a user runs it: a real X pointer and keyboard
+// through xdotool, and the pixels the X server shows.
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <cstring>
+
+#include "GuiSupport.h"
+#include "XClose.h"
+#include "graphics/FrameBuffer.h"
+#include "graphics/Text.h"
+
+namespace {
+
+QString Xdotool(const QStringList& args) {
+  QProcess p;
+  p.start("xdotool", args);
+  p.waitForFinished(20000);
+  return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Sim.setProcessChannelMode(QProcess::ForwardedChannels);
+    Sim.start(AXIM_SIM, {});
+    ASSERT_TRUE(Sim.waitForStarted(10000));
+    Window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Orlyn AXIM-7 Simulator"})
+                 .split('\n')
+                 .value(0);
+    ASSERT_FALSE(Window.isEmpty());
+    const QStringList shell = Xdotool({"getwindowgeometry", "--shell", Window}).split('\n');
+    for (const QString& line : shell) {
+      const QStringList kv = line.split('=');
+      if (kv.size() != 2) continue;
+      if (kv[0] == "X") Origin.setX(kv[1].toInt());
+      if (kv[0] == "Y") Origin.setY(kv[1].toInt());
+      if (kv[0] == "HEIGHT") MenuHeight = kv[1].toInt() - 329;
+    }
+    ASSERT_GT(MenuHeight, 0);
+    QTest::qWait(500);
+  }
+
+  void TearDown() override {
+    if (Sim.state() != QProcess::NotRunning) {
+      Sim.kill();
+      Sim.waitForFinished(5000);
+    }
+  }
+
+  // A point of the client area below the menu bar, on the screen.
+  QPoint Client(int x, int y) const { return Origin + QPoint(x, MenuHeight + y); }
+
+  void ClickClient(int x, int y) {
+    const QPoint p = Client(x, y);
+    Xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+    QTest::qWait(150);
+  }
+
+  void Keys(const QString& key, int times) {
+    Xdotool({"key", "--delay", "0", "--repeat", QString::number(times), key});
+    QTest::qWait(300);
+  }
+
+  QImage GrabClient(int x, int y, int w, int h) {
+    const QPoint p = Client(x, y);
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, p.x(), p.y(), w, h)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  }
+
+  QColor Lamp() { return QColor(GrabClient(32, 280, 1, 1).pixel(0, 0)); }
+  QImage Panel() { return GrabClient(40, 57, 161, 121); }
+
+  // A scroll bar's right arrow clicked once, then the arrow key: exact counts.
+  void MoveBarBy(int top, int steps) {
+    ClickClient(352 + 137 - 4, top + 8);
+    if (steps > 1) Keys("Right", steps - 1);
+  }
+
+  bool Finished(int* code) {
+    if (!Sim.waitForFinished(10000)) return false;
+    *code = Sim.exitStatus() == QProcess::NormalExit ? Sim.exitCode() : -1;
+    return true;
+  }
+
+  QProcess Sim;
+  QString Window;
+  QPoint Origin;
+  int MenuHeight = 0;
+};
+
+// True when every pixel of the text, drawn as the firmware draws it, shows
+// in the colour on the panel (frame-buffer row y on panel row y + 1).
+::testing::AssertionResult PanelShows(const QImage& panel, int16_t x, int16_t y, const char* text,
+                                      QColor colour) {
+  std::memset(FrameBuffer, 0, FrameBufferSize);
+  DrawString(x, y, text, 8, AlignLeft, 255);
+  int lit = 0;
+  for (int py = 0; py < ScreenHeight; ++py)
+    for (int px = 0; px < ScreenWidth; ++px) {
+      if (FrameBuffer[py * ScreenWidth + px] != 255) continue;
+      ++lit;
+      const QColor shown(panel.pixel(px, py + 1));
+      if (shown != colour)
+        return ::testing::AssertionFailure()
+               << text << " pixel (" << px << "," << py << ") is " << shown.name().toStdString();
+    }
+  if (lit == 0) return ::testing::AssertionFailure() << text << " draws nothing";
+  return ::testing::AssertionSuccess();
+}
+
+bool FontsDraw() {
+  std::memset(FrameBuffer, 0, FrameBufferSize);
+  DrawString(0, 0, "UTC", 8, AlignLeft, 255);
+  for (uint16_t i = 0; i < FrameBufferSize; ++i)
+    if (FrameBuffer[i] == 255) return true;
+  return false;
+}
+
+TEST_F(ProgramTest, OnShowsTheHomePageClocks) {
+  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  const QImage before = Panel();
+  for (int y = 0; y < 121; ++y)
+    for (int x = 0; x < 161; ++x) ASSERT_EQ(QColor(before.pixel(x, y)), Qt::black);
+  ClickClient(64 + 37, 272 + 12);
+  QTest::qWait(700);
+  const QImage panel = Panel();
+  const QColor grey(0x70, 0x70, 0x70);
+  EXPECT_TRUE(PanelShows(panel, 0, 1, "LCL", grey));
+  EXPECT_TRUE(PanelShows(panel, 0, 35, "UTC", grey));
+  for (int x = 0; x < 161; ++x) EXPECT_EQ(QColor(panel.pixel(x, 0)), Qt::black);
+}
+
+TEST_F(ProgramTest, HighVoltsLightTheLampAndAKeyAcknowledges) {
+  ClickClient(64 + 37, 272 + 12);  // On
+  // Quiet inputs first: 14.0 V, 0 A, 14 C.
+  MoveBarBy(56, 2384);
+  MoveBarBy(32, 1);
+  Keys("Left", 1);
+  MoveBarBy(8, 1479);
+  QTest::qWait(400);
+  EXPECT_EQ(Lamp(), QColor(128, 0, 0));
+  Keys("Right", 1648 - 1479);  // 15.5 V
+  QTest::qWait(400);
+  EXPECT_EQ(Lamp(), QColor(255, 0, 0));
+  ClickClient(120, 216);  // the knob: any key acknowledges on the home page
+  QTest::qWait(400);
+  EXPECT_EQ(Lamp(), QColor(128, 0, 0));
+
+  ClickClient(160 + 37, 272 + 12);  // Off
+  ClickClient(64 + 37, 272 + 12);   // On: restarts, the alarm words carry over
+  QTest::qWait(400);
+  if (FontsDraw()) {
+    EXPECT_TRUE(PanelShows(Panel(), 0, 1, "LCL", QColor(0x70, 0x70, 0x70)));
+  }
+  EXPECT_EQ(Lamp(), QColor(128, 0, 0));
+  ClickClient(352 + 137 - 4, 8 + 8);  // back to 14.0 V: the alarm clears and re-arms
+  Keys("Left", 1 + 1648 - 1479);
+  QTest::qWait(400);
+  Keys("Right", 1648 - 1479);
+  QTest::qWait(400);
+  EXPECT_EQ(Lamp(), QColor(255, 0, 0));
+}
+
+TEST_F(ProgramTest, FileExitWhileRunningEndsWithCodeZero) {
+  ClickClient(64 + 37, 272 + 12);
+  QTest::qWait(300);
+  const QPoint file = Origin + QPoint(14, MenuHeight / 2);
+  Xdotool(
+      {"mousemove", "--sync", QString::number(file.x()), QString::number(file.y()), "click", "1"});
+  QTest::qWait(300);
+  Xdotool({"key", "e"});
+  int code = -2;
+  ASSERT_TRUE(Finished(&code));
+  EXPECT_EQ(code, 0);
+}
+
+TEST_F(ProgramTest, CloseButtonWhileRunningEndsWithCodeZero) {
+  ClickClient(64 + 37, 272 + 12);
+  QTest::qWait(300);
+  ASSERT_TRUE(SendDeleteWindow(Window.toULong()));
+  int code = -2;
+  ASSERT_TRUE(Finished(&code));
+  EXPECT_EQ(code, 0);
+}
+
+TEST_F(ProgramTest, CloseWhileOffEndsWithCodeZero) {
+  ASSERT_TRUE(SendDeleteWindow(Window.toULong()));
+  int code = -2;
+  ASSERT_TRUE(Finished(&code));
+  EXPECT_EQ(code, 0);
+}
+
+}  // namespace
