@@ -1,10 +1,14 @@
 // axim7-fontgen FONTDIR OUTDIR: rasterises the sans-serif outline fonts in
 // FONTDIR into the nine bitmap font tables (OUTDIR/FontN.cpp), fitting every
 // glyph to the instrument's cell heights, widths and digit rows.
+#include <ft2build.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include FT_MODULE_H
+#include FT_DRIVER_H
 
 #include "Glyph.h"
 #include "HandDrawn.h"
@@ -56,11 +60,12 @@ struct TFitter {
     long best = -1, bestScore = 0;
     for (long y = want * Unit; y <= want * Unit * 8 / 5; y += 4) {
       int top = 0;
-      const long s = Score(y, &top);
+      // Whole pixel sizes hint best; take a fraction only when it fits better.
+      const long s = Score(y, &top) + (y % Unit ? 1 : 0);
       if (best < 0 || s < bestScore) best = y, bestScore = s, RefTop = top;
     }
     YSize = best;
-    std::printf("size %d: %.3f px, score %ld\n", Size.Size, best / 64.0, bestScore);
+
     // One horizontal size for all digits, so they keep one design.
     DigitXSize = YSize;
     for (;;) {
@@ -69,6 +74,8 @@ struct TFitter {
       if (widest <= Size.Digit - 1 || DigitXSize < YSize / 3) break;
       DigitXSize -= 2;
     }
+    std::printf("size %d: %.3f px high, digits %.3f px wide, score %ld\n", Size.Size, YSize / 64.0,
+                DigitXSize / 64.0, bestScore);
   }
 
   // Places ink into a cell Width columns wide, at column left, rows from the digits' top.
@@ -200,6 +207,10 @@ int main(int argc, char** argv) {
       fontDir + " assets/fonts" + (autoHint ? " --autohint" : "");
   FT_Library library;
   if (FT_Init_FreeType(&library) != 0) return 1;
+  // The classic full bytecode hinting snaps the stems in both directions,
+  // which is what a monochrome raster needs.
+  FT_UInt interpreter = TT_INTERPRETER_VERSION_35;
+  FT_Property_Set(library, "truetype", "interpreter-version", &interpreter);
   int failures = 0;
   for (const TFontSize& size : FontSizes) {
     FT_Face face;

@@ -1,5 +1,7 @@
 // Monochrome rasterisation of single characters with FreeType.
 #include <ft2build.h>
+
+#include <algorithm>
 #include FT_OUTLINE_H
 
 #include "Glyph.h"
@@ -31,6 +33,24 @@ TInk RenderInk(const TRaster& raster, uint32_t unicode, long xSize, long ySize) 
   for (int r = 0; r < ink.Rows; ++r)
     for (int c = 0; c < ink.Width; ++c)
       if (bm.buffer[r * bm.pitch + c / 8] & (0x80 >> (c % 8))) ink.Pixels[r * ink.Width + c] = 1;
+  // A short run on the top or bottom ink row over a much wider stroke is a
+  // rounding spur of the curve's extremum: drop it so round glyphs end flat.
+  auto count = [&](int r) {
+    int n = 0;
+    for (int c = 0; c < ink.Width; ++c) n += ink.Pixels[r * ink.Width + c];
+    return n;
+  };
+  auto clearSpur = [&](int r, int next) {
+    if (next >= 0 && next < ink.Rows && count(r) <= 3 && 4 * count(r) <= count(next))
+      std::fill_n(ink.Pixels.begin() + r * ink.Width, ink.Width, 0);
+  };
+  int first = 0, last = ink.Rows - 1;
+  while (first < ink.Rows && count(first) == 0) ++first;
+  while (last >= 0 && count(last) == 0) --last;
+  if (first < last) {
+    clearSpur(first, first + 1);
+    clearSpur(last, last - 1);
+  }
   // Trim empty border rows and columns so Left/Top/Width/Rows frame the ink.
   int top = 0, bottom = ink.Rows - 1, left = 0, right = ink.Width - 1;
   auto rowEmpty = [&](int r) {

@@ -1,6 +1,7 @@
 // axim7-fontproof OUTDIR: draws every glyph of each font with DrawString into
 // display-sized pages, then stacks the pages of a font into one PNG
-// (OUTDIR/fontN.png, each pixel 4 x 4, white on black as on the display).
+// (OUTDIR/fontN.png, each pixel 4 x 4, white on black as on the display),
+// two pages abreast.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,21 +15,32 @@ namespace {
 
 constexpr int Scale = 4;
 
+// Display pages of one font, laid out two abreast in the PNG.
 struct TSheet {
-  std::vector<uint8_t> Rgb;
-  int Rows = 0;
+  std::vector<std::vector<uint8_t>> Pages;
 
   void AddPage() {
-    const int width = ScreenWidth * Scale;
-    for (int y = 0; y < ScreenHeight * Scale; ++y)
-      for (int x = 0; x < width; ++x) {
-        const TRgb c = ColourOf(FrameBuffer[(y / Scale) * ScreenWidth + x / Scale]);
-        Rgb.insert(Rgb.end(), {c.R, c.G, c.B});
-      }
-    for (int y = 0; y < Scale; ++y)  // a grey line between pages
-      for (int x = 0; x < width; ++x) Rgb.insert(Rgb.end(), {96, 96, 96});
-    Rows += (ScreenHeight + 1) * Scale;
+    Pages.emplace_back(FrameBuffer, FrameBuffer + FrameBufferSize);
     ClearFrameBuffer();
+  }
+
+  bool Write(const std::string& path) const {
+    constexpr int Columns = 2, Gap = 1;
+    const int rows = (static_cast<int>(Pages.size()) + Columns - 1) / Columns;
+    const int width = (Columns * (ScreenWidth + Gap) - Gap) * Scale;
+    const int height = (rows * (ScreenHeight + Gap) - Gap) * Scale;
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3, 96);  // grey gaps
+    for (size_t p = 0; p < Pages.size(); ++p) {
+      const int left = static_cast<int>(p % Columns) * (ScreenWidth + Gap) * Scale;
+      const int top = static_cast<int>(p / Columns) * (ScreenHeight + Gap) * Scale;
+      for (int y = 0; y < ScreenHeight * Scale; ++y)
+        for (int x = 0; x < ScreenWidth * Scale; ++x) {
+          const TRgb c = ColourOf(Pages[p][(y / Scale) * ScreenWidth + x / Scale]);
+          uint8_t* out = &rgb[(static_cast<size_t>(top + y) * width + left + x) * 3];
+          out[0] = c.R, out[1] = c.G, out[2] = c.B;
+        }
+    }
+    return WritePng(path, width, height, rgb);
   }
 };
 
@@ -83,7 +95,7 @@ int main(int argc, char** argv) {
     TSheet sheet;
     DrawFont(sheet, size);
     const std::string path = std::string(argv[1]) + "/font" + std::to_string(size) + ".png";
-    if (WritePng(path, ScreenWidth * Scale, sheet.Rows, sheet.Rgb))
+    if (sheet.Write(path))
       std::printf("%s\n", path.c_str());
     else
       ++failed;
