@@ -40,8 +40,12 @@ void PagePass(benchmark::State& state, TPageHandler page, uint8_t selection) {
   if (PageHandler != page) state.SkipWithError("the page did not stay current");
 }
 
+// Draws nothing: what the pass costs besides the page itself.
+void EmptyPage() {}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(PagePass, EmptyPage, EmptyPage, 0)->Arg(0);
 BENCHMARK_CAPTURE(PagePass, MainMenu, MainMenuPage, 4)->Arg(0);
 BENCHMARK_CAPTURE(PagePass, MiscSetup, MiscSetupPage, 0)->Arg(0);
 BENCHMARK_CAPTURE(PagePass, AdcValues, AdcValuesPage, 7)->Arg(0);

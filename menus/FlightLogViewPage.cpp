@@ -7,13 +7,14 @@
 
 namespace {
 
-// The slot of list position `position` (0 = newest), counting back from the head.
-uint8_t LogSlot(uint8_t position) {
-  // A head beyond the five slots would count back outside the store.
-  const int head = FlightLogHead % FlightLogSlots;
-  int slot = head - position % FlightLogSlots;
+// The record at list position `position` (0 = newest), counting back from
+// the head. A head beyond the five slots points outside the store: those
+// positions read as empty rather than from bytes that are not the log.
+TFlightLogRecord LogEntry(uint8_t position) {
+  int slot = FlightLogHead - position;
   if (slot < 0) slot += FlightLogSlots;
-  return static_cast<uint8_t>(slot);
+  if (slot >= FlightLogSlots) return {0, 0, 0xFFFFFFFFu, 0, 0};
+  return ReadFlightRecord(static_cast<uint8_t>(slot));
 }
 
 void DrawLogEntry(const TFlightLogRecord& record) {
@@ -45,7 +46,7 @@ void FlightLogViewPage() {
   char counter[8];
   std::snprintf(counter, sizeof counter, "%d/%d", selection + 1, FlightLogSlots);
   DrawString(134, 104, counter, 8, AlignCentre, ColourWhite);
-  const TFlightLogRecord record = ReadFlightRecord(LogSlot(selection));
+  const TFlightLogRecord record = LogEntry(selection);
   if (record.FlightTime == 0xFFFFFFFFu)
     DrawString(80, 54, "EMPTY", 12, AlignCentre, ColourWhite);
   else

@@ -95,12 +95,3 @@ TEST(AdcValues, ShowsAxesAndTotalG) {
   EXPECT_TRUE(RowShows(4, "GF: -1.0g", ColourRed));
   EXPECT_TRUE(RowShows(1, "X: -300 -0.99g", ColourWhite));
 }
-
-TEST(AdcValues, BackReturnsToTheMainMenuOnAdcValues) {
-  OpenMainEntry(8);
-  PressTimes(KeyKnobPlus, 6);
-  Press(KeyLeft);
-  EXPECT_EQ(PageHandler, MainMenuPage);
-  EXPECT_EQ(MenuState.Selection, 8);
-  EXPECT_EQ(MenuState.ScrollOffset, 0);
-}

@@ -189,13 +189,3 @@ TEST(Backlight, SwitchingToManualShowsTheManualLayoutAtOnce) {
   EXPECT_EQ(Settings.BacklightMode, 1);
   EXPECT_EQ(Settings.BacklightLevel, 100);
 }
-
-TEST(Backlight, BackReturnsToMiscOnBacklight) {
-  OpenAutoBacklight();
-  PressTimes(KeyKnobPlus, 2);
-  Press(KeyLeft);
-  Pass();
-  EXPECT_EQ(PageHandler, MiscSetupPage);
-  EXPECT_TRUE(RowShows(0, "BACKLIGHT", ColourRed));
-  EXPECT_EQ(Settings.BacklightMode, 1);
-}

@@ -62,17 +62,6 @@ TEST(MainMenu, WrapsBothWays) {
   EXPECT_TRUE(ShowsEntry(0));
 }
 
-TEST(MainMenu, EveryEntryShowsItsIcon) {
-  OpenMainMenu();
-  for (int entry = 0; entry < 9; ++entry) {
-    const int x0 = entry == 4 ? 7 : 10;
-    const int ink = 50 * 50 - test::CountColour(x0, 41, x0 + 49, 90, ColourBlack);
-    EXPECT_GT(ink, 100) << entry;
-    Press(KeyKnobPlus);
-    Pass();
-  }
-}
-
 TEST(MainMenu, KnobPressOpensEachEntryWithAFreshState) {
   for (int entry = 0; entry < 9; ++entry) {
     OpenMainMenu();
@@ -97,16 +86,6 @@ TEST(MainMenu, BackFromEachPageReturnsOnItsEntry) {
     EXPECT_TRUE(ShowsEntry(entry)) << entry;
     EXPECT_EQ(MenuState.Selection, entry);
   }
-}
-
-TEST(MainMenu, RightKeyDoesNothing) {
-  OpenMainEntry(0);
-  Press(KeyLeft);
-  PressTimes(KeyKnobPlus, 3);
-  Press(KeyRight);
-  Pass();
-  EXPECT_TRUE(ShowsEntry(3));
-  EXPECT_EQ(KeySlot, KeyNone);
 }
 
 TEST(MainMenu, ExitGoesHomeAndTheMenuReopensOnFlightTimer) {

@@ -45,21 +45,6 @@ TEST(MiscSetup, RowsOpenTheirPagesAndReturnHighlighted) {
   }
 }
 
-TEST(MiscSetup, WrapsAndBackShowsMiscOnTheMainMenu) {
-  OpenMainEntry(7);
-  EXPECT_TRUE(ShowsText(158, 0, "MISC", 8, AlignRight, ColourRed));
-  Press(KeyKnobMinus);
-  EXPECT_EQ(MenuState.Selection, 3);
-  Press(KeyKnobPlus);
-  EXPECT_EQ(MenuState.Selection, 0);
-  Press(KeyRight);
-  EXPECT_EQ(PageHandler, MiscSetupPage);
-  Press(KeyLeft);
-  Pass();
-  EXPECT_EQ(PageHandler, MainMenuPage);
-  EXPECT_TRUE(ShowsText(105, 46, "MISC", 10, AlignCentre, ColourWhite));
-}
-
 TEST(InfoPage, ShowsModelAndFirmwareAndIgnoresTheKnob) {
   OpenMiscEntry(2);
   EXPECT_TRUE(RowShows(0, "MODEL: AXIM-7", ColourWhite));

@@ -40,16 +40,6 @@ void EditorAtField(int field) {
 
 }  // namespace
 
-TEST(TimeSetup, ShowsTheDefaults) {
-  OpenMainEntry(2);
-  EXPECT_TRUE(ShowsText(158, 0, "TIME", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(RowShows(0, "SET UTC TIME", ColourRed));
-  EXPECT_TRUE(ItemShows(1, "UTC OFFSET:", "+00:00"));
-  EXPECT_TRUE(ItemShows(2, "UTC DISPLAY: ", "ON"));
-  EXPECT_TRUE(ItemShows(3, "SW DISPLAY: ", "ON"));
-  EXPECT_TRUE(ItemShows(4, "TMR DISPLAY: ", "ON"));
-}
-
 TEST(TimeSetup, OffsetStopsAtThirteenHoursEitherWay) {
   EditItem(1);
   Press(KeyKnobMinus);
@@ -71,14 +61,6 @@ TEST(TimeSetup, OffsetStopsAtThirteenHoursEitherWay) {
   Pass();
   EXPECT_EQ(Settings.UtcOffset, 780);
   EXPECT_TRUE(ItemShows(1, "UTC OFFSET:", "+13:00", ColourWhite, ColourRed));
-}
-
-TEST(TimeSetup, OffsetReachesTheLocalClock) {
-  EditItem(1);
-  PressTimes(KeyKnobPlus, 3);
-  Pass();
-  EXPECT_EQ(LocalTime.Hour, 11);
-  EXPECT_EQ(LocalTime.Minute, 50);
 }
 
 TEST(TimeSetup, TrimWrapsBothWays) {
@@ -145,14 +127,6 @@ TEST(TimeSetup, ScrollsToTheTrimAndWrapsBack) {
   Press(KeyKnobMinus);
   Pass();
   EXPECT_TRUE(ItemShows(4, "RTC TRIM: ", "0", ColourRed, ColourRed));
-}
-
-TEST(TimeSetup, BackReturnsToTimeSetupEntry) {
-  OpenMainEntry(2);
-  PressTimes(KeyKnobPlus, 5);
-  Press(KeyLeft);
-  EXPECT_EQ(PageHandler, MainMenuPage);
-  EXPECT_EQ(MenuState.Selection, 2);
 }
 
 TEST(SetUtcTime, LoadsTheClockAndWalksTheFields) {
