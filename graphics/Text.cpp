@@ -7,6 +7,8 @@
 // the most significant bit. Offsets count from the start of the block.
 #include "graphics/Text.h"
 
+#include <bit>
+
 #include "graphics/FrameBuffer.h"
 
 int16_t TextStartX;
@@ -33,6 +35,20 @@ uint16_t TextAdvance(const uint8_t* font, const uint8_t* text) {
   return sum;
 }
 
+// Writes the pixels from column x0 up to x1 (both included) of one row,
+// keeping the visible ones: a run may start left of column 0 or end right of
+// column 159, and is cut there exactly as PutPixel would cut each pixel.
+void WriteSpan(uint8_t* line, int32_t x0, int32_t x1, uint8_t colour) {
+  if (x0 < 0) x0 = 0;
+  if (x1 >= ScreenWidth) x1 = ScreenWidth - 1;
+  for (int32_t x = x0; x <= x1; ++x) line[x] = colour;
+}
+
+// Draws the set bits of a glyph as runs of neighbouring set bits. The rows
+// are clipped once, the columns once per run: a coordinate that is negative
+// or beyond the last column or row is clipped, as in PutPixel, and the
+// columns are reckoned in 32 bits, so a run past 32767 stays off screen just
+// as its 16-bit wrapped (negative) columns would.
 void DrawGlyph(const uint8_t* font, const uint8_t* entry, int16_t pen, int16_t y, uint8_t colour) {
   const uint8_t width = entry[1], height = font[7];
   const uint32_t offset = static_cast<uint32_t>(entry[0]) << 16 | ReadU16(entry + 2);
@@ -40,17 +56,27 @@ void DrawGlyph(const uint8_t* font, const uint8_t* entry, int16_t pen, int16_t y
   const uint8_t bytesPerRow = static_cast<uint8_t>((width + 7) / 8);
   // A glyph wholly left or right of the display would only be clipped.
   if (pen >= ScreenWidth || pen + width <= 0) return;
-  for (uint8_t r = 0; r < height; ++r) {
-    const auto row = static_cast<int16_t>(y + r);
-    if (static_cast<uint16_t>(row) >= ScreenHeight) {
-      bits += bytesPerRow;
-      continue;
-    }
-    for (uint8_t b = 0; b < bytesPerRow; ++b, ++bits) {
-      // From the most significant bit, stopping when no set bit is left.
-      uint8_t pattern = *bits;
-      for (int16_t x = static_cast<int16_t>(pen + 8 * b); pattern != 0; ++x, pattern <<= 1)
-        if (pattern & 0x80) PutPixel(x, row, colour);
+  const int32_t firstRow = y < 0 ? -y : 0;
+  const int32_t endRow = ScreenHeight - y < height ? ScreenHeight - y : height;
+  for (int32_t r = firstRow; r < endRow; ++r) {
+    const uint8_t* rowBits = bits + r * bytesPerRow;
+    uint8_t* line = FrameBuffer + (y + r) * ScreenWidth;
+    // Up to eight bytes at a time, leftmost pixel in the top bit.
+    for (uint8_t b = 0; b < bytesPerRow; b = static_cast<uint8_t>(b + 8)) {
+      const uint8_t count = bytesPerRow - b < 8 ? static_cast<uint8_t>(bytesPerRow - b) : 8;
+      uint64_t pattern = 0;
+      for (uint8_t i = 0; i < count; ++i)
+        pattern |= static_cast<uint64_t>(rowBits[b + i]) << (56 - 8 * i);
+      int32_t x = pen + 8 * b;
+      while (pattern != 0) {
+        const int skip = std::countl_zero(pattern);
+        pattern <<= skip;
+        x += skip;
+        const int run = std::countl_one(pattern);
+        WriteSpan(line, x, x + run - 1, colour);
+        pattern = run == 64 ? 0 : pattern << run;
+        x += run;
+      }
     }
   }
 }
