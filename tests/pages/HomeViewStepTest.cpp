@@ -16,7 +16,6 @@ TEST_F(HomeViewStepTest, PowerOnShowsTheUtcViewAtOnce) {
   test::Pass();
   EXPECT_EQ(Settings.HomeView, 0);
   EXPECT_EQ(PageHandler, HomePage);
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(test::ShowsText(0, 35, "UTC", 8, AlignLeft, ColourGrey));
   EXPECT_TRUE(test::ShowsText(97, 22, "10:20:30", 16, AlignCentre, ColourWhite));
 }

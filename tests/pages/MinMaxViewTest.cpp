@@ -21,7 +21,6 @@ TEST_F(MinMaxViewTest, FrameAndRowsWithEveryReadingShown) {
   EXPECT_EQ(CountColour(53, 102, 53, 119, ColourWhite), 18);
   EXPECT_EQ(CountColour(106, 102, 106, 119, ColourWhite), 18);
   EXPECT_EQ(CountColour(60, 103, 100, 119, ColourWhite), 0) << "no knob symbol";
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(ShowsText(80, 5, "MIN / MAX", 9, AlignCentre, ColourWhite));
   EXPECT_TRUE(ShowsText(0, 30, "VOLTS:", 8, AlignLeft, ColourGrey));
   EXPECT_TRUE(ShowsText(100, 30, "13.7", 8, AlignRight, ColourWhite));
@@ -44,7 +43,6 @@ TEST_F(MinMaxViewTest, FrameAndRowsWithEveryReadingShown) {
 }
 
 TEST_F(MinMaxViewTest, RowsMoveUpWhenReadingsAreHidden) {
-  SKIP_WITHOUT_FONTS();
   Settings.OatDisplay = 0;
   test::Pass();
   EXPECT_TRUE(ShowsText(0, 66, "AMPS:", 8, AlignLeft, ColourGrey));
@@ -77,7 +75,6 @@ TEST_F(MinMaxViewTest, StoredValuesAreMarkedStrictly) {
 }
 
 TEST_F(MinMaxViewTest, OatMemoriesHaveNoCutOff) {
-  SKIP_WITHOUT_FONTS();
   test::SetInputs(test::Volts13_7, test::Amps5_2, 3510);
   test::Pass();
   EXPECT_TRUE(ShowsText(140, 66, "151", 8, AlignRight, ColourWhite) ||

@@ -26,13 +26,6 @@ constexpr uint16_t Oat55 = 2716;      // 55 C, above the high caution
 constexpr uint16_t Oat60 = 2757;      // 60 C, exactly the high alarm level
 constexpr uint16_t Oat70 = 2840;      // 70 C, above the high alarm level
 
-// The generated font tables hold the full code range of size 8; the
-// placeholders hold only the space, and texts draw nothing.
-inline bool RealFontsPresent() { return Font8[4] == 255; }
-
-#define SKIP_WITHOUT_FONTS() \
-  if (!test::RealFontsPresent()) GTEST_SKIP() << "font tables not generated yet"
-
 // Ticks until the blink phase is the one wanted (it flips every 11 ticks).
 inline void BlinkTo(uint8_t phase) {
   for (int i = 0; i < 30 && BlinkPhase != phase; ++i) Tick();

@@ -31,7 +31,6 @@ TEST_F(ReadoutMarkingTest, AnAlarmBlinksOnARedBoxWithTheBlinkPhase) {
   test::BlinkTo(1);
   test::Pass();
   EXPECT_GT(VoltsBoxColour(ColourRed), 0);
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(ShowsText(144, 32, "15.5", 12, AlignRight, ColourWhite));
   test::BlinkTo(0);
   test::Pass();
@@ -51,7 +50,6 @@ TEST_F(ReadoutMarkingTest, ACautionIsASteadyYellowBoxWithBlackText) {
     EXPECT_EQ(CountColour(95, 32, 159, 32, ColourYellow), 0);
     EXPECT_EQ(CountColour(95, 55, 159, 55, ColourYellow), 0);
   }
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(ShowsText(144, 32, "14.5", 12, AlignRight, ColourBlack));
 }
 
@@ -64,7 +62,6 @@ TEST_F(ReadoutMarkingTest, VoltsOnTheAlarmLevelDifferBetweenTheTwoLayouts) {
   Settings.CurrentDisplay = 0;
   test::Pass();
   EXPECT_GT(CountColour(95, 33, 159, 54, ColourRed), 0) << "inclusive on the volts bar band";
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(ShowsText(143, 32, "15.0", 12, AlignRight, ColourWhite));
   EXPECT_TRUE(ShowsText(160, 32, "V", 12, AlignRight, ColourGrey));
 }
@@ -102,7 +99,6 @@ TEST_F(ReadoutMarkingTest, BatteryShowsABoltFromOneAmpereAndACrossOtherwise) {
 }
 
 TEST_F(ReadoutMarkingTest, CurrentTextsAroundTenAmperes) {
-  SKIP_WITHOUT_FONTS();
   struct {
     uint16_t count;
     const char* text;
@@ -122,7 +118,6 @@ TEST_F(ReadoutMarkingTest, OatAboveTheRangeShowsDashesAndIsStillMarked) {
   test::Pass();
   ASSERT_EQ(Oat, 151);
   EXPECT_GT(CountColour(0, 60, 45, 80, ColourRed), 0);
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(ShowsText(21, 60, "---", 10, AlignCentre, ColourWhite));
   EXPECT_TRUE(ShowsText(21, 80,
                         "\xB0"
@@ -135,7 +130,6 @@ TEST_F(ReadoutMarkingTest, OatAboveTheRangeShowsDashesAndIsStillMarked) {
 }
 
 TEST_F(ReadoutMarkingTest, FahrenheitCutsOffAbove300) {
-  SKIP_WITHOUT_FONTS();
   Settings.OatUnit = 1;
   Settings.OatHighAlarm = Settings.OatHighCaution = 400;
   test::SetInputs(test::Volts13_7, test::Amps5_2, 3510);  // 151 C = 303 F
@@ -172,7 +166,6 @@ TEST_F(ReadoutMarkingTest, SmallOatOnTheTimerViewsHasItsOwnBox) {
   EXPECT_GT(CountColour(0, 58, 60, 77, ColourYellow), 0);
   EXPECT_EQ(CountColour(0, 57, 60, 57, ColourYellow), 0);
   EXPECT_EQ(CountColour(0, 78, 60, 78, ColourYellow), 0);
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(ShowsText(25, 57, "55", 10, AlignCentre, ColourBlack));
   DrawString(25, 57, "55", 10, AlignCentre, ColourBlack);
   EXPECT_TRUE(ShowsText(static_cast<int16_t>(TextEndX + 10), 63,
@@ -181,13 +174,11 @@ TEST_F(ReadoutMarkingTest, SmallOatOnTheTimerViewsHasItsOwnBox) {
                         8, AlignCentre, ColourGrey));
 }
 
-// The G readouts mark only the sides whose alarm switch is on. Their boxes
-// end one column before the text's end, so they need real fonts.
+// The G readouts mark only the sides whose alarm switch is on.
 class GAlarmSwitchTest : public ReadoutMarkingTest {
  protected:
   void SetUp() override {
     ReadoutMarkingTest::SetUp();
-    SKIP_WITHOUT_FONTS();
     Settings.GPosAlarm = 5;  // 0.5 g: the 1 g of the fixture is beyond it
     Settings.GNegAlarm = -5;
     test::BlinkTo(1);
@@ -244,7 +235,6 @@ TEST_F(GAlarmSwitchTest, GHasNoCaution) {
     EXPECT_EQ(CountColour(0, 0, 159, 119, ColourYellow), 0) << "view " << int(view);
     EXPECT_EQ(CountColour(22, 0, 159, 101, ColourRed), 0) << "view " << int(view);
   }
-  SKIP_WITHOUT_FONTS();
   ShowView(0);
   EXPECT_TRUE(ShowsText(140, 48, "1.0", 30, AlignRight, ColourWhite));
   EXPECT_TRUE(ShowsText(160, 65, "g", 16, AlignRight, ColourGrey));

@@ -100,7 +100,6 @@ TEST_F(GMemoryTest, ArrowsAtTheBottomOfTheViews) {
 }
 
 TEST_F(GMemoryTest, MarkingIsStrictAgainstTheAlarmLevels) {
-  SKIP_WITHOUT_FONTS();
   Settings.GNegAlarm = -20;
   Settings.GPosAlarm = 20;
   MinMax.GMin = -3.0f;
@@ -117,7 +116,6 @@ TEST_F(GMemoryTest, MarkingIsStrictAgainstTheAlarmLevels) {
 }
 
 TEST_F(GMemoryTest, CycleCountsSitLeftOfTheArrows) {
-  SKIP_WITHOUT_FONTS();
   MinMax.GPosCycles = 12;
   MinMax.GNegCycles = 3;
   test::Pass();
@@ -133,7 +131,6 @@ TEST_F(GMemoryTest, ViewSixShowsTheArrowsHighWithTheSlipBall) {
   EXPECT_EQ(CountColour(46, 34, 50, 42, ColourMagenta), 45);
   EXPECT_EQ(PixelAt(111, 34), ColourMagenta);
   EXPECT_GT(CountColour(20, 103, 139, 119, ColourGrey), 0);
-  SKIP_WITHOUT_FONTS();
   EXPECT_TRUE(test::ShowsText(0, 20, "0", 9, AlignLeft, ColourWhite));
   EXPECT_TRUE(test::ShowsText(0, 35, "0", 9, AlignLeft, ColourWhite));
   EXPECT_TRUE(test::ShowsText(120, 32, "1.0", 10, AlignLeft, ColourWhite));

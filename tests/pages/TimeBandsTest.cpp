@@ -6,13 +6,7 @@ namespace {
 using test::Press;
 using test::ShowsText;
 
-class TimeBandsTest : public test::PageTest {
- protected:
-  void SetUp() override {
-    PageTest::SetUp();
-    SKIP_WITHOUT_FONTS();
-  }
-};
+class TimeBandsTest : public test::PageTest {};
 
 TEST_F(TimeBandsTest, LocalTimeFollowsTheOffsetOnEveryView) {
   Settings.UtcOffset = -120;

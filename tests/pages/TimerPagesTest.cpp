@@ -27,7 +27,6 @@ TEST_F(TimerPagesTest, StopwatchStartsStopsAndZeroesWhileRunning) {
 }
 
 TEST_F(TimerPagesTest, StopwatchShowsItsTimeTenthsAndKeys) {
-  SKIP_WITHOUT_FONTS();
   ShowView(2);
   StopwatchCount = 12345;
   test::Pass();
@@ -43,7 +42,6 @@ TEST_F(TimerPagesTest, StopwatchShowsItsTimeTenthsAndKeys) {
 }
 
 TEST_F(TimerPagesTest, CountTextsSplitHoursMinutesSecondsAndWrapTheHoursAt256) {
-  SKIP_WITHOUT_FONTS();
   ShowView(3);
   CountdownCount = 36000;
   test::Pass();
@@ -75,7 +73,6 @@ TEST_F(TimerPagesTest, CountdownLoadsItsPresetFromTheSetTimerPage) {
   EXPECT_EQ(CountdownCount, 54150u);
   EXPECT_EQ(CountdownRunning, 0) << "loading does not start it";
   EXPECT_EQ(Settings.HomeView, 3);
-  SKIP_WITHOUT_FONTS();
   test::Pass();
   EXPECT_TRUE(test::ShowsText(97, 22, "01:30:15", 16, AlignCentre, ColourWhite));
 }
@@ -105,7 +102,6 @@ TEST_F(TimerPagesTest, BackKeepsTheCountButTheChangedPreset) {
   EXPECT_EQ(Settings.CountdownPresetMinutes, 5);
   Press(KeyRight);
   EXPECT_EQ(MenuState.Selection, 0) << "the page opens on the hours again";
-  SKIP_WITHOUT_FONTS();
   test::Pass();
   EXPECT_TRUE(test::ShowsText(80, 61, "05", 20, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(30, 61, "00", 20, AlignCentre, ColourRed));
@@ -145,7 +141,6 @@ TEST_F(TimerPagesTest, AZeroPresetLoadsAZeroCountThatAlarmsWhenRunning) {
 }
 
 TEST_F(TimerPagesTest, SetTimerPageShowsItsFields) {
-  SKIP_WITHOUT_FONTS();
   Settings.CountdownPresetHours = 1;
   Settings.CountdownPresetMinutes = 30;
   Settings.CountdownPresetSeconds = 5;
@@ -179,7 +174,6 @@ TEST_F(TimerPagesTest, SetAlarmPageEditsTheAlarmTimeAndArmsNothing) {
   EXPECT_EQ(Settings.AlarmClockSecond, 0);
   EXPECT_EQ(Settings.AlarmClockOn, 0);
   EXPECT_EQ(CountdownCount, 0u);
-  SKIP_WITHOUT_FONTS();
   test::Pass();
   EXPECT_TRUE(test::ShowsText(97, 22, "10:59:00", 16, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(40, 104, "ALM ON", 8, AlignCentre, ColourWhite));
@@ -194,7 +188,6 @@ TEST_F(TimerPagesTest, AlarmClockArmsAndItsTimeBlinksWhileRinging) {
   ASSERT_EQ(AlarmFlags & AlarmClock, AlarmClock);
   Press(KeyLeft);  // acknowledges only
   EXPECT_EQ(Settings.AlarmClockOn, 1);
-  SKIP_WITHOUT_FONTS();
   test::BlinkTo(1);
   test::Pass();
   EXPECT_TRUE(test::ShowsText(97, 22, "00:00:00", 16, AlignCentre, ColourWhite));
@@ -233,7 +226,6 @@ TEST_F(TimerPagesTest, FlightViewLayoutFollowsTheMode) {
   test::Pass();
   EXPECT_EQ(test::CountColour(40, 83, 139, 99, ColourGrey), 0);
   EXPECT_GT(test::CountColour(20, 103, 139, 119, ColourGrey), 0) << "slip ball at row 103";
-  SKIP_WITHOUT_FONTS();
   FlightTimeCount = 6000;
   test::Pass();
   EXPECT_TRUE(test::ShowsText(0, 35, "FT", 8, AlignLeft, ColourGrey));
