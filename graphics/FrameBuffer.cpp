@@ -41,9 +41,14 @@ void DrawFrame(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour) {
 }
 
 void FillRect(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour) {
-  if (y0 == y1) return;
-  // Rows outside the display draw nothing; skip them rather than loop.
+  if (y0 == y1 || x0 > x1) return;
+  // Rows and columns outside the display draw nothing: clip both once, then
+  // write each visible row as one run.
   const int16_t top = y0 < 0 ? 0 : y0;
   const int16_t bottom = y1 >= ScreenHeight ? ScreenHeight - 1 : y1;
-  for (int16_t y = top; y <= bottom; ++y) DrawHLine(x0, x1, y, colour);
+  const int16_t left = x0 < 0 ? 0 : x0;
+  const int16_t right = x1 >= ScreenWidth ? ScreenWidth - 1 : x1;
+  if (left > right) return;
+  for (int16_t y = top; y <= bottom; ++y)
+    std::memset(&FrameBuffer[y * ScreenWidth + left], colour, right - left + 1);
 }
