@@ -117,14 +117,24 @@ void DrawGlyph(const uint8_t* font, const uint8_t* entry, int16_t pen, int16_t y
   const int32_t endRow = ScreenHeight - y < height ? ScreenHeight - y : height;
   const uint64_t fill = colour * 0x0101010101010101u;
   const bool inside = pen >= 0 && pen + 8 * bytesPerRow <= ScreenWidth;
+  if (inside && firstRow < endRow) {
+    uint8_t* line = FrameBuffer + (y + firstRow) * ScreenWidth + pen;
+    const uint8_t* rowBits = bits + firstRow * bytesPerRow;
+    const uint8_t* const endBits = bits + endRow * bytesPerRow;
+    // Most glyphs are at most eight pixels wide: one byte a row.
+    if (bytesPerRow == 1) {
+      for (; rowBits != endBits; ++rowBits, line += ScreenWidth)
+        if (*rowBits != 0) BlendByte(line, *rowBits, fill);
+      return;
+    }
+    for (; rowBits != endBits; rowBits += bytesPerRow, line += ScreenWidth)
+      for (uint8_t b = 0; b < bytesPerRow; ++b)
+        if (rowBits[b] != 0) BlendByte(line + 8 * b, rowBits[b], fill);
+    return;
+  }
   for (int32_t r = firstRow; r < endRow; ++r) {
     const uint8_t* rowBits = bits + r * bytesPerRow;
     uint8_t* line = FrameBuffer + (y + r) * ScreenWidth;
-    if (inside) {
-      for (uint8_t b = 0; b < bytesPerRow; ++b)
-        if (rowBits[b] != 0) BlendByte(line + pen + 8 * b, rowBits[b], fill);
-      continue;
-    }
     for (uint8_t b = 0; b < bytesPerRow; b = static_cast<uint8_t>(b + 8)) {
       const uint8_t count = bytesPerRow - b < 8 ? static_cast<uint8_t>(bytesPerRow - b) : 8;
       const uint64_t pattern = RowPattern(rowBits + b, count);
