@@ -29,8 +29,6 @@ uint8_t* ClockSwitch(uint8_t item) {
 }
 
 void OpenUtcEditor() {
-  MenuState.Selection = 0;
-  MenuState.EditMode = 0;
   PageHandler = SetUtcTimePage;
   TimeEditFields.Hour = UtcTime.Hour;
   TimeEditFields.Minute = UtcTime.Minute;

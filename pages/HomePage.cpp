@@ -213,8 +213,6 @@ void HandleHomeKey(uint8_t key) {
 
 void HomePage() {
   DrawHomeView();
-  const uint8_t key = KeySlot;
-  if (key == KeyNone) return;
-  HandleHomeKey(key);
-  KeySlot = KeyNone;
+  const uint8_t key = TakeKey();
+  if (key != KeyNone) HandleHomeKey(key);
 }

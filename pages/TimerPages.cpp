@@ -6,6 +6,7 @@
 
 #include "core/Core.h"
 #include "graphics/Graphics.h"
+#include "menus/MainMenu.h"
 #include "pages/HomePage.h"
 
 namespace {
@@ -43,9 +44,8 @@ bool RunTimeSettingPage(const char* subtitle, const char* heading, const TTimeFi
   DrawTimeFields(fields);
   DrawSoftKeys(2);
 
-  const uint8_t key = KeySlot;
+  const uint8_t key = TakeKey();
   if (key == KeyNone) return false;
-  KeySlot = KeyNone;
   const uint8_t field = MenuState.Selection < 2 ? MenuState.Selection : 2;
   switch (key) {
     case KeyLeft:
