@@ -123,15 +123,6 @@ void CurrentSetupPage() {
 }
 
 void ZeroCurrentPage() {
-  DrawZeroQuestion("CURRENT");
-  const uint8_t key = TakeKey();
-  if (key == KeyLeft) {
-    PageHandler = CurrentSetupPage;
-    ResetMenuState(ZeroItem);
-  } else if (key == KeyRight) {
+  if (QuestionAnswered("ZERO", "CURRENT", "SENSOR?", CurrentSetupPage, ZeroItem))
     ZeroCurrentSensor();
-    MenuState.ReturnPage = CurrentSetupPage;
-    PageHandler = MessagePage;
-    MenuState.Selection = ZeroItem;
-  }
 }

@@ -58,9 +58,7 @@ void FlightLogViewPage() {
   if (key == KeyLeft) {
     PageHandler = FlightTimerSetupPage;
     ResetMenuState(0);
-  } else if (key == KeyKnobPlus) {
-    MenuState.Selection = selection >= 4 ? 0 : selection + 1;
-  } else if (key == KeyKnobMinus) {
-    MenuState.Selection = selection == 0 ? 4 : selection - 1;
+  } else {
+    MoveSelection(key, FlightLogSlots);
   }
 }

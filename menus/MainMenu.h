@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "host/RunLoop.h"
+
 void GoHome();
 void ResetMenuState(uint8_t index);
 void MainMenuPage();
@@ -20,3 +22,8 @@ void MoveSelection(uint8_t key, uint8_t count);
 void UpdateScrollOffset();
 // "OFF" or "ON" for a switch setting.
 const char* SwitchText(uint8_t value);
+// The question screen: the question icon, three centred lines, NO and YES.
+// NO goes back with item selected; YES shows the message page that resumes
+// back with item selected and returns true for the caller to do what it asked.
+bool QuestionAnswered(const char* line1, const char* line2, const char* line3, TPageHandler back,
+                      uint8_t item);

@@ -43,21 +43,13 @@ void MainMenuPage() {
   DrawString(105, 64, entry.Line2, 10, AlignCentre, ColourWhite);
   DrawSoftKeys(1);
 
-  switch (TakeKey()) {
-    case KeyLeft:
-      GoHome();
-      break;
-    case KeyKnobPress:
-      PageHandler = entry.Page;
-      ResetMenuState(0);
-      break;
-    case KeyKnobPlus:
-      MenuState.Selection = selection >= MainMenuCount - 1 ? 0 : selection + 1;
-      break;
-    case KeyKnobMinus:
-      MenuState.Selection = selection == 0 ? MainMenuCount - 1 : selection - 1;
-      break;
-    default:
-      break;
+  const uint8_t key = TakeKey();
+  if (key == KeyLeft) {
+    GoHome();
+  } else if (key == KeyKnobPress) {
+    PageHandler = entry.Page;
+    ResetMenuState(0);
+  } else {
+    MoveSelection(key, MainMenuCount);
   }
 }

@@ -2,6 +2,7 @@
 #include "core/Settings.h"
 #include "graphics/Graphics.h"
 #include "menus/Menus.h"
+#include "pages/CodeDigits.h"
 
 void SecuritySetupPage() {
   // CHANGE CODE exists only while security is on.
@@ -28,8 +29,7 @@ void SecuritySetupPage() {
       if (selection == 0) {
         MenuState.EditMode = !MenuState.EditMode;
       } else {
-        for (uint8_t& digit : MenuState.CodeDigits) digit = 0;
-        MenuState.Selection = 0;
+        ClearCodeDigits();
         PageHandler = VerifyCodePage;
         MenuState.ReturnPage = SecuritySetupPage;
       }

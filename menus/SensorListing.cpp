@@ -1,4 +1,4 @@
-// Pieces shared by the sensor setup lists and their zeroing questions.
+// Pieces shared by the sensor setup lists.
 #include "graphics/Graphics.h"
 #include "menus/Menus.h"
 
@@ -20,13 +20,4 @@ uint8_t HandleListKeys(uint8_t entry, uint8_t count) {
     MenuState.StepMultiplier = 1;
   }
   return key;
-}
-
-void DrawZeroQuestion(const char* sensor) {
-  DrawTitleBar("MESSAGE", "");
-  DrawImage(5, 40, IconQuestion);
-  DrawString(110, 35, "ZERO", 9, AlignCentre, ColourWhite);
-  DrawString(110, 56, sensor, 9, AlignCentre, ColourWhite);
-  DrawString(110, 77, "SENSOR?", 9, AlignCentre, ColourWhite);
-  DrawNoYesKeys();
 }

@@ -22,5 +22,3 @@ void DrawListFooter(uint8_t count);
 // left back to the main menu on entry, the knob moving through count items
 // while nothing is edited. Returns the key, taken from the slot.
 uint8_t HandleListKeys(uint8_t entry, uint8_t count);
-// The question screen of the zeroing pages: "ZERO", sensor, "SENSOR?".
-void DrawZeroQuestion(const char* sensor);

@@ -70,15 +70,6 @@ void SlipSetupPage() {
 }
 
 void ZeroSlipPage() {
-  DrawZeroQuestion("SLIP");
-  const uint8_t key = TakeKey();
-  if (key == KeyLeft) {
-    PageHandler = SlipSetupPage;
-    ResetMenuState(ZeroItem);
-  } else if (key == KeyRight) {
+  if (QuestionAnswered("ZERO", "SLIP", "SENSOR?", SlipSetupPage, ZeroItem))
     Settings.SlipZero = SlipCount;
-    MenuState.ReturnPage = SlipSetupPage;
-    PageHandler = MessagePage;
-    MenuState.Selection = ZeroItem;
-  }
 }

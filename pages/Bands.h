@@ -12,6 +12,9 @@ void DrawCountdownBand();
 void DrawAlarmClockBand();
 void DrawElectricalBand();
 void DrawVoltsBarBand();
+// The volts text right-aligned at rightX on the electrical row, marked for
+// state, and its unit.
+void DrawVoltsReading(int16_t rightX, uint8_t state);
 void DrawOatSmall();
 void DrawOatLarge();
 void DrawGLarge();

@@ -51,20 +51,19 @@ void DrawCurrent() {
   DrawString(90, 32, "A", 12, AlignRight, ColourGrey);
 }
 
-void DrawVolts() {
+}  // namespace
+
+void DrawVoltsReading(int16_t rightX, uint8_t state) {
   char text[16];
   std::snprintf(text, sizeof text, "%.1f", Volts * 0.1);
-  DrawString(144, 32, text, 12, AlignRight, ColourWhite);
-  const uint8_t state = LevelStateStrict(Volts, Settings.VoltsLowAlarm, Settings.VoltsLowCaution,
-                                         Settings.VoltsHighCaution, Settings.VoltsHighAlarm);
-  HighlightReading(144, 32, text, 12, AlignRight, state, ElectricalBox);
+  DrawString(rightX, 32, text, 12, AlignRight, ColourWhite);
+  HighlightReading(rightX, 32, text, 12, AlignRight, state, ElectricalBox);
   DrawString(160, 32, "V", 12, AlignRight, ColourGrey);
 }
-
-}  // namespace
 
 void DrawElectricalBand() {
   DrawBattery();
   DrawCurrent();
-  DrawVolts();
+  DrawVoltsReading(144, LevelStateStrict(Volts, Settings.VoltsLowAlarm, Settings.VoltsLowCaution,
+                                         Settings.VoltsHighCaution, Settings.VoltsHighAlarm));
 }

@@ -1,0 +1,25 @@
+// The question screen that asks before a setting or record is changed.
+#include "graphics/Graphics.h"
+#include "menus/Menus.h"
+
+bool QuestionAnswered(const char* line1, const char* line2, const char* line3, TPageHandler back,
+                      uint8_t item) {
+  DrawTitleBar("MESSAGE", "");
+  DrawImage(5, 40, IconQuestion);
+  DrawString(110, 35, line1, 9, AlignCentre, ColourWhite);
+  DrawString(110, 56, line2, 9, AlignCentre, ColourWhite);
+  DrawString(110, 77, line3, 9, AlignCentre, ColourWhite);
+  DrawNoYesKeys();
+
+  const uint8_t key = TakeKey();
+  if (key == KeyLeft) {
+    PageHandler = back;
+    ResetMenuState(item);
+  } else if (key == KeyRight) {
+    MenuState.ReturnPage = back;
+    PageHandler = MessagePage;
+    MenuState.Selection = item;
+    return true;
+  }
+  return false;
+}
