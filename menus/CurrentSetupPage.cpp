@@ -73,28 +73,26 @@ void DrawGain() {
 }  // namespace
 
 void EditCurrentItem(uint8_t kind, uint8_t index) {
-  const uint8_t key = EditKeyFor(index);
-  if (key == KeyNone) return;
-  int16_t* level = FindLevel(kind);
-  if (key == KeyRight) {
-    if (level) MenuState.StepMultiplier = ToggleStep(MenuState.StepMultiplier);
-    if (kind == 11) MenuState.StepMultiplier = CycleStep(MenuState.StepMultiplier);
-  } else if (key == KeyKnobPress) {
-    if (kind == 10) {
+  if (kind == 10) {  // the zeroing row opens its question and edits nothing
+    if (EditKeyFor(index) == KeyKnobPress) {
       PageHandler = ZeroCurrentPage;
       ResetMenuState(0);
-    } else {
-      MenuState.EditMode = !MenuState.EditMode;
     }
-  } else if (MenuState.EditMode == 1 && (key == KeyKnobPlus || key == KeyKnobMinus)) {
-    const int delta = KnobDelta(key, MenuState.StepMultiplier);
-    if (level) {
-      *level = StepLevel(*level, delta, LevelBottom, LevelTop);
-    } else if (uint8_t* value = FindSwitch(kind)) {
-      *value = *value == 0 ? 1 : 0;
-    } else if (kind == 11) {
-      Settings.CurrentGain = StepLevel(Settings.CurrentGain, delta, GainBottom, GainTop);
-    }
+    return;
+  }
+  // The gain steps by 1, 10 and 100.
+  if (kind == 11 && EditKeyFor(index) == KeyRight)
+    MenuState.StepMultiplier = CycleStep(MenuState.StepMultiplier);
+  int16_t* level = FindLevel(kind);
+  const uint8_t key = ItemEditKnob(index, level != nullptr);
+  if (key == KeyNone) return;
+  const int delta = KnobDelta(key, MenuState.StepMultiplier);
+  if (level) {
+    *level = StepLevel(*level, delta, LevelBottom, LevelTop);
+  } else if (uint8_t* value = FindSwitch(kind)) {
+    *value = *value == 0 ? 1 : 0;
+  } else if (kind == 11) {
+    Settings.CurrentGain = StepLevel(Settings.CurrentGain, delta, GainBottom, GainTop);
   }
 }
 

@@ -28,3 +28,7 @@ int KnobDelta(uint8_t key, uint16_t step);
 // The key an edit routine acts on: the pending key when index is the selected
 // item, else 0. The key stays in the slot for the page to clear.
 uint8_t EditKeyFor(uint8_t index);
+// The keys of a selected sensor list item: the right button toggles the step
+// of a level, the press starts or ends editing. Returns the knob key while the
+// item is edited, else 0.
+uint8_t ItemEditKnob(uint8_t index, bool level);

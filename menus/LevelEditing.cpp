@@ -26,3 +26,11 @@ int KnobDelta(uint8_t key, uint16_t step) {
 }
 
 uint8_t EditKeyFor(uint8_t index) { return index == MenuState.Selection ? KeySlot : KeyNone; }
+
+uint8_t ItemEditKnob(uint8_t index, bool level) {
+  const uint8_t key = EditKeyFor(index);
+  if (key == KeyRight && level) MenuState.StepMultiplier = ToggleStep(MenuState.StepMultiplier);
+  if (key == KeyKnobPress) MenuState.EditMode = !MenuState.EditMode;
+  const bool knob = key == KeyKnobPlus || key == KeyKnobMinus;
+  return MenuState.EditMode == 1 && knob ? key : KeyNone;
+}

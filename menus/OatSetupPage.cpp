@@ -69,22 +69,15 @@ void DrawOatSwitch(uint8_t index, const char* label, const char* value, uint8_t 
 }  // namespace
 
 void EditOatItem(uint8_t kind, uint8_t index) {
-  const uint8_t key = EditKeyFor(index);
-  if (key == KeyNone) return;
   int16_t* level = FindLevel(kind);
-  if (key == KeyRight) {
-    if (level) MenuState.StepMultiplier = ToggleStep(MenuState.StepMultiplier);
-  } else if (key == KeyKnobPress) {
-    MenuState.EditMode = !MenuState.EditMode;
-  } else if (MenuState.EditMode == 1 && (key == KeyKnobPlus || key == KeyKnobMinus)) {
-    if (level) {
-      *level =
-          StepLevel(*level, KnobDelta(key, MenuState.StepMultiplier), LevelBottom(), LevelTop());
-    } else if (uint8_t* value = FindSwitch(kind)) {
-      *value = *value == 0 ? 1 : 0;
-    } else if (kind == 9) {
-      StepCalOffset(key);
-    }
+  const uint8_t key = ItemEditKnob(index, level != nullptr);
+  if (key == KeyNone) return;
+  if (level) {
+    *level = StepLevel(*level, KnobDelta(key, MenuState.StepMultiplier), LevelBottom(), LevelTop());
+  } else if (uint8_t* value = FindSwitch(kind)) {
+    *value = *value == 0 ? 1 : 0;
+  } else if (kind == 9) {
+    StepCalOffset(key);
   }
 }
 

@@ -61,23 +61,17 @@ void DrawVoltsSwitch(uint8_t index, const char* label, uint8_t value, uint8_t ki
 }  // namespace
 
 void EditVoltsItem(uint8_t kind, uint8_t index) {
-  const uint8_t key = EditKeyFor(index);
-  if (key == KeyNone) return;
   const TVoltsLevel* level = FindLevel(kind);
-  if (key == KeyRight) {
-    if (level) MenuState.StepMultiplier = ToggleStep(MenuState.StepMultiplier);
-  } else if (key == KeyKnobPress) {
-    MenuState.EditMode = !MenuState.EditMode;
-  } else if (MenuState.EditMode == 1 && (key == KeyKnobPlus || key == KeyKnobMinus)) {
-    if (level) {
-      const int delta = KnobDelta(key, MenuState.StepMultiplier);
-      *level->Field =
-          static_cast<uint16_t>(StepLevel(*level->Field, delta, level->Bottom, level->Top));
-    } else if (uint8_t* value = FindSwitch(kind)) {
-      *value = *value == 0 ? 1 : 0;
-    } else if (kind == 10) {
-      StepCalPercent(key);
-    }
+  const uint8_t key = ItemEditKnob(index, level != nullptr);
+  if (key == KeyNone) return;
+  if (level) {
+    const int delta = KnobDelta(key, MenuState.StepMultiplier);
+    *level->Field =
+        static_cast<uint16_t>(StepLevel(*level->Field, delta, level->Bottom, level->Top));
+  } else if (uint8_t* value = FindSwitch(kind)) {
+    *value = *value == 0 ? 1 : 0;
+  } else if (kind == 10) {
+    StepCalPercent(key);
   }
 }
 
