@@ -1,10 +1,7 @@
 // Reaching the G-force and sensor setup pages from the main menu and reading
 // their rows, shared by the setup page tests.
 #pragma once
-#include <cstring>
-
-#include "menus/Menus.h"
-#include "support/Instrument.h"
+#include "MenuPilot.h"
 
 namespace test {
 
@@ -27,25 +24,17 @@ inline void OpenSetupPage(uint8_t entry) {
   Pass();
 }
 
-inline int16_t RowTop(int row) { return static_cast<int16_t>(26 + 15 * row); }
+inline int16_t RowTop(int row) { return static_cast<int16_t>(menutest::RowY(row)); }
 
 // A plain row's text in its colour.
 inline bool ShowsRow(int row, const char* text, uint8_t colour) {
-  return ShowsText(0, RowTop(row), text, 8, AlignLeft, colour);
+  return menutest::RowShows(row, text, colour);
 }
 
 // A value row: the label in its colour and the value right behind it.
 inline bool ShowsItem(int row, const char* label, uint8_t labelColour, const char* value,
                       uint8_t valueColour) {
-  static uint8_t saved[FrameBufferSize];
-  std::memcpy(saved, FrameBuffer, sizeof saved);
-  const int16_t startX = TextStartX, endX = TextEndX;
-  const int16_t valueX = DrawString(0, RowTop(row), label, 8, AlignLeft, 0);
-  std::memcpy(FrameBuffer, saved, sizeof saved);
-  TextStartX = startX;
-  TextEndX = endX;
-  return ShowsText(0, RowTop(row), label, 8, AlignLeft, labelColour) &&
-         ShowsText(valueX, RowTop(row), value, 8, AlignLeft, valueColour);
+  return menutest::ItemShows(row, label, value, labelColour, valueColour);
 }
 
 // Nothing drawn on a menu row (all its pixels black).
@@ -54,10 +43,8 @@ inline bool RowBlank(int row) {
 }
 
 // The step label in the right soft-key cell.
-inline bool ShowsStepLabel(const char* text) {
-  return ShowsText(134, 104, text, 8, AlignCentre, ColourWhite);
-}
-inline bool RightCellBlank() { return CountColour(108, 104, 159, 119, ColourBlack) == 52 * 16; }
+inline bool ShowsStepLabel(const char* text) { return menutest::RightCellShows(text); }
+inline bool RightCellBlank() { return menutest::RightCellEmpty(); }
 
 // The scroll thumb's first and last rows in column 153 (-1 when none).
 inline int ThumbTop() {
