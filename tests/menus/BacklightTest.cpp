@@ -4,11 +4,7 @@
 
 using namespace menutest;
 using test::CountColour;
-using test::Pass;
 using test::PixelAt;
-using test::Press;
-using test::PressTimes;
-using test::ShowsText;
 
 namespace {
 

@@ -3,10 +3,6 @@
 #include "MenuPilot.h"
 
 using namespace menutest;
-using test::Pass;
-using test::Press;
-using test::PressTimes;
-using test::ShowsText;
 
 namespace {
 

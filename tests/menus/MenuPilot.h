@@ -14,6 +14,11 @@
 
 namespace menutest {
 
+using test::Pass;
+using test::Press;
+using test::PressTimes;
+using test::ShowsText;
+
 constexpr int RowY(int row) { return 26 + 15 * row; }
 
 // Where a text drawn at x in size 8 ends, without touching the screen.

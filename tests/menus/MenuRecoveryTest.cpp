@@ -4,9 +4,6 @@
 #include "MenuPilot.h"
 
 using namespace menutest;
-using test::Pass;
-using test::Press;
-using test::ShowsText;
 
 TEST(MenuRecovery, MainMenuSelectionBeyondTheEntriesStartsOver) {
   OpenMainMenu();

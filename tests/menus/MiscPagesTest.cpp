@@ -2,10 +2,6 @@
 #include "MenuPilot.h"
 
 using namespace menutest;
-using test::Pass;
-using test::Press;
-using test::PressTimes;
-using test::ShowsText;
 
 namespace {
 
