@@ -20,6 +20,16 @@ QString Xdotool(const QStringList& args) {
   return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
+// Red pixels of the electrical band's volts box (frame rows 33..54, the
+// volts text right-aligned at x 144) on the panel.
+int VoltsBoxRed(const QImage& panel) {
+  int red = 0;
+  for (int y = 33; y <= 54; ++y)
+    for (int x = 100; x < 160; ++x)
+      if (QColor(panel.pixel(x, y + 1)) == QColor(255, 0, 0)) ++red;
+  return red;
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -94,6 +104,30 @@ class ProgramTest : public ::testing::Test {
     if (steps > 1) Keys("Right", steps - 1);
   }
 
+  // Quiet readings, no alarm: 14.0 V, 0 A, 14 C.
+  void QuietInputs() {
+    MoveBarBy(56, 2384);
+    MoveBarBy(32, 1);
+    Keys("Left", 1);
+    MoveBarBy(8, 1479);
+  }
+
+  // Over a few blink periods, whether the volts box showed red and whether it
+  // showed without red (the reading blinking between a red box and plain text).
+  void WatchBlinking(bool* sawRed, bool* sawPlain) {
+    *sawRed = *sawPlain = false;
+    for (int i = 0; i < 40 && !(*sawRed && *sawPlain); ++i) {
+      (VoltsBoxRed(Panel()) > 50 ? *sawRed : *sawPlain) = true;
+      QTest::qWait(150);
+    }
+  }
+
+  void PressOn() { ClickClient(64 + 37, 272 + 12); }
+  void PressOff() { ClickClient(160 + 37, 272 + 12); }
+  void PressPlus() { ClickClient(64 + 16, 232 + 12); }
+  void PressKnob() { ClickClient(120, 216); }
+  void PressLeftButton() { ClickClient(52 + 16, 192 + 16); }
+
   bool Finished(int* code) {
     if (!Sim.waitForFinished(10000)) return false;
     *code = Sim.exitStatus() == QProcess::NormalExit ? Sim.exitCode() : -1;
@@ -109,9 +143,10 @@ class ProgramTest : public ::testing::Test {
 // True when every pixel of the text, drawn as the firmware draws it, shows
 // in the colour on the panel (frame-buffer row y on panel row y + 1).
 ::testing::AssertionResult PanelShows(const QImage& panel, int16_t x, int16_t y, const char* text,
-                                      QColor colour) {
+                                      QColor colour, uint8_t size = 8,
+                                      uint8_t alignment = AlignLeft) {
   std::memset(FrameBuffer, 0, FrameBufferSize);
-  DrawString(x, y, text, 8, AlignLeft, 255);
+  DrawString(x, y, text, size, alignment, 255);
   int lit = 0;
   for (int py = 0; py < ScreenHeight; ++py)
     for (int px = 0; px < ScreenWidth; ++px) {
@@ -152,20 +187,16 @@ TEST_F(ProgramTest, OnShowsTheHomePageClocks) {
 }
 
 TEST_F(ProgramTest, HighVoltsLightTheLampAndAKeyAcknowledges) {
-  ClickClient(64 + 37, 272 + 12);  // On
-  // Quiet inputs first: 14.0 V, 0 A, 14 C.
-  MoveBarBy(56, 2384);
-  MoveBarBy(32, 1);
-  Keys("Left", 1);
-  MoveBarBy(8, 1479);
+  PressOn();
+  QuietInputs();
   EXPECT_EQ(LampSettlesAt(QColor(128, 0, 0)), QColor(128, 0, 0));
   Keys("Right", 1648 - 1479);  // 15.5 V
   EXPECT_EQ(LampSettlesAt(QColor(255, 0, 0)), QColor(255, 0, 0));
   ClickClient(120, 216);  // the knob: any key acknowledges on the home page
   EXPECT_EQ(LampSettlesAt(QColor(128, 0, 0)), QColor(128, 0, 0));
 
-  ClickClient(160 + 37, 272 + 12);  // Off
-  ClickClient(64 + 37, 272 + 12);   // On: restarts, the alarm words carry over
+  PressOff();
+  PressOn();  // restarts, the alarm words carry over
   QTest::qWait(400);
   if (FontsDraw()) {
     EXPECT_TRUE(PanelShows(Panel(), 0, 1, "LCL", QColor(0x70, 0x70, 0x70)));
@@ -176,6 +207,86 @@ TEST_F(ProgramTest, HighVoltsLightTheLampAndAKeyAcknowledges) {
   EXPECT_EQ(LampSettlesAt(QColor(128, 0, 0)), QColor(128, 0, 0));
   Keys("Right", 1648 - 1479);
   EXPECT_EQ(LampSettlesAt(QColor(255, 0, 0)), QColor(255, 0, 0));
+}
+
+TEST_F(ProgramTest, HighVoltsBlinkOnViewFiveBeforeAndAfterAcknowledging) {
+  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  PressOn();
+  QuietInputs();
+  for (int i = 0; i < 5; ++i) {  // views 0 to 5, every view shown by default
+    PressPlus();
+    QTest::qWait(150);
+  }
+  QImage panel = Panel();
+  for (int i = 0;
+       i < 50 && !PanelShows(panel, 160, 32, "V", QColor(0x70, 0x70, 0x70), 12, AlignRight); ++i) {
+    QTest::qWait(100);
+    panel = Panel();
+  }
+  ASSERT_TRUE(PanelShows(panel, 160, 32, "V", QColor(0x70, 0x70, 0x70), 12, AlignRight));
+  Keys("Right", 1648 - 1479);  // 15.5 V
+  EXPECT_EQ(LampSettlesAt(QColor(255, 0, 0)), QColor(255, 0, 0));
+  bool red = false, plain = false;
+  WatchBlinking(&red, &plain);
+  EXPECT_TRUE(red);
+  EXPECT_TRUE(plain);
+
+  PressKnob();  // acknowledges only: the lamp dims, the reading keeps blinking
+  EXPECT_EQ(LampSettlesAt(QColor(128, 0, 0)), QColor(128, 0, 0));
+  WatchBlinking(&red, &plain);
+  EXPECT_TRUE(red);
+  EXPECT_TRUE(plain);
+  EXPECT_TRUE(PanelShows(Panel(), 160, 32, "V", QColor(0x70, 0x70, 0x70), 12, AlignRight));
+}
+
+TEST_F(ProgramTest, KnobOpensTheMainMenuAndExitReturnsHome) {
+  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  PressOn();
+  QuietInputs();
+  QTest::qWait(300);
+  PressKnob();
+  const QColor red(255, 0, 0), white(255, 255, 255), grey(0x70, 0x70, 0x70);
+  QImage panel = Panel();
+  for (int i = 0; i < 50 && !PanelShows(panel, 158, 0, "MAIN MENU", red, 8, AlignRight); ++i) {
+    QTest::qWait(100);
+    panel = Panel();
+  }
+  EXPECT_TRUE(PanelShows(panel, 158, 0, "MAIN MENU", red, 8, AlignRight));
+  EXPECT_TRUE(PanelShows(panel, 105, 46, "FLIGHT", white, 10, AlignCentre));
+  EXPECT_TRUE(PanelShows(panel, 26, 104, "EXIT", white, 8, AlignCentre));
+
+  PressLeftButton();  // "EXIT"
+  panel = Panel();
+  for (int i = 0; i < 50 && !PanelShows(panel, 0, 35, "UTC", grey); ++i) {
+    QTest::qWait(100);
+    panel = Panel();
+  }
+  EXPECT_TRUE(PanelShows(panel, 0, 1, "LCL", grey));
+  EXPECT_TRUE(PanelShows(panel, 0, 35, "UTC", grey));
+}
+
+TEST_F(ProgramTest, OffAndOnRestartWithTheDefaultSettings) {
+  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  PressOn();
+  QuietInputs();
+  QTest::qWait(300);
+  PressPlus();  // view 1, the flight time
+  const QColor grey(0x70, 0x70, 0x70);
+  QImage panel = Panel();
+  for (int i = 0; i < 50 && !PanelShows(panel, 0, 35, "FT", grey); ++i) {
+    QTest::qWait(100);
+    panel = Panel();
+  }
+  ASSERT_TRUE(PanelShows(panel, 0, 35, "FT", grey));
+
+  PressOff();
+  PressOn();  // the settings, the view among them, start from their defaults
+  panel = Panel();
+  for (int i = 0; i < 50 && !PanelShows(panel, 0, 35, "UTC", grey); ++i) {
+    QTest::qWait(100);
+    panel = Panel();
+  }
+  EXPECT_TRUE(PanelShows(panel, 0, 35, "UTC", grey));
 }
 
 TEST_F(ProgramTest, FileExitWhileRunningEndsWithCodeZero) {
