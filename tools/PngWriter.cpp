@@ -1,8 +1,8 @@
 #include "PngWriter.h"
 
-#include <cstdio>
-
 #include <zlib.h>
+
+#include <cstdio>
 
 namespace {
 
