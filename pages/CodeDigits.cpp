@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "graphics/Graphics.h"
+#include "pages/TimerPages.h"
 
 namespace {
 
@@ -39,10 +40,8 @@ bool StepCodeDigits(uint8_t key) {
   uint8_t& digit = MenuState.CodeDigits[index];
   switch (key) {
     case KeyKnobPlus:
-      digit = digit >= 9 ? 0 : static_cast<uint8_t>(digit + 1);
-      return false;
     case KeyKnobMinus:
-      digit = digit == 0 || digit > 9 ? 9 : static_cast<uint8_t>(digit - 1);
+      StepField(digit, 9, key == KeyKnobPlus);
       return false;
     case KeyKnobPress:
       if (MenuState.Selection >= LastDigit) return true;

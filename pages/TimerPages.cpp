@@ -9,6 +9,13 @@
 #include "menus/MainMenu.h"
 #include "pages/HomePage.h"
 
+void StepField(uint8_t& field, uint8_t limit, bool up) {
+  if (up)
+    field = field >= limit ? 0 : static_cast<uint8_t>(field + 1);
+  else
+    field = field == 0 || field > limit ? limit : static_cast<uint8_t>(field - 1);
+}
+
 namespace {
 
 struct TTimeFields {
@@ -27,13 +34,6 @@ void DrawTimeFields(const TTimeFields& fields) {
   }
   DrawString(54, 63, ":", 16, AlignCentre, ColourWhite);
   DrawString(104, 63, ":", 16, AlignCentre, ColourWhite);
-}
-
-void StepField(uint8_t& field, uint8_t limit, bool up) {
-  if (up)
-    field = field >= limit ? 0 : static_cast<uint8_t>(field + 1);
-  else
-    field = field == 0 || field > limit ? limit : static_cast<uint8_t>(field - 1);
 }
 
 // Draws the page, then acts on the key; true when the knob was pressed on

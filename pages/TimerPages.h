@@ -1,6 +1,11 @@
 // The "SET TIMER" and "SET ALARM" pages and the "MIN / MAX" view.
 #pragma once
+#include <cstdint>
 
 void SetTimerPage();
 void SetAlarmPage();
 void DrawMinMaxView();
+
+// One knob step of a field 0..limit, wrapping at both ends; a stray value
+// above the limit goes to 0 upwards and to the limit downwards.
+void StepField(uint8_t& field, uint8_t limit, bool up);
