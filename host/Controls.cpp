@@ -39,17 +39,17 @@ void TClickArea::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint())) emit Clicked();
 }
 
+int WholeNotches(int& rest, int delta) {
+  // A notch is 120 eighths of a degree.
+  rest += delta;
+  const int notches = rest / 120;
+  rest -= notches * 120;
+  return notches;
+}
+
 void TClickArea::wheelEvent(QWheelEvent* event) {
-  // A notch is 120 eighths of a degree; fine-grained wheels add up to one.
-  WheelRest += event->angleDelta().y();
-  while (WheelRest >= 120) {
-    WheelRest -= 120;
-    emit WheelTurned(1);
-  }
-  while (WheelRest <= -120) {
-    WheelRest += 120;
-    emit WheelTurned(-1);
-  }
+  for (int n = WholeNotches(WheelRest, event->angleDelta().y()); n != 0; n -= n > 0 ? 1 : -1)
+    emit WheelTurned(n > 0 ? 1 : -1);
   event->accept();
 }
 

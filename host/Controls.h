@@ -23,6 +23,10 @@ class TPicture : public QWidget {
   QPixmap Scaled;
 };
 
+// Whole wheel notches in a wheel turn of delta eighths of a degree, keeping
+// the part towards the next notch in rest (fine-grained wheels add up).
+int WholeNotches(int& rest, int delta);
+
 // A picture control without a picture: the face shows through; a click
 // (press and release inside) emits Clicked, the wheel emits whole notches.
 class TClickArea : public QWidget {

@@ -4,11 +4,21 @@
 #include <GL/glu.h>
 
 #include <QExposeEvent>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <cmath>
+#include <cstring>
 
-#include "graphics/FrameBuffer.h"
 #include "host/ColourTable.h"
+
+namespace {
+
+// First device pixel of panel column or row n: panel pixel n covers
+// [Edge(n), Edge(n + 1)), so at a ratio of 1.5 blocks of 1 and 2 device
+// pixels alternate and no device pixel is left between two blocks.
+GLint Edge(int n, qreal ratio) { return static_cast<GLint>(std::floor(n * ratio)); }
+
+}  // namespace
 
 TDisplayPanel::TDisplayPanel() {
   setSurfaceType(QSurface::OpenGLSurface);
@@ -52,19 +62,14 @@ bool TDisplayPanel::MakeCurrent() { return Context != nullptr && Context->makeCu
 void TDisplayPanel::SetProjection() {
   if (!MakeCurrent()) return;
   const qreal ratio = devicePixelRatio();
-  const int w = width(), h = height();
-  // The viewport starts one row below the surface, so the top row stays
-  // black; frame-buffer y grows downward. Each pixel is a ratio x ratio
-  // block of device pixels, and the half-pixel offset of the projection puts
-  // each vertex on its block's centre, so no point straddles a pixel edge.
-  const int r = static_cast<int>(std::lround(ratio));
-  glViewport(0, -r, static_cast<GLsizei>(std::lround(w * ratio)),
-             static_cast<GLsizei>(std::lround(h * ratio)));
+  // One unit per device pixel, y growing downward.
+  const GLsizei w = static_cast<GLsizei>(std::lround(width() * ratio));
+  const GLsizei h = static_cast<GLsizei>(std::lround(height() * ratio));
+  glViewport(0, 0, w, h);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluOrtho2D(-0.5, w - 0.5, h - 0.5, -0.5);
+  gluOrtho2D(0, w, h, 0);
   glMatrixMode(GL_MODELVIEW);
-  glPointSize(static_cast<GLfloat>(ratio));
   ProjectedSize = size();
   ProjectedRatio = ratio;
 }
@@ -72,19 +77,43 @@ void TDisplayPanel::SetProjection() {
 void TDisplayPanel::DrawFrame() {
   if (!MakeCurrent()) return;
   if (ProjectedSize != size() || ProjectedRatio != devicePixelRatio()) SetProjection();
+  const qreal ratio = ProjectedRatio;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
-  glBegin(GL_POINTS);
-  const uint8_t* pixel = FrameBuffer;
-  for (GLint y = 0; y < ScreenHeight; ++y)
-    for (GLint x = 0; x < ScreenWidth; ++x) {
-      const TRgb c = ColourOf(*pixel++);
-      if (c.R == 0 && c.G == 0 && c.B == 0) continue;
-      glColor3ub(c.R, c.G, c.B);
-      glVertex2i(x, y);
+  // Frame-buffer pixel (x, y) is panel pixel (x, y + 1): the panel's top row
+  // and right-most column stay black. A run of one colour along a row is
+  // one quad whose edges lie on device pixel edges.
+  glBegin(GL_QUADS);
+  for (int y = 0; y < ScreenHeight; ++y) {
+    const uint8_t* row = FrameBuffer + y * ScreenWidth;
+    const GLint top = Edge(y + 1, ratio), bottom = Edge(y + 2, ratio);
+    for (int x = 0; x < ScreenWidth;) {
+      int end = x + 1;
+      while (end < ScreenWidth && row[end] == row[x]) ++end;
+      const TRgb c = ColourOf(row[x]);
+      if (c.R != 0 || c.G != 0 || c.B != 0) {
+        const GLint left = Edge(x, ratio), right = Edge(end, ratio);
+        glColor3ub(c.R, c.G, c.B);
+        glVertex2i(left, top);
+        glVertex2i(right, top);
+        glVertex2i(right, bottom);
+        glVertex2i(left, bottom);
+      }
+      x = end;
     }
+  }
   glEnd();
   glFlush();
+}
+
+bool TDisplayPanel::Present(bool force) {
+  const bool same = SurfaceValid && std::memcmp(Shown.data(), FrameBuffer, FrameBufferSize) == 0;
+  if (same && !force) return false;
+  DrawFrame();
+  SwapBuffers();
+  std::memcpy(Shown.data(), FrameBuffer, FrameBufferSize);
+  SurfaceValid = true;
+  return true;
 }
 
 void TDisplayPanel::SwapBuffers() {
@@ -99,13 +128,25 @@ void TDisplayPanel::ReleaseContext() {
 }
 
 void TDisplayPanel::exposeEvent(QExposeEvent*) {
+  // A newly exposed or resized surface has no defined contents.
+  SurfaceValid = false;
   if (isExposed())
     emit Exposed();
   else
     emit Concealed();
 }
 
-void TDisplayPanel::resizeEvent(QResizeEvent*) { emit Resized(); }
+void TDisplayPanel::resizeEvent(QResizeEvent*) {
+  SurfaceValid = false;
+  emit Resized();
+}
+
+void TDisplayPanel::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton)
+    emit ContextMenuRequested(event->globalPosition().toPoint());
+  else
+    QWindow::mousePressEvent(event);
+}
 
 bool TDisplayPanel::event(QEvent* event) {
   if (event->type() == QEvent::UpdateRequest) {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 #include "core/Sensors.h"
 #include "host/Controls.h"
+#include "host/DisplayActions.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/RunLoop.h"
@@ -106,6 +108,8 @@ void TfrmMain::BuildControls() {
   File1 = menuBar()->addMenu("&File");
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+  Edit1 = menuBar()->addMenu("Edit");
+  View1 = menuBar()->addMenu("View");
 
   auto* client = new QWidget(this);
   client->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
@@ -241,6 +245,18 @@ void TfrmMain::BuildControls() {
   connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
   Timer1->start();
 
+  DisplayActions = new TDisplayActions(this);
+  File1->insertActions(Exit1, {DisplayActions->SaveDisplayImage, DisplayActions->RecordDisplay});
+  File1->insertSeparator(Exit1);
+  Edit1->addAction(DisplayActions->CopyDisplay);
+  Edit1->addMenu(DisplayActions->ScaleMenu);
+  View1->addAction(DisplayActions->DisplayWindow);
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->addActions({DisplayActions->CopyDisplay, DisplayActions->SaveDisplayImage,
+                          DisplayActions->RecordDisplay, DisplayActions->DisplayWindow});
+  connect(Display, &TDisplayPanel::ContextMenuRequested, PopupMenu1,
+          [this](QPoint at) { PopupMenu1->popup(at); });
+
   // Fixed size, centred on the screen.
   const QSize frame(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
   setFixedSize(frame);
@@ -261,8 +277,8 @@ void TfrmMain::FormResize() { Display->SetProjection(); }
 
 // A newly exposed surface has no defined contents: show the present frame.
 void TfrmMain::FormPaint() {
-  Display->DrawFrame();
-  Display->SwapBuffers();
+  Display->Present(true);
+  emit FramePresented();
 }
 
 void TfrmMain::FormDestroy() { Display->ReleaseContext(); }
@@ -299,8 +315,8 @@ void TfrmMain::RunPass() {
   CalibrateSwitch = CheckBox1->isChecked() ? 1 : 0;
   SetLamp(AlarmLampRed() ? 255 : 128);
   RunFirmwarePass();
-  Display->DrawFrame();
-  Display->SwapBuffers();
+  // A frame like the one shown is not drawn again.
+  if (Display->Present()) emit FramePresented();
   ++Passes;
   // Everything pending is handled before the next pass is due.
   RequestPass();
@@ -366,7 +382,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
+  return FrontPanelKey(static_cast<QKeyEvent*>(event));
+}
+
+bool TfrmMain::FrontPanelKey(const QKeyEvent* key) {
   if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   switch (key->key()) {
     case Qt::Key_F1:

@@ -5,6 +5,7 @@
 
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -12,6 +13,7 @@ class QScrollBar;
 class QStatusBar;
 class QTimer;
 class TClickArea;
+class TDisplayActions;
 class TDisplayPanel;
 class TPicture;
 class TShape;
@@ -58,6 +60,11 @@ class TfrmMain : public QMainWindow {
   QTimer* Timer1;
   QMenu* File1;
   QAction* Exit1;
+  QMenu* Edit1;
+  QMenu* View1;
+  QMenu* PopupMenu1;  // the display panel's context menu
+  // Pictures, recordings and the display window.
+  TDisplayActions* DisplayActions;
 
   // True from "&On" until a pass finds the stop request.
   bool Running() const { return PassesRunning; }
@@ -65,6 +72,13 @@ class TfrmMain : public QMainWindow {
   unsigned long PassCount() const { return Passes; }
   // The picture decoding failure, empty when the face decoded.
   QString FaceError;
+  // F1, F2, Enter, + and - as the front-panel controls; true when taken.
+  bool FrontPanelKey(const QKeyEvent* key);
+
+ signals:
+  // A frame different from the last (or the panel's first after an
+  // exposure or resize) was presented to the panel.
+  void FramePresented();
 
  public slots:
   void Button1Click();

@@ -1,0 +1,177 @@
+#include "host/DisplayActions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "host/Controls.h"
+#include "host/DisplayPanel.h"
+#include "host/DisplayWindow.h"
+#include "host/PCMain.h"
+#include "host/Pictures.h"
+
+TDisplayActions::TDisplayActions(TfrmMain* main) : QObject(main), Main(main) {
+  CopyDisplay = new QAction("Copy Display", this);
+  CopyDisplay->setShortcut(QKeySequence("Ctrl+C"));
+  SaveDisplayImage = new QAction("Save Display Image...", this);
+  SaveDisplayImage->setShortcut(QKeySequence("Ctrl+S"));
+  RecordDisplay = new QAction("Record Display...", this);
+  RecordDisplay->setShortcut(QKeySequence("Ctrl+R"));
+  DisplayWindow = new QAction("Display Window", this);
+  DisplayWindow->setShortcut(QKeySequence("Ctrl+D"));
+  connect(CopyDisplay, &QAction::triggered, this, &TDisplayActions::Copy);
+  connect(SaveDisplayImage, &QAction::triggered, this, &TDisplayActions::AskAndSave);
+  connect(RecordDisplay, &QAction::triggered, this, &TDisplayActions::AskAndRecord);
+  connect(DisplayWindow, &QAction::triggered, this, &TDisplayActions::ShowWindow);
+
+  ScaleMenu = new QMenu("Picture Scale", main);
+  Scales = new QActionGroup(this);
+  for (int scale = 1; scale <= 8; ++scale) {
+    QAction* action = ScaleMenu->addAction(QString("%1x").arg(scale));
+    action->setCheckable(true);
+    action->setChecked(scale == 4);
+    action->setData(scale);
+    Scales->addAction(action);
+  }
+
+  Window = new TDisplayWindow(main);
+  Window->addActions({CopyDisplay, SaveDisplayImage, RecordDisplay, DisplayWindow});
+
+  StatusTimer = new QTimer(this);
+  StatusTimer->setInterval(250);
+  connect(StatusTimer, &QTimer::timeout, this, &TDisplayActions::ShowStatus);
+  connect(Main, &TfrmMain::FramePresented, this, &TDisplayActions::FramePresented);
+  // The lamp may change while the frame stands still.
+  connect(Main->Timer1, &QTimer::timeout, this,
+          [this] { Window->Show(Main->Display->ShownFrame(), Main->Shape1->BrushColor()); });
+  // Closing the window or File > Exit ends the application: the file is
+  // finished first.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &TDisplayActions::StopRecording);
+}
+
+TDisplayActions::~TDisplayActions() {
+  std::string ignored;
+  Recorder.Finish(NowCs(), ignored);
+}
+
+int TDisplayActions::Scale() const { return Scales->checkedAction()->data().toInt(); }
+
+void TDisplayActions::SetScale(int scale) {
+  for (QAction* action : Scales->actions())
+    if (action->data().toInt() == scale) action->setChecked(true);
+}
+
+QImage TDisplayActions::DisplayImage() const {
+  const int scale = Scale();
+  const std::vector<uint8_t> rgb = DisplayRgb(Main->Display->ShownFrame(), scale);
+  return QImage(rgb.data(), ScreenWidth * scale, ScreenHeight * scale, ScreenWidth * scale * 3,
+                QImage::Format_RGB888)
+      .copy();
+}
+
+QString TDisplayActions::DefaultPath(const QString& suffix) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  const QString stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+  return QDir(folder).filePath("axim7-display-" + stamp + "." + suffix);
+}
+
+void TDisplayActions::Report(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok,
+                  Main);
+  box.exec();
+}
+
+void TDisplayActions::Copy() { QGuiApplication::clipboard()->setImage(DisplayImage()); }
+
+bool TDisplayActions::SaveImageTo(const QString& path) {
+  std::string error;
+  if (WriteDisplayPng(QFile::encodeName(path).toStdString(), Main->Display->ShownFrame(), Scale(),
+                      error))
+    return true;
+  Report(QString::fromStdString(error));
+  return false;
+}
+
+void TDisplayActions::AskAndSave() {
+  const QString path = QFileDialog::getSaveFileName(Main, "Save Display Image", DefaultPath("png"),
+                                                    "PNG images (*.png)");
+  if (!path.isEmpty()) SaveImageTo(path);
+}
+
+bool TDisplayActions::StartRecording(const QString& path) {
+  std::string error;
+  if (!Recorder.Start(QFile::encodeName(path).toStdString(), Scale(), error)) {
+    Report(QString::fromStdString(error));
+    return false;
+  }
+  Clock.start();
+  RecordDisplay->setText("Stop Recording");
+  ShowStatus();
+  StatusTimer->start();
+  // The frame on display now is the recording's first.
+  FramePresented();
+  return Recorder.Active();
+}
+
+void TDisplayActions::StopRecording() {
+  if (!Recorder.Active()) return;
+  std::string error;
+  Recorder.Finish(NowCs(), error);
+  RecordingEnded(error);
+}
+
+void TDisplayActions::RecordingEnded(const std::string& error) {
+  StatusTimer->stop();
+  Main->StatusBar1->clearMessage();
+  RecordDisplay->setText("Record Display...");
+  // Reported once the pass that found the failure has finished; the
+  // simulator carries on meanwhile.
+  if (!error.empty())
+    QTimer::singleShot(0, this, [this, text = QString::fromStdString(error)] { Report(text); });
+}
+
+void TDisplayActions::AskAndRecord() {
+  if (Recorder.Active()) {
+    StopRecording();
+    return;
+  }
+  QString path = QFileDialog::getSaveFileName(Main, "Record Display", DefaultPath("gif"),
+                                              "GIF animations (*.gif)");
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".gif";
+  StartRecording(path);
+}
+
+void TDisplayActions::ShowWindow() {
+  Window->Show(Main->Display->ShownFrame(), Main->Shape1->BrushColor());
+  Window->show();
+  Window->raise();
+  Window->activateWindow();
+}
+
+void TDisplayActions::FramePresented() {
+  const uint8_t* frame = Main->Display->ShownFrame();
+  Window->Show(frame, Main->Shape1->BrushColor());
+  std::string error;
+  if (Recorder.Active() && !Recorder.Offer(frame, NowCs(), error)) RecordingEnded(error);
+}
+
+void TDisplayActions::ShowStatus() {
+  const qint64 seconds = Clock.elapsed() / 1000;
+  const QString name = QFileInfo(QString::fromStdString(Recorder.Path())).fileName();
+  Main->StatusBar1->showMessage(QString("Recording %1:%2 - %3")
+                                    .arg(seconds / 60)
+                                    .arg(seconds % 60, 2, 10, QChar('0'))
+                                    .arg(name));
+}
