@@ -61,7 +61,7 @@ TDisplayActions::TDisplayActions(TfrmMain* main) : QObject(main), Main(main) {
 
 TDisplayActions::~TDisplayActions() {
   std::string ignored;
-  Recorder.Finish(NowCs(), ignored);
+  if (Recorder.Active()) Recorder.Finish(NowCs(), ignored);
 }
 
 int TDisplayActions::Scale() const { return Scales->checkedAction()->data().toInt(); }
@@ -128,17 +128,14 @@ void TDisplayActions::StopRecording() {
   if (!Recorder.Active()) return;
   std::string error;
   Recorder.Finish(NowCs(), error);
-  RecordingEnded(error);
+  RecordingEnded();
+  if (!error.empty()) Report(QString::fromStdString(error));
 }
 
-void TDisplayActions::RecordingEnded(const std::string& error) {
+void TDisplayActions::RecordingEnded() {
   StatusTimer->stop();
   Main->StatusBar1->clearMessage();
   RecordDisplay->setText("Record Display...");
-  // Reported once the pass that found the failure has finished; the
-  // simulator carries on meanwhile.
-  if (!error.empty())
-    QTimer::singleShot(0, this, [this, text = QString::fromStdString(error)] { Report(text); });
 }
 
 void TDisplayActions::AskAndRecord() {
@@ -164,7 +161,11 @@ void TDisplayActions::FramePresented() {
   const uint8_t* frame = Main->Display->ShownFrame();
   Window->Show(frame, Main->Shape1->BrushColor());
   std::string error;
-  if (Recorder.Active() && !Recorder.Offer(frame, NowCs(), error)) RecordingEnded(error);
+  if (!Recorder.Active() || Recorder.Offer(frame, NowCs(), error)) return;
+  RecordingEnded();
+  // Reported once the pass that found the failure has finished; the
+  // simulator carries on meanwhile.
+  QTimer::singleShot(0, this, [this, text = QString::fromStdString(error)] { Report(text); });
 }
 
 void TDisplayActions::ShowStatus() {

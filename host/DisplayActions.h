@@ -52,7 +52,7 @@ class TDisplayActions : public QObject {
   void ShowWindow();
   void FramePresented();
   void ShowStatus();
-  void RecordingEnded(const std::string& error);
+  void RecordingEnded();
   void Report(const QString& text);
   int64_t NowCs() const { return Clock.elapsed() / 10; }
 
