@@ -11,6 +11,7 @@
 #include "graphics/FrameBuffer.h"
 #include "host/DisplayPanel.h"
 #include "host/PCMain.h"
+#include "host/RunLoop.h"
 
 namespace {
 
@@ -52,6 +53,19 @@ void BM_PresentBlackFrame(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PresentBlackFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// An ordinary screen: the home page's first view just after power-on.
+void BM_PresentHomeView(benchmark::State& state) {
+  PowerOn();
+  RunFirmwarePass();
+  for (auto _ : state) {
+    frmMain->Display->DrawFrame();
+    glFinish();
+  }
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PresentHomeView)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
