@@ -64,7 +64,8 @@ void ConvertAcceleration() {
     StoreMinMax();
   }
 
-  const float tenths = GForce * 10.0f;
+  // Tenths of g, unrounded, as the readouts compare them with their limits.
+  const double tenths = static_cast<double>(GForce) * 10.0;
   CountCycle(Settings.GNegCycle > tenths, GNegCycleLatch, MinMax.GNegCycles);
   CountCycle(tenths > Settings.GPosCycle, GPosCycleLatch, MinMax.GPosCycles);
 }
