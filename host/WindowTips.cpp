@@ -111,8 +111,10 @@ std::array<QScrollBar*, 6> TWindowTips::Bars() const {
 }
 
 void TWindowTips::ShowDisplayTip() {
+  // Like the widgets' tips: only over the active window.
   const QPoint pointer = QCursor::pos();
-  if (Window->Panel1->rect().contains(Window->Panel1->mapFromGlobal(pointer)))
+  if (Window->isActiveWindow() &&
+      Window->Panel1->rect().contains(Window->Panel1->mapFromGlobal(pointer)))
     QToolTip::showText(pointer, Wrapped(Window->Panel1->toolTip()), Window->Panel1);
 }
 
