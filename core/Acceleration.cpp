@@ -28,10 +28,7 @@ void ConvertAxis(uint8_t axis) {
   AxisCount[axis] = static_cast<int16_t>((history[0] + history[1] + history[2] + history[3]) / 4);
   if (axis == 1) SlipCount = static_cast<int16_t>(AxisCount[axis] / 2);
 
-  const TAxisCalibration& cal = Calibration.Axis[axis];
-  const float offset = static_cast<float>(int32_t{AxisCount[axis]} - cal.AxisZero);
-  // The branch follows the sign of the averaged count, not of the offset.
-  AxisG[axis] = AxisCount[axis] >= 0 ? offset * cal.AxisPosScale : offset * -cal.AxisNegScale;
+  AxisG[axis] = CountToAxisG(AxisCount[axis], Calibration.Axis[axis]);
 }
 
 // Counts one cycle per crossing; the latch re-arms once back inside.
@@ -47,6 +44,12 @@ void CountCycle(bool beyond, uint8_t& latch, uint16_t& cycles) {
 }
 
 }  // namespace
+
+float CountToAxisG(int16_t count, const TAxisCalibration& axis) {
+  const float offset = static_cast<float>(int32_t{count} - axis.AxisZero);
+  // The branch follows the sign of the averaged count, not of the offset.
+  return count >= 0 ? offset * axis.AxisPosScale : offset * -axis.AxisNegScale;
+}
 
 void ConvertAcceleration() {
   for (uint8_t axis = 0; axis < 3; ++axis) ConvertAxis(axis);
@@ -64,7 +67,8 @@ void ConvertAcceleration() {
     StoreMinMax();
   }
 
-  const float tenths = GForce * 10.0f;
+  // Tenths of g, unrounded, as the readouts compare them with their limits.
+  const double tenths = static_cast<double>(GForce) * 10.0;
   CountCycle(Settings.GNegCycle > tenths, GNegCycleLatch, MinMax.GNegCycles);
   CountCycle(tenths > Settings.GPosCycle, GPosCycleLatch, MinMax.GPosCycles);
 }

@@ -58,12 +58,16 @@ void WidenMinMax(T value, T& minimum, T& maximum) {
 
 }  // namespace
 
-void ConvertVolts() {
-  VoltsRaw = VoltsInput;
+uint16_t CountToVolts(uint16_t count, const TCalibration& calibration) {
   // 64 bits: a full-scale count at a high calibration overflows 16 bits many
   // times over, and any count with any percentage stays far inside 64.
-  const uint64_t product = uint64_t{VoltsInput} * 886u * Calibration.VoltsCalPercent;
-  Volts = static_cast<uint16_t>(product / 1000000u + 9u);
+  const uint64_t product = uint64_t{count} * 886u * calibration.VoltsCalPercent;
+  return static_cast<uint16_t>(product / 1000000u + 9u);
+}
+
+void ConvertVolts() {
+  VoltsRaw = VoltsInput;
+  Volts = CountToVolts(VoltsInput, Calibration);
   EvaluateAlarm(AlarmVolts, (Volts > Settings.VoltsHighAlarm && Settings.VoltsHighAlarmOn == 1) ||
                                 (Volts < Settings.VoltsLowAlarm && Settings.VoltsLowAlarmOn == 1));
   WidenMinMax(Volts, MinMax.VoltsMin, MinMax.VoltsMax);
@@ -73,20 +77,33 @@ int16_t CelsiusToFahrenheit(int16_t celsius) {
   return ClampToInt16(int32_t{celsius} * 18 / 10 + 32);
 }
 
+int16_t CountToOatCelsius(uint16_t count, const TCalibration& calibration) {
+  return ClampToInt16(int32_t{count} * 1208 / 10000 - 273 + calibration.OatCalOffset);
+}
+
+int16_t CelsiusToOat(int16_t celsius, const TSettings& settings) {
+  return settings.OatUnit == 1 ? CelsiusToFahrenheit(celsius) : celsius;
+}
+
 void ConvertOat() {
   OatRaw = OatInput;
-  OatCelsius = ClampToInt16(int32_t{OatInput} * 1208 / 10000 - 273 + Calibration.OatCalOffset);
-  Oat = Settings.OatUnit == 1 ? CelsiusToFahrenheit(OatCelsius) : OatCelsius;
+  OatCelsius = CountToOatCelsius(OatInput, Calibration);
+  Oat = CelsiusToOat(OatCelsius, Settings);
   EvaluateAlarm(AlarmOat, (Oat < Settings.OatLowAlarm && Settings.OatLowAlarmOn == 1) ||
                               (Oat > Settings.OatHighAlarm && Settings.OatHighAlarmOn == 1));
   WidenMinMax(Oat, MinMax.OatMin, MinMax.OatMax);
 }
 
+int16_t CountToCurrentTenths(uint16_t count, const TCalibration& calibration,
+                             const TSettings& settings) {
+  // Sixteenths of a count from the zero, then whole counts toward zero.
+  const int32_t counts = (int32_t{count} * 16 - int32_t{calibration.CurrentZero}) / 16;
+  return ClampToInt16(int64_t{counts} * settings.CurrentGain / 1000);
+}
+
 void ConvertCurrent() {
   CurrentRaw = CurrentInput;
-  // Sixteenths of a count from the zero, then whole counts toward zero.
-  const int32_t counts = (int32_t{CurrentInput} * 16 - int32_t{Calibration.CurrentZero}) / 16;
-  CurrentTenths = ClampToInt16(int64_t{counts} * Settings.CurrentGain / 1000);
+  CurrentTenths = CountToCurrentTenths(CurrentInput, Calibration, Settings);
   Current = static_cast<int16_t>(CurrentTenths / 10);
   EvaluateAlarm(AlarmCurrent,
                 (Current < Settings.CurrentLowAlarm && Settings.CurrentLowAlarmOn == 1) ||

@@ -2,6 +2,10 @@
 #pragma once
 #include <cstdint>
 
+struct TAxisCalibration;
+struct TCalibration;
+struct TSettings;
+
 // Converter inputs written by the simulator's controls.
 extern uint16_t VoltsInput;
 extern uint16_t CurrentInput;
@@ -44,6 +48,16 @@ void ConvertOat();
 void ConvertCurrent();
 void ConvertAcceleration();
 int16_t CelsiusToFahrenheit(int16_t celsius);
+
+// The conversions' arithmetic alone, under the given records: what a count
+// reads as, leaving the readings, alarms, minima and maxima alone.
+uint16_t CountToVolts(uint16_t count, const TCalibration& calibration);  // tenths of a volt
+int16_t CountToOatCelsius(uint16_t count, const TCalibration& calibration);
+int16_t CelsiusToOat(int16_t celsius, const TSettings& settings);  // degrees of OatUnit
+int16_t CountToCurrentTenths(uint16_t count, const TCalibration& calibration,
+                             const TSettings& settings);
+float CountToAxisG(int16_t count, const TAxisCalibration& axis);  // g of an averaged count
+
 // Slip deflection shown by the slip ball: SlipCount - SlipZero, doubled on
 // HIGH sensitivity, limited to -50..50.
 int16_t SlipDeflection();

@@ -91,6 +91,9 @@ void LoadDefaultSettings() {
 
 void LoadDefaultCalibration() { Calibration = DefaultCalibration; }
 
+const TSettings& GetDefaultSettings() { return DefaultSettings; }
+const TCalibration& GetDefaultCalibration() { return DefaultCalibration; }
+
 void ResetAllMinMax() {
   MinMax.VoltsMin = MinMax.VoltsMax = Volts;
   MinMax.OatMin = MinMax.OatMax = Oat;

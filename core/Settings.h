@@ -93,6 +93,9 @@ extern TMinMax MinMax;
 
 void LoadDefaultSettings();
 void LoadDefaultCalibration();
+// The records every power-on starts from.
+const TSettings& GetDefaultSettings();
+const TCalibration& GetDefaultCalibration();
 void ResetAllMinMax();
 void ResetGMinMax();
 

@@ -20,6 +20,7 @@
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/RunLoop.h"
+#include "host/WindowTips.h"
 #include "pages/Pages.h"
 
 TfrmMain* frmMain = nullptr;
@@ -162,7 +163,7 @@ void TfrmMain::BuildControls() {
   bold.setPixelSize(16);
   Button3 = MakeButton(client, 64, 232, 33, 25, "+");
   Button3->setFont(bold);
-  Button3->setToolTip("Turn the knob clockwise (+ key or wheel up over the knob)");
+  Button3->setToolTip("Turn the knob clockwise (+ or = key, or wheel up over the knob)");
   Button4 = MakeButton(client, 144, 232, 33, 25, "-");
   Button4->setFont(bold);
   Button4->setToolTip("Turn the knob counter-clockwise (- key or wheel down over the knob)");
@@ -263,6 +264,7 @@ void TfrmMain::BuildControls() {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 
   qApp->installEventFilter(this);
+  new TWindowTips(this);
 }
 
 // Rendering context on the display panel; failures are reported and the
@@ -377,7 +379,8 @@ void TfrmMain::Exit1Click() {
 }
 
 // The front panel from the keyboard: F1 and F2 are the push buttons, Enter
-// presses the knob, + and - turn it; each deposits as its control would.
+// presses the knob, + (or =, its unshifted key) and - turn it; each deposits
+// as its control would.
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
@@ -399,6 +402,7 @@ bool TfrmMain::FrontPanelKey(const QKeyEvent* key) {
       Image8Click();
       return true;
     case Qt::Key_Plus:
+    case Qt::Key_Equal:
       Button3Click();
       return true;
     case Qt::Key_Minus:

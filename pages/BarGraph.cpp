@@ -19,15 +19,18 @@ int16_t ScreenColumn(int32_t x) {
   return static_cast<int16_t>(std::clamp<int32_t>(x, -32768, 32767));
 }
 
-// Column offset of a level within the bar, truncated toward zero. A scale
-// that does not rise (maximum not above minimum, or no width) puts every
-// level at the left end, and a level beyond the scale stops at its end, so
-// the zones never leave the bar whatever the settings hold.
+// Column offset of a level within the bar, truncated toward zero. The scale
+// is stored in single precision but divided into in double precision, so a
+// level on a scale that rounded up lands just short of its whole column
+// (11.0 V of the default 8..20 V scale at 21.99..., not 22). A scale that
+// does not rise (maximum not above minimum, or no width) puts every level at
+// the left end, and a level beyond the scale stops at its end, so the zones
+// never leave the bar whatever the settings hold.
 int32_t ZoneColumn(int64_t level, int64_t minimum, float scale, uint16_t width) {
   if (!(scale > 0.0f)) return 0;
-  const float offset = static_cast<float>(level - minimum) / scale;
-  if (!(offset > 0.0f)) return 0;
-  if (offset >= static_cast<float>(width)) return width;
+  const double offset = static_cast<double>(level - minimum) / static_cast<double>(scale);
+  if (!(offset > 0.0)) return 0;
+  if (offset >= width) return width;
   return static_cast<int32_t>(offset);
 }
 
@@ -70,8 +73,10 @@ void BarGraph() {
   bar.HighCaution = Saturate(highCaution);
   bar.HighAlarm = Saturate(highAlarm);
 
-  const float scale =
-      bar.Width == 0 ? 0.0f : static_cast<float>(maximum - minimum) / static_cast<float>(bar.Width);
+  // Divided in double precision, held in single precision.
+  const float scale = bar.Width == 0
+                          ? 0.0f
+                          : static_cast<float>(static_cast<double>(maximum - minimum) / bar.Width);
   const int32_t x = bar.X;
   const int32_t lowAlarmX = x + ZoneColumn(lowAlarm, minimum, scale, bar.Width);
   const int32_t lowCautionX = x + ZoneColumn(lowCaution, minimum, scale, bar.Width);

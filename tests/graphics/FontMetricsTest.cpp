@@ -155,15 +155,19 @@ TEST(FontMetricsTest, FixedWidthsOfSpaceDigitsAndSigns) {
   }
 }
 
-TEST(FontMetricsTest, CapitalsWithinTheirWidthRangeAndOnTheDigitsTopRow) {
+TEST(FontMetricsTest, CapitalsSpanTheirWholeWidthRangeOnTheDigitsTopRow) {
   for (const TExpected& f : Fonts) {
     if (f.CapMax == 0) continue;
+    int narrowest = 255, widest = 0;
     for (int code = 'A'; code <= 'Z'; ++code) {
       const TGlyph g = GlyphOf(f, code);
-      EXPECT_GE(g.Width, f.CapMin) << Name(f, code);
-      EXPECT_LE(g.Width, f.CapMax) << Name(f, code);
+      narrowest = std::min(narrowest, g.Width);
+      widest = std::max(widest, g.Width);
       EXPECT_EQ(g.FirstInkRow(), f.InkTop) << Name(f, code);
     }
+    EXPECT_EQ(narrowest, f.CapMin) << "size " << f.Size;
+    EXPECT_EQ(widest, f.CapMax) << "size " << f.Size;
+    EXPECT_EQ(GlyphOf(f, 'W').Width, f.CapMax) << "size " << f.Size;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include "GuiSupport.h"
 #include "core/Sensors.h"
@@ -57,7 +58,8 @@ TEST_F(FrontPanelTest, KeyboardWorksThePanelLikeItsControls) {
     uint8_t code;
   } const keys[] = {{Qt::Key_F1, KeyLeft},          {Qt::Key_F2, KeyRight},
                     {Qt::Key_Return, KeyKnobPress}, {Qt::Key_Enter, KeyKnobPress},
-                    {Qt::Key_Plus, KeyKnobPlus},    {Qt::Key_Minus, KeyKnobMinus}};
+                    {Qt::Key_Plus, KeyKnobPlus},    {Qt::Key_Equal, KeyKnobPlus},
+                    {Qt::Key_Minus, KeyKnobMinus}};
   frmMain->ScrollBar29->setFocus();  // keys reach the panel whatever has focus
   for (const auto& k : keys) {
     SCOPED_TRACE(k.key);
@@ -98,6 +100,25 @@ TEST_F(FrontPanelTest, ToolTipsNameTheKeys) {
   EXPECT_TRUE(w.Image8->toolTip().contains("wheel"));
   EXPECT_TRUE(w.Button3->toolTip().contains("+"));
   EXPECT_TRUE(w.Button4->toolTip().contains("-"));
+}
+
+// The pointer resting on a bar shows what its count reads as, computed
+// aside: the instrument's own readings stay as they were.
+TEST_F(SensorInputTest, RestingOnABarShowsTheReadingOfItsCount) {
+  TfrmMain& w = *frmMain;
+  w.ScrollBar29->setValue(1648);
+  w.ScrollBar3->setValue(300);
+  w.activateWindow();  // tips show over the active window
+  ASSERT_TRUE(gui::WaitFor([&w] { return w.isActiveWindow(); }));
+  ASSERT_TRUE(gui::PointerMove(w.ScrollBar29, QPoint(68, 8)));
+  EXPECT_TRUE(gui::WaitFor([] { return QToolTip::text() == "1648 counts: 15.5 V"; }))
+      << QToolTip::text().toStdString();
+  ASSERT_TRUE(gui::PointerMove(w.ScrollBar3, QPoint(68, 8)));
+  EXPECT_TRUE(gui::WaitFor([] { return QToolTip::text() == "300: 0.99 g"; }))
+      << QToolTip::text().toStdString();
+  EXPECT_EQ(Volts, 0);
+  EXPECT_EQ(AxisG[0], 0.0f);
+  EXPECT_EQ(AlarmFlags, 0u);
 }
 
 TEST_F(SensorInputTest, AxisBarsStoreTwosComplementBytesAndShowTheSignedPosition) {

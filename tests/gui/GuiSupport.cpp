@@ -60,16 +60,27 @@ void Type(int key, Qt::KeyboardModifiers modifiers) {
   QCoreApplication::processEvents();
 }
 
-bool PointerClick(QWidget* widget, QPoint point, int button) {
+namespace {
+
+bool Pointer(QWidget* widget, QPoint point, const QStringList& then) {
   const QPoint global = widget->mapToGlobal(point);
   const qreal ratio = widget->devicePixelRatioF();
-  const QStringList args = {"mousemove", QString::number(std::lround(global.x() * ratio)),
-                            QString::number(std::lround(global.y() * ratio)), "click",
-                            QString::number(button)};
+  const QStringList args =
+      QStringList{"mousemove", QString::number(std::lround(global.x() * ratio)),
+                  QString::number(std::lround(global.y() * ratio))} +
+      then;
   const bool ok = QProcess::execute("xdotool", args) == 0;
   Settle(100);
   return ok;
 }
+
+}  // namespace
+
+bool PointerClick(QWidget* widget, QPoint point, int button) {
+  return Pointer(widget, point, {"click", QString::number(button)});
+}
+
+bool PointerMove(QWidget* widget, QPoint point) { return Pointer(widget, point, {}); }
 
 QImage Grab(QWidget* widget) {
   QCoreApplication::processEvents();

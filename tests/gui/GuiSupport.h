@@ -38,6 +38,8 @@ void Type(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The X pointer: moves it over a widget point and presses button 1..5 (4 and
 // 5 are the wheel) through xdotool, as a real mouse would.
 bool PointerClick(QWidget* widget, QPoint point, int button);
+// Moves the X pointer over a widget point and leaves it there.
+bool PointerMove(QWidget* widget, QPoint point);
 
 // What the screen shows over a widget, in device pixels.
 QImage Grab(QWidget* widget);

@@ -69,10 +69,10 @@ class BarGraphTest : public test::PageTest {
 
 TEST_F(BarGraphTest, DefaultScaleShowsTheFiveZonesAndThePointer) {
   ASSERT_EQ(Volts, 137);
-  // Scale 120 / 88: low alarm at 14, low caution at 22, high caution at 44,
-  // high alarm at 51; 13.7 V at 41.
-  // The pointer, offsets 38..44, covers green 38..43 and the yellow column 44.
-  const std::string want = std::string(14, 'R') + std::string(8, 'Y') + std::string(16, 'G') +
+  // Scale 120 / 88, rounded up in single precision: low alarm at 14, low
+  // caution at 21 (21.99...), high caution at 43, high alarm at 51; 13.7 V
+  // at 41. The pointer, offsets 38..44, covers the high caution edge.
+  const std::string want = std::string(14, 'R') + std::string(7, 'Y') + std::string(17, 'G') +
                            std::string(7, 'W') + std::string(6, 'Y') + std::string(38, 'R');
   EXPECT_EQ(BarRow(), want);
   EXPECT_EQ(PointerColumns(), std::make_pair(4 + 41 - 3, 4 + 41 + 3));
@@ -86,13 +86,25 @@ TEST_F(BarGraphTest, DefaultScaleShowsTheFiveZonesAndThePointer) {
   EXPECT_NE(PixelAt(45, 54), ColourWhite);
 }
 
+// Whole-column levels on a scale that rounded up fall one column short: the
+// 11.0 V and 14.0 V edges on columns 25 and 47, the top of the scale on 91.
+TEST_F(BarGraphTest, LevelsOnWholeColumnsTruncateFromTheStoredScale) {
+  test::SetInputs(4096, test::Amps5_2, test::Oat20);
+  test::Pass();
+  EXPECT_EQ(PixelAt(24, 44), ColourYellow);
+  EXPECT_EQ(PixelAt(25, 44), ColourGreen);
+  EXPECT_EQ(PixelAt(46, 44), ColourGreen);
+  EXPECT_EQ(PixelAt(47, 44), ColourYellow);
+  EXPECT_EQ(PointerColumns(), std::make_pair(91 - 3, 91 + 3));
+}
+
 TEST_F(BarGraphTest, RaisedMinimumSqueezesLowZonesToTheLeftEnd) {
   Settings.VoltsDisplayMin = 120;  // above both low levels
   test::Pass();
-  // Scale 80 / 88; high caution at 22, high alarm at 33.
+  // Scale 80 / 88; high caution at 21, high alarm at 32.
   // 13.7 V is 17 above the minimum: offset 18, pointer 15..21.
-  EXPECT_EQ(BarRow(), std::string(15, 'G') + std::string(7, 'W') + std::string(11, 'Y') +
-                          std::string(56, 'R'));
+  EXPECT_EQ(BarRow(), std::string(15, 'G') + std::string(7, 'W') + std::string(10, 'Y') +
+                          std::string(57, 'R'));
   EXPECT_EQ(PointerColumns(), std::make_pair(4 + 18 - 3, 4 + 18 + 3));
   ExpectInsideTheBar();
 }
@@ -109,8 +121,8 @@ TEST_F(BarGraphTest, HighLimitsAboveTheScaleAreSqueezedToTheRightEnd) {
   Settings.VoltsHighAlarm = 260;
   test::Pass();
   const std::string row = BarRow();
-  EXPECT_EQ(row.back(), 'R') << "the last red zone keeps the end column";
-  EXPECT_EQ(row.substr(80, 8), std::string(8, 'G')) << row;
+  // Both squeezed to the top of the scale, 87.99... columns in.
+  EXPECT_EQ(row.substr(80, 9), std::string(7, 'G') + "RR") << row;
   ExpectInsideTheBar();
 }
 

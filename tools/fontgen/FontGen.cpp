@@ -21,7 +21,8 @@ struct TFitter {
   const TFontSize& Size;
   TRaster Raster;
   long YSize = 0, DigitXSize = 0;
-  int RefTop = 0;  // ink top of the digits above the baseline
+  int RefTop = 0;         // ink top of the digits above the baseline
+  int WidestCapital = 0;  // the capitals' widest design width
   int Clipped = 0;
 
   TInk Render(uint32_t u, long x) const { return RenderInk(Raster, u, x, YSize); }
@@ -33,6 +34,22 @@ struct TFitter {
     while (ink.Width > limit && x > YSize / 3) ink = Render(u, x -= 2);
     if (xSize) *xSize = x;
     return ink;
+  }
+
+  // Widest ink no wider than limit, from horizontal sizes at and above the nominal one.
+  TInk StretchWidth(uint32_t u, int limit) const {
+    TInk best = Render(u, YSize);
+    for (long x = YSize + 2; x <= 2 * YSize; x += 2) {
+      TInk ink = Render(u, x);
+      if (ink.Width > limit) break;
+      if (ink.Width > best.Width) best = std::move(ink);
+    }
+    return best;
+  }
+
+  // Width of a glyph's own design: its advance, or its ink if that reaches further.
+  static int DesignWidth(const TInk& ink) {
+    return std::max(ink.Advance - 1, std::max(ink.Left, 0) + ink.Width);
   }
 
   // Scores a vertical size: digits exactly InkTop..InkBottom, all the same
@@ -74,6 +91,9 @@ struct TFitter {
       if (widest <= Size.Digit - 1 || DigitXSize < YSize / 3) break;
       DigitXSize -= 2;
     }
+    if (Size.CapMax > 0)
+      for (char c = 'A'; c <= 'Z'; ++c)
+        WidestCapital = std::max(WidestCapital, DesignWidth(Render(c, YSize)));
     std::printf("size %d: %.3f px high, digits %.3f px wide, score %ld\n", Size.Size, YSize / 64.0,
                 DigitXSize / 64.0, bestScore);
   }
@@ -180,8 +200,13 @@ struct TFitter {
     if (fixed) return Centred(FitWidth(u, fixed), fixed);
     TInk ink = Render(u, YSize);
     if (ink.Empty()) return Blank(std::max(1, ink.Advance - 1));
-    int width = std::max(ink.Advance - 1, std::max(ink.Left, 0) + ink.Width);
+    int width = DesignWidth(ink);
     if (code >= 'A' && code <= 'Z' && Size.CapMax > 0) {
+      // The widest capitals span the whole range: stretched sideways, same side bearings.
+      if (width == WidestCapital && width < Size.CapMax) {
+        const int left = std::max(ink.Left, 0), margins = width - ink.Width;
+        return Place(StretchWidth(u, Size.CapMax - margins), Size.CapMax, left);
+      }
       const int clamped = std::clamp(width, Size.CapMin, Size.CapMax);
       if (clamped != width) {
         if (ink.Width > clamped) ink = FitWidth(u, clamped);

@@ -1,0 +1,150 @@
+#include "host/WindowTips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCursor>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTimer>
+#include <QToolTip>
+
+#include "core/Sensors.h"
+#include "core/Settings.h"
+#include "host/DisplayPanel.h"
+#include "host/PCMain.h"
+
+namespace {
+
+// Widest line of a tip, in the window's logical pixels (the window is 503).
+constexpr int TipWidth = 280;
+// How long the pointer rests on the display before its tip shows.
+constexpr int HoverMs = 700;
+
+QString Tenths(int tenths) { return QString::number(tenths / 10.0, 'f', 1); }
+
+QString Wrapped(const QString& text) {
+  return WrapTip(text, QFontMetrics(QToolTip::font()), TipWidth);
+}
+
+}  // namespace
+
+QString InputReadingTip(TSensorInput input, int count, const TCalibration& calibration,
+                        const TSettings& settings) {
+  const auto converter = static_cast<uint16_t>(count);
+  const QString counts = QString::number(count) + " counts: ";
+  switch (input) {
+    case TSensorInput::Volts:
+      return counts + Tenths(CountToVolts(converter, calibration)) + " V";
+    case TSensorInput::Current:
+      return counts + Tenths(CountToCurrentTenths(converter, calibration, settings)) + " A";
+    case TSensorInput::Oat:
+      return counts +
+             QString::number(CelsiusToOat(CountToOatCelsius(converter, calibration), settings)) +
+             (settings.OatUnit == 1 ? " °F" : " °C");
+    default: {
+      const int axis = static_cast<int>(input) - static_cast<int>(TSensorInput::AxisX);
+      const float g = CountToAxisG(static_cast<int16_t>(count), calibration.Axis[axis]);
+      return QString::number(count) + ": " + QString::number(static_cast<double>(g), 'f', 2) + " g";
+    }
+  }
+}
+
+QString WrapTip(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  for (const QString& paragraph : text.split('\n')) {
+    QString line;
+    for (const QString& word : paragraph.split(' ', Qt::SkipEmptyParts)) {
+      const QString longer = line.isEmpty() ? word : line + ' ' + word;
+      if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+        lines << line;
+        line = word;
+      } else {
+        line = longer;
+      }
+    }
+    lines << line;
+  }
+  return lines.join('\n');
+}
+
+TWindowTips::TWindowTips(TfrmMain* window) : QObject(window), Window(window) {
+  window->Button1->setToolTip(
+      "Switch the instrument on, with the default settings (pressed while on, it starts again)");
+  window->Button2->setToolTip("Switch the instrument off");
+  window->CheckBox1->setToolTip(
+      "While ticked, the G-force setup offers the accelerometer calibration (CAL G-FORCE)");
+  window->Panel1->setToolTip(
+      "The instrument's display, 160 x 120 pixels. F1 and F2 press the buttons below it, Enter "
+      "presses the knob, + (or =) and - turn it");
+  const auto bars = Bars();
+  for (std::size_t i = 0; i < bars.size(); ++i) {
+    QScrollBar* bar = bars[i];
+    bar->setToolTip(ReadingTip(i));
+    // A tip on show follows the bar as it moves.
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar, i] {
+      bar->setToolTip(ReadingTip(i));
+      if (QToolTip::isVisible() && bar->underMouse())
+        QToolTip::showText(QCursor::pos(), Wrapped(bar->toolTip()), bar);
+    });
+  }
+  DisplayHover = new QTimer(this);
+  DisplayHover->setSingleShot(true);
+  DisplayHover->setInterval(HoverMs);
+  connect(DisplayHover, &QTimer::timeout, this, &TWindowTips::ShowDisplayTip);
+  qApp->installEventFilter(this);
+}
+
+// While the instrument runs, its own records; while it is off, the defaults
+// the next switch-on starts from.
+QString TWindowTips::ReadingTip(std::size_t bar) const {
+  const bool running = Window->Running();
+  return InputReadingTip(static_cast<TSensorInput>(bar), Bars()[bar]->value(),
+                         running ? Calibration : GetDefaultCalibration(),
+                         running ? Settings : GetDefaultSettings());
+}
+
+std::array<QScrollBar*, 6> TWindowTips::Bars() const {
+  return {Window->ScrollBar29, Window->ScrollBar1, Window->ScrollBar2,
+          Window->ScrollBar3,  Window->ScrollBar4, Window->ScrollBar5};
+}
+
+void TWindowTips::ShowDisplayTip() {
+  // Like the widgets' tips: only over the active window.
+  const QPoint pointer = QCursor::pos();
+  if (Window->isActiveWindow() &&
+      Window->Panel1->rect().contains(Window->Panel1->mapFromGlobal(pointer)))
+    QToolTip::showText(pointer, Wrapped(Window->Panel1->toolTip()), Window->Panel1);
+}
+
+bool TWindowTips::eventFilter(QObject* watched, QEvent* event) {
+  // The display is a surface of its own, outside the widgets' tool tips.
+  if (watched == Window->Display) {
+    switch (event->type()) {
+      case QEvent::Enter:
+      case QEvent::MouseMove:
+        if (!QToolTip::isVisible()) DisplayHover->start();
+        break;
+      case QEvent::Leave:
+      case QEvent::MouseButtonPress:
+      case QEvent::Wheel:
+        DisplayHover->stop();
+        QToolTip::hideText();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+  if (event->type() != QEvent::ToolTip) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != Window || widget->toolTip().isEmpty()) return false;
+  // The reading under the calibration of this moment, not of the last move.
+  const auto bars = Bars();
+  for (std::size_t i = 0; i < bars.size(); ++i)
+    if (widget == bars[i]) widget->setToolTip(ReadingTip(i));
+  QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Wrapped(widget->toolTip()),
+                     widget);
+  return true;
+}
