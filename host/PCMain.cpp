@@ -17,6 +17,7 @@
 #include "host/Controls.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
+#include "host/HelpMenu.h"
 #include "host/RunLoop.h"
 #include "pages/Pages.h"
 
@@ -106,6 +107,7 @@ void TfrmMain::BuildControls() {
   File1 = menuBar()->addMenu("&File");
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+  AddHelpMenu(this);
 
   auto* client = new QWidget(this);
   client->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
@@ -361,7 +363,8 @@ void TfrmMain::Exit1Click() {
 }
 
 // The front panel from the keyboard: F1 and F2 are the push buttons, Enter
-// presses the knob, + and - turn it; each deposits as its control would.
+// presses the knob, + (or =, the same key unshifted) and - turn it; each
+// deposits as its control would.
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
@@ -380,6 +383,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
       Image8Click();
       return true;
     case Qt::Key_Plus:
+    case Qt::Key_Equal:
       Button3Click();
       return true;
     case Qt::Key_Minus:

@@ -57,7 +57,8 @@ TEST_F(FrontPanelTest, KeyboardWorksThePanelLikeItsControls) {
     uint8_t code;
   } const keys[] = {{Qt::Key_F1, KeyLeft},          {Qt::Key_F2, KeyRight},
                     {Qt::Key_Return, KeyKnobPress}, {Qt::Key_Enter, KeyKnobPress},
-                    {Qt::Key_Plus, KeyKnobPlus},    {Qt::Key_Minus, KeyKnobMinus}};
+                    {Qt::Key_Plus, KeyKnobPlus},    {Qt::Key_Equal, KeyKnobPlus},
+                    {Qt::Key_Minus, KeyKnobMinus}};
   frmMain->ScrollBar29->setFocus();  // keys reach the panel whatever has focus
   for (const auto& k : keys) {
     SCOPED_TRACE(k.key);

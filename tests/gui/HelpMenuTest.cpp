@@ -1,0 +1,46 @@
+// The Help menu: where it sits, and what its two windows tell.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTableWidget>
+
+#include "GuiSupport.h"
+#include "host/PCMain.h"
+
+namespace {
+
+using HelpMenuTest = gui::WindowTest;
+
+TEST_F(HelpMenuTest, StaysLastAndListsTheShortcutsOfMenusAddedLater) {
+  TfrmMain& w = *frmMain;
+  QMenu* view = w.menuBar()->addMenu("View");
+  view->addAction("Display Window")->setShortcut(QKeySequence("Ctrl+D"));
+  const QList<QAction*> menus = w.menuBar()->actions();
+  ASSERT_EQ(menus.back()->text(), "&Help");
+  EXPECT_EQ(menus[menus.size() - 2], view->menuAction());
+  const QList<QAction*> items = menus.back()->menu()->actions();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[1]->text(), "About");
+
+  items[0]->trigger();
+  QTableWidget* table = w.findChild<QTableWidget*>();
+  ASSERT_TRUE(table != nullptr && gui::WaitFor([table] { return table->isVisible(); }));
+  QStringList rows;
+  for (int row = 0; row < table->rowCount(); ++row)
+    rows << table->item(row, 0)->text() + " | " + table->item(row, 1)->text();
+  EXPECT_TRUE(rows.contains("+ or = | Knob clockwise")) << rows.join("\n").toStdString();
+  EXPECT_TRUE(rows.contains("Ctrl+D | Display Window")) << rows.join("\n").toStdString();
+  EXPECT_EQ(rows.filter("F11 |").size(), 1);
+}
+
+TEST_F(HelpMenuTest, AboutNamesTheProgramItsVersionAndQt) {
+  frmMain->menuBar()->actions().back()->menu()->actions().back()->trigger();
+  auto* box = frmMain->findChild<QMessageBox*>("About");
+  ASSERT_TRUE(box != nullptr && gui::WaitFor([box] { return box->isVisible(); }));
+  EXPECT_TRUE(box->text().contains("Orlyn AXIM-7 Simulator"));
+  EXPECT_TRUE(box->text().contains("Version " AXIM_VERSION "<"));
+  EXPECT_TRUE(box->text().contains(QString("Qt ") + qVersion()));
+}
+
+}  // namespace
