@@ -11,7 +11,7 @@ trap 'kill "${sim:-}" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "CheckPackage: $*" >&2; exit 1; }
 
 cmake --build "$build" --target "${programs[@]}" >/dev/null
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" ||
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 deb="$work/out/axim7-sim_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$work/out")"
@@ -25,7 +25,7 @@ done
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for program in "${programs[@]}"; do
-  file -L "$root/usr/bin/$program" | grep -q "ELF 64-bit.*executable" ||
+  [[ "$(file -L "$root/usr/bin/$program")" == *"ELF 64-bit"*"executable"* ]] ||
     fail "usr/bin/$program is not a program"
 done
 entry="$root/usr/share/applications/axim7-sim.desktop"
@@ -35,7 +35,7 @@ exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 16 32 48 64 128 256; do
   png="$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png"
-  file "$png" | grep -q "PNG image data, $size x $size" || fail "$png is not a $size px PNG"
+  [[ "$(file "$png")" == *"PNG image data, $size x $size"* ]] || fail "$png is not a $size px PNG"
 done
 
 # The unpacked program, started as the desktop entry would start it.
@@ -43,6 +43,8 @@ done
 sim=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name "Orlyn AXIM-7 Simulator" | head -1) ||
   { cat "$work/sim.log" >&2; fail "the window did not appear"; }
-xprop -id "$window" _NET_WM_ICON | grep -q "Icon (48 x 48)" || fail "the window shows no icon"
+# (Read whole first: grep -q leaving early would fail the pipe under pipefail.)
+icons=$(xprop -id "$window" _NET_WM_ICON)
+[[ "$icons" == *"Icon (48 x 48)"* ]] || fail "the window shows no icon"
 kill -0 "$sim" || fail "the program ended"
 echo "CheckPackage: $(basename "$deb") holds ${programs[*]}, its desktop entry and icons; it starts"
