@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg-dev zlib1g-dev libgif-dev libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils
+  desktop-file-utils dpkg-dev file
 )
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)

@@ -19,6 +19,7 @@
 #include "host/DisplayActions.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
+#include "host/HelpMenu.h"
 #include "host/RunLoop.h"
 #include "host/WindowTips.h"
 #include "pages/Pages.h"
@@ -111,6 +112,7 @@ void TfrmMain::BuildControls() {
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
   Edit1 = menuBar()->addMenu("Edit");
   View1 = menuBar()->addMenu("View");
+  AddHelpMenu(this);
 
   auto* client = new QWidget(this);
   client->setFixedSize(ClientWidth, ClientHeight - StatusHeight);

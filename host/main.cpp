@@ -3,11 +3,14 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "host/HelpMenu.h"
 #include "host/PCMain.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tavrix");
+  QApplication::setWindowIcon(AppIcon());
+  QGuiApplication::setDesktopFileName("axim7-sim");
   try {
     frmMain = new TfrmMain;
     frmMain->show();

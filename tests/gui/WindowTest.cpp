@@ -46,6 +46,7 @@ TEST_F(WindowLayoutTest, FixedCentredWindowWithCloseButtonOnly) {
   QStringList menus;
   for (QAction* menu : w.menuBar()->actions()) menus << menu->text();
   EXPECT_EQ(menus.mid(0, 3), QStringList({"&File", "Edit", "View"}));
+  EXPECT_EQ(menus.back(), "&Help");
   // "&Exit" stays last after a separator, the only item Alt+F, E reaches.
   const QList<QAction*> items = w.File1->actions();
   ASSERT_GE(items.size(), 4);

@@ -2,8 +2,11 @@
 // twice the size it is shown so that it stays sharp on high-density screens.
 // The control showing it is 241 x 249 pixels; the picture is square and is
 // stretched to the control, so positions are given in control pixels here.
+// The same drawing, with the display lit and the corners clear, makes the
+// application icon in the sizes a desktop asks for.
 //
 //   axim7-facegen assets/face.jpg
+//   axim7-facegen --icons assets/appicon
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -101,31 +104,79 @@ void DrawKnob(QPainter& p) {
   p.drawEllipse(centre, r, r);
 }
 
+// A lit display for the icon, so that the small pictures read as an
+// instrument: a title strip, a dial arc and its needle.
+void DrawLitDisplay(QPainter& p) {
+  const QRectF screen(At(44, 61), At(197, 174));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(10, 22, 48));
+  p.drawRect(screen);
+  p.setBrush(QColor(0, 170, 200));
+  p.drawRect(QRectF(screen.topLeft(), QSizeF(screen.width(), screen.height() * 0.16)));
+
+  const QPointF hub(screen.center().x(), screen.bottom() - screen.height() * 0.12);
+  const double r = screen.height() * 0.62;
+  const QRectF dial(hub - QPointF(r, r), QSizeF(2 * r, 2 * r));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(40, 210, 70), r * 0.16, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(dial, 20 * 16, 100 * 16);
+  p.setPen(QPen(QColor(245, 200, 30), r * 0.16, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(dial, 120 * 16, 25 * 16);
+  p.setPen(QPen(QColor(230, 40, 30), r * 0.16, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(dial, 145 * 16, 15 * 16);
+  p.setPen(QPen(Qt::white, r * 0.07, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(hub, hub + QPointF(-r * 0.55, -r * 0.72));
+}
+
+QImage DrawFace(bool icon) {
+  QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
+  image.fill(icon ? QColor(Qt::transparent) : QColor(240, 240, 240));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  DrawBezel(p);
+  DrawDisplayWindow(p);
+  if (icon) DrawLitDisplay(p);
+  DrawBrand(p);
+  DrawLegend(p, At(68.5, 208.5), "F1", true);
+  DrawLegend(p, At(170.5, 208.5), "F2", false);
+  DrawKnob(p);
+  return image;
+}
+
+// The icon in every size of the desktop's icon theme, as DIR/axim7-sim-N.png,
+// each stamped with the command that made it.
+bool WriteIcons(const QString& dir) {
+  const QImage face = DrawFace(true);
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    QImage icon = face.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .convertToFormat(QImage::Format_ARGB32);
+    icon.setText("Comment", "Made by: axim7-facegen --icons " + dir);
+    const QString path = QString("%1/axim7-sim-%2.png").arg(dir).arg(size);
+    if (!icon.save(path, "PNG")) {
+      std::fprintf(stderr, "axim7-facegen: cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: axim7-facegen OUTPUT.jpg\n");
+  const bool icons = argc == 3 && QString(argv[1]) == "--icons";
+  if (argc != 2 && !icons) {
+    std::fprintf(stderr, "usage: axim7-facegen OUTPUT.jpg | axim7-facegen --icons DIR\n");
     return 2;
   }
   if (!QFontDatabase::hasFamily("Z003")) {
     std::fprintf(stderr, "axim7-facegen: the script face Z003 (fonts-urw-base35) is missing\n");
     return 1;
   }
-  QImage image(Side, Side, QImage::Format_RGB32);
-  image.fill(QColor(240, 240, 240));
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  DrawBezel(p);
-  DrawDisplayWindow(p);
-  DrawBrand(p);
-  DrawLegend(p, At(68.5, 208.5), "F1", true);
-  DrawLegend(p, At(170.5, 208.5), "F2", false);
-  DrawKnob(p);
-  p.end();
+  if (icons) return WriteIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+  const QImage image = DrawFace(false).convertToFormat(QImage::Format_RGB32);
   if (!image.save(QString::fromLocal8Bit(argv[1]), "JPEG", 92)) {
     std::fprintf(stderr, "axim7-facegen: cannot write %s\n", argv[1]);
     return 1;
