@@ -17,6 +17,7 @@
 #include "host/Controls.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
+#include "host/InspectorWindow.h"
 #include "host/RunLoop.h"
 #include "pages/Pages.h"
 
@@ -106,6 +107,7 @@ void TfrmMain::BuildControls() {
   File1 = menuBar()->addMenu("&File");
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+  AddInspectorAction(this, menuBar()->addMenu("View"));
 
   auto* client = new QWidget(this);
   client->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
@@ -263,6 +265,7 @@ void TfrmMain::FormResize() { Display->SetProjection(); }
 void TfrmMain::FormPaint() {
   Display->DrawFrame();
   Display->SwapBuffers();
+  emit FramePresented();
 }
 
 void TfrmMain::FormDestroy() { Display->ReleaseContext(); }
@@ -302,6 +305,7 @@ void TfrmMain::RunPass() {
   Display->DrawFrame();
   Display->SwapBuffers();
   ++Passes;
+  emit FramePresented();
   // Everything pending is handled before the next pass is due.
   RequestPass();
 }

@@ -66,6 +66,10 @@ class TfrmMain : public QMainWindow {
   // The picture decoding failure, empty when the face decoded.
   QString FaceError;
 
+ signals:
+  // A frame has been presented on the display panel.
+  void FramePresented();
+
  public slots:
   void Button1Click();
   void Button2Click();
