@@ -21,6 +21,3 @@ struct TInspectorRow {
 const std::vector<QString>& InspectorGroups();
 // Every row of every group, in order.
 std::vector<TInspectorRow> InspectorRows();
-
-// A timer count in tenths of a second as HH:MM:SS.t.
-QString TimerText(uint32_t count);

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,10 +31,6 @@ const QColor FlashColour(255, 214, 102);
 // as if the user had moved it there; a value the control cannot take leaves
 // the control where it is.
 QString FollowControl(TfrmMain* main, const QString& name) {
-  if (name == "CalibrateSwitch") {
-    main->CheckBox1->setChecked(CalibrateSwitch != 0);
-    return {};
-  }
   QScrollBar* bar = nullptr;
   int value = 0;
   if (name == "VoltsInput") {
@@ -117,6 +112,8 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
   Tree->setColumnCount(3);
   Tree->setHeaderLabels({"Field", "Value", "As shown"});
   Tree->setUniformRowHeights(true);
+  Tree->setIndentation(14);
+  Tree->setTextElideMode(Qt::ElideMiddle);
   Tree->setAlternatingRowColors(true);
   Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Tree->setItemDelegate(new TInspectorDelegate(this));
@@ -143,6 +140,7 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
     const auto group = std::find(InspectorGroups().begin(), InspectorGroups().end(), row.Group);
     auto* item = new QTreeWidgetItem(groups[group - InspectorGroups().begin()], {row.Name});
     item->setData(NameColumn, RowRole, static_cast<uint>(Rows.size()));
+    item->setToolTip(NameColumn, row.Name);
     if (row.Write) {
       item->setFlags(item->flags() | Qt::ItemIsEditable);
       item->setToolTip(ValueColumn, "Double-click to change");
@@ -178,10 +176,15 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
   Refresh();
   Filled = true;
   Tree->resizeColumnToContents(NameColumn);
-  Tree->setColumnWidth(ValueColumn, fontMetrics().horizontalAdvance("-0.0032999999821186066") + 12);
+  Tree->setColumnWidth(ValueColumn, ValueWidth());
   resize(Tree->columnWidth(NameColumn) + Tree->columnWidth(ValueColumn) +
-             fontMetrics().horizontalAdvance("2026-03-14 10:20:30") + 60,
+             fontMetrics().horizontalAdvance("-20.4 A  ") + 40,
          640);
+}
+
+// Wide enough for a float with all its digits.
+int TInspectorWindow::ValueWidth() const {
+  return fontMetrics().horizontalAdvance("-0.00329999998") + 16;
 }
 
 TInspectorWindow::TShownRow* TInspectorWindow::RowOf(const QTreeWidgetItem* item) {
@@ -225,6 +228,10 @@ void TInspectorWindow::PlaceBesideMain() {
   const int room = qMax(left, right) - frame;
   const int w = qMax(qMin(room, width()), minimumSizeHint().width());
   resize(w, qMin(height(), screen.height() - 40));
+  // Narrowed, the names give way first (their middle is elided).
+  Tree->resizeColumnToContents(NameColumn);
+  Tree->setColumnWidth(NameColumn, qMin(Tree->columnWidth(NameColumn), w * 45 / 100));
+  Tree->setColumnWidth(ValueColumn, qMin(ValueWidth(), w * 28 / 100));
   const int x = right >= left ? main.right() + gap : main.left() - gap - w - frame;
   move(qMax(x, screen.left()), qMax(main.top(), screen.top()));
 }

@@ -60,6 +60,7 @@ class TInspectorWindow : public QWidget {
   void ShowOutcome(const QString& text, bool refused);
   void PlaceBesideMain();
   TShownRow* RowOf(const QTreeWidgetItem* item);
+  int ValueWidth() const;
 
   TfrmMain* Main;
   std::vector<TShownRow> Rows;
