@@ -215,25 +215,30 @@ void TInspectorWindow::hideEvent(QHideEvent* event) {
   emit Closed();
 }
 
-// Beside the main window on the side with more room, top edges level,
-// narrowed to the room there when the screen is small.
+// Beside the main window on the side with more room, top edges level. On a
+// small screen it narrows to the room there, but never below a usable width:
+// then it keeps to the screen's edge and covers part of the main window.
 void TInspectorWindow::PlaceBesideMain() {
   Placed = true;
   const QRect main = Main->frameGeometry();
   const QRect screen = Main->screen()->availableGeometry();
   const int gap = 8;
   const int frame = main.width() - Main->width();
+  const int titleBar = main.height() - Main->height();
   const int right = screen.right() - main.right() - gap;
   const int left = main.left() - screen.left() - gap;
-  const int room = qMax(left, right) - frame;
-  const int w = qMax(qMin(room, width()), minimumSizeHint().width());
-  resize(w, qMin(height(), screen.height() - 40));
+  const int usable = qMin(width(), fontMetrics().horizontalAdvance('M') * 30);
+  const int w = qMin(qMax(qMax(left, right) - frame, usable), width());
+  const int h = qMin(height(), screen.height() - titleBar);
+  resize(w, h);
   // Narrowed, the names give way first (their middle is elided).
   Tree->resizeColumnToContents(NameColumn);
   Tree->setColumnWidth(NameColumn, qMin(Tree->columnWidth(NameColumn), w * 45 / 100));
   Tree->setColumnWidth(ValueColumn, qMin(ValueWidth(), w * 28 / 100));
-  const int x = right >= left ? main.right() + gap : main.left() - gap - w - frame;
-  move(qMax(x, screen.left()), qMax(main.top(), screen.top()));
+  const int x = right >= left ? qMin(main.right() + gap, screen.right() - w - frame)
+                              : qMax(main.left() - gap - w - frame, screen.left());
+  const int y = qMax(qMin(main.top(), screen.bottom() - h - titleBar), screen.top());
+  move(x, y);
 }
 
 // Frames may come faster than the screen shows them (the display panel's
