@@ -138,7 +138,10 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
   }
   for (TInspectorRow& row : InspectorRows()) {
     const auto group = std::find(InspectorGroups().begin(), InspectorGroups().end(), row.Group);
-    auto* item = new QTreeWidgetItem(groups[group - InspectorGroups().begin()], {row.Name});
+    // A record's fields under the record's own group go without its name.
+    const QString prefix = row.Group + ".";
+    const QString shortName = row.Name.startsWith(prefix) ? row.Name.mid(prefix.size()) : row.Name;
+    auto* item = new QTreeWidgetItem(groups[group - InspectorGroups().begin()], {shortName});
     item->setData(NameColumn, RowRole, static_cast<uint>(Rows.size()));
     item->setToolTip(NameColumn, row.Name);
     if (row.Write) {
@@ -298,7 +301,7 @@ void TInspectorWindow::ApplyFilter() {
     bool any = false;
     for (int i = 0; i < group->childCount(); ++i) {
       QTreeWidgetItem* item = group->child(i);
-      const bool shown = whole || item->text(NameColumn).contains(text, Qt::CaseInsensitive);
+      const bool shown = whole || item->toolTip(NameColumn).contains(text, Qt::CaseInsensitive);
       item->setHidden(!shown);
       any = any || shown;
     }
