@@ -358,7 +358,7 @@ QAction* AddInspectorAction(TfrmMain* main, QMenu* view) {
       QObject::connect(inspector, &TInspectorWindow::Closed, action,
                        [action] { action->setChecked(false); });
     }
-    inspector->setVisible(on);
+    if (inspector->isVisible() != on) inspector->setVisible(on);
   });
   return action;
 }
