@@ -20,6 +20,7 @@
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/HelpMenu.h"
+#include "host/InspectorWindow.h"
 #include "host/RunLoop.h"
 #include "host/WindowTips.h"
 #include "pages/Pages.h"
@@ -254,6 +255,7 @@ void TfrmMain::BuildControls() {
   Edit1->addAction(DisplayActions->CopyDisplay);
   Edit1->addMenu(DisplayActions->ScaleMenu);
   View1->addAction(DisplayActions->DisplayWindow);
+  AddInspectorAction(this, View1);
   PopupMenu1 = new QMenu(this);
   PopupMenu1->addActions({DisplayActions->CopyDisplay, DisplayActions->SaveDisplayImage,
                           DisplayActions->RecordDisplay, DisplayActions->DisplayWindow});
@@ -317,11 +319,15 @@ void TfrmMain::RunPass() {
     return;
   }
   CalibrateSwitch = CheckBox1->isChecked() ? 1 : 0;
+  const QColor lamp = Shape1->BrushColor();
   SetLamp(AlarmLampRed() ? 255 : 128);
   RunFirmwarePass();
-  // A frame like the one shown is not drawn again.
-  if (Display->Present()) emit FramePresented();
+  // A frame like the one shown is not drawn again; the windows that follow
+  // the display hear of a new frame or a new lamp state.
+  const bool presented = Display->Present();
+  if (presented || lamp != Shape1->BrushColor()) emit FramePresented();
   ++Passes;
+  emit StateAdvanced();
   // Everything pending is handled before the next pass is due.
   RequestPass();
 }
@@ -366,7 +372,10 @@ void TfrmMain::ScrollBar5Change() {
   WriteAxisInput(2, static_cast<int16_t>(ScrollBar5->value()));
 }
 
-void TfrmMain::Timer1Timer() { AdvanceTick(); }
+void TfrmMain::Timer1Timer() {
+  AdvanceTick();
+  if (!PassesRunning) emit StateAdvanced();
+}
 
 void TfrmMain::FormClose() { RequestStop(); }
 

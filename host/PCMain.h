@@ -77,8 +77,11 @@ class TfrmMain : public QMainWindow {
 
  signals:
   // A frame different from the last (or the panel's first after an
-  // exposure or resize) was presented to the panel.
+  // exposure or resize) was presented to the panel, or the lamp changed.
   void FramePresented();
+  // The firmware's state may have changed: after every pass, and after the
+  // tick while the instrument is off.
+  void StateAdvanced();
 
  public slots:
   void Button1Click();

@@ -1,0 +1,364 @@
+#include "host/InspectorWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/Sensors.h"
+#include "host/PCMain.h"
+#include "host/RunLoop.h"
+
+namespace {
+
+constexpr int NameColumn = 0;
+constexpr int ValueColumn = 1;
+constexpr int ShownColumn = 2;
+constexpr int RowRole = Qt::UserRole;  // index into the rows, on the name column
+constexpr qint64 FlashMs = 800;
+const QColor FlashColour(255, 214, 102);
+
+// Brings the window's control of an input to the value just written to it,
+// as if the user had moved it there; a value the control cannot take leaves
+// the control where it is.
+QString FollowControl(TfrmMain* main, const QString& name) {
+  QScrollBar* bar = nullptr;
+  int value = 0;
+  if (name == "VoltsInput") {
+    bar = main->ScrollBar29;
+    value = VoltsInput;
+  } else if (name == "CurrentInput") {
+    bar = main->ScrollBar1;
+    value = CurrentInput;
+  } else if (name == "OatInput") {
+    bar = main->ScrollBar2;
+    value = OatInput;
+  } else if (name.startsWith("AccelRegisters[")) {
+    const int axis = name.mid(15, 1).toInt() / 2;
+    QScrollBar* bars[] = {main->ScrollBar3, main->ScrollBar4, main->ScrollBar5};
+    bar = bars[axis];
+    value = static_cast<int16_t>(AccelRegisters[2 * axis] | AccelRegisters[2 * axis + 1] << 8);
+  } else {
+    return {};
+  }
+  if (value < bar->minimum() || value > bar->maximum())
+    return QString(" (%1 is beyond the %2 scroll bar's range %3..%4; the bar stays)")
+        .arg(value)
+        .arg(bar->objectName())
+        .arg(bar->minimum())
+        .arg(bar->maximum());
+  bar->setValue(value);
+  return {};
+}
+
+}  // namespace
+
+// Edits the value column in place; what is typed goes through the row's
+// writer, never straight into the tree.
+class TInspectorDelegate : public QStyledItemDelegate {
+ public:
+  explicit TInspectorDelegate(TInspectorWindow* window)
+      : QStyledItemDelegate(window), Window(window) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex& index) const override {
+    TInspectorWindow::TShownRow* row = RowAt(index);
+    if (index.column() != ValueColumn || row == nullptr || !row->Row.Write) return nullptr;
+    Window->Editing = row->Item;
+    return new QLineEdit(parent);
+  }
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    static_cast<QLineEdit*>(editor)->setText(index.data().toString());
+  }
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    if (TInspectorWindow::TShownRow* row = RowAt(index)) {
+      Window->Editing = nullptr;
+      Window->Edit(row->Row.Name, static_cast<QLineEdit*>(editor)->text());
+    }
+  }
+  void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+    Window->Editing = nullptr;
+    QStyledItemDelegate::destroyEditor(editor, index);
+  }
+
+ private:
+  TInspectorWindow::TShownRow* RowAt(const QModelIndex& index) const {
+    const QVariant i = index.siblingAtColumn(NameColumn).data(RowRole);
+    return i.isValid() ? &Window->Rows[i.toUInt()] : nullptr;
+  }
+  TInspectorWindow* Window;
+};
+
+TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main) {
+  setObjectName("Inspector");
+  setWindowTitle("Inspector");
+  Clock.start();
+
+  Filter = new QLineEdit(this);
+  Filter->setPlaceholderText("Find fields by name");
+  Filter->setClearButtonEnabled(true);
+  connect(Filter, &QLineEdit::textChanged, this, &TInspectorWindow::ApplyFilter);
+
+  Tree = new QTreeWidget(this);
+  Tree->setColumnCount(3);
+  Tree->setHeaderLabels({"Field", "Value", "As shown"});
+  Tree->setUniformRowHeights(true);
+  Tree->setIndentation(14);
+  Tree->setTextElideMode(Qt::ElideMiddle);
+  Tree->setAlternatingRowColors(true);
+  Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Tree->setItemDelegate(new TInspectorDelegate(this));
+  Tree->header()->setStretchLastSection(true);
+
+  Message = new QLabel(this);
+  Message->setWordWrap(true);
+  Message->setText("Double-click a value of Settings, Calibration or Inputs to change it.");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(Filter);
+  layout->addWidget(Tree, 1);
+  layout->addWidget(Message);
+
+  std::vector<QTreeWidgetItem*> groups;
+  for (const QString& group : InspectorGroups()) {
+    groups.push_back(new QTreeWidgetItem(Tree, {group}));
+    QFont bold = groups.back()->font(NameColumn);
+    bold.setBold(true);
+    groups.back()->setFont(NameColumn, bold);
+  }
+  for (TInspectorRow& row : InspectorRows()) {
+    const auto group = std::find(InspectorGroups().begin(), InspectorGroups().end(), row.Group);
+    // A record's fields under the record's own group go without its name.
+    const QString prefix = row.Group + ".";
+    const QString shortName = row.Name.startsWith(prefix) ? row.Name.mid(prefix.size()) : row.Name;
+    auto* item = new QTreeWidgetItem(groups[group - InspectorGroups().begin()], {shortName});
+    item->setData(NameColumn, RowRole, static_cast<uint>(Rows.size()));
+    item->setToolTip(NameColumn, row.Name);
+    if (row.Write) {
+      item->setFlags(item->flags() | Qt::ItemIsEditable);
+      item->setToolTip(ValueColumn, "Double-click to change");
+    }
+    Rows.push_back({std::move(row), item});
+  }
+  Tree->expandAll();
+  connect(Tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    if (const TShownRow* row = RowOf(item); row && row->Row.Write)
+      Tree->editItem(item, ValueColumn);
+  });
+
+  auto* copy = new QAction("Copy Value", Tree);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(copy, &QAction::triggered, this, &TInspectorWindow::CopyValue);
+  auto* copyName = new QAction("Copy Name", Tree);
+  connect(copyName, &QAction::triggered, this, [this] {
+    if (const TShownRow* row = RowOf(Tree->currentItem()))
+      QApplication::clipboard()->setText(row->Row.Name);
+  });
+  Tree->addActions({copy, copyName});
+  Tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  FadeTimer = new QTimer(this);
+  FadeTimer->setInterval(100);
+  connect(FadeTimer, &QTimer::timeout, this, &TInspectorWindow::Fade);
+  Catchup = new QTimer(this);
+  Catchup->setSingleShot(true);
+  connect(Catchup, &QTimer::timeout, this, &TInspectorWindow::Refresh);
+
+  // The first reading fills the tree without flashing anything.
+  Refresh();
+  Filled = true;
+  Tree->resizeColumnToContents(NameColumn);
+  Tree->setColumnWidth(ValueColumn, ValueWidth());
+  resize(Tree->columnWidth(NameColumn) + Tree->columnWidth(ValueColumn) +
+             fontMetrics().horizontalAdvance("-20.4 A  ") + 40,
+         640);
+}
+
+// Wide enough for a float with all its digits.
+int TInspectorWindow::ValueWidth() const {
+  return fontMetrics().horizontalAdvance("-0.00329999998") + 16;
+}
+
+TInspectorWindow::TShownRow* TInspectorWindow::RowOf(const QTreeWidgetItem* item) {
+  if (item == nullptr) return nullptr;
+  const QVariant i = item->data(NameColumn, RowRole);
+  return i.isValid() ? &Rows[i.toUInt()] : nullptr;
+}
+
+QTreeWidgetItem* TInspectorWindow::ItemOf(const QString& name) const {
+  for (const TShownRow& row : Rows)
+    if (row.Row.Name == name) return row.Item;
+  return nullptr;
+}
+
+void TInspectorWindow::showEvent(QShowEvent* event) {
+  if (!Placed) PlaceBesideMain();
+  connect(Main, &TfrmMain::StateAdvanced, this, &TInspectorWindow::StateAdvanced,
+          Qt::UniqueConnection);
+  Refresh();
+  QWidget::showEvent(event);
+}
+
+void TInspectorWindow::hideEvent(QHideEvent* event) {
+  disconnect(Main, &TfrmMain::StateAdvanced, this, nullptr);
+  Catchup->stop();
+  FadeTimer->stop();
+  QWidget::hideEvent(event);
+  emit Closed();
+}
+
+// Beside the main window on the side with more room, top edges level. On a
+// small screen it narrows to the room there, but never below a usable width:
+// then it keeps to the screen's edge and covers part of the main window.
+void TInspectorWindow::PlaceBesideMain() {
+  Placed = true;
+  const QRect main = Main->frameGeometry();
+  const QRect screen = Main->screen()->availableGeometry();
+  const int gap = 8;
+  const int frame = main.width() - Main->width();
+  const int titleBar = main.height() - Main->height();
+  const int right = screen.right() - main.right() - gap;
+  const int left = main.left() - screen.left() - gap;
+  const int usable = qMin(width(), fontMetrics().horizontalAdvance('M') * 30);
+  const int w = qMin(qMax(qMax(left, right) - frame, usable), width());
+  const int h = qMin(height(), screen.height() - titleBar);
+  resize(w, h);
+  // Narrowed, the names give way first (their middle is elided).
+  Tree->resizeColumnToContents(NameColumn);
+  Tree->setColumnWidth(NameColumn, qMin(Tree->columnWidth(NameColumn), w * 45 / 100));
+  Tree->setColumnWidth(ValueColumn, qMin(ValueWidth(), w * 28 / 100));
+  const int x = right >= left ? qMin(main.right() + gap, screen.right() - w - frame)
+                              : qMax(main.left() - gap - w - frame, screen.left());
+  const int y = qMax(qMin(main.top(), screen.bottom() - h - titleBar), screen.top());
+  move(x, y);
+}
+
+// Passes may come faster than the screen shows them (the display panel's
+// refresh without a vertical sync); the rows are read at most once per
+// screen refresh, and the last state of a burst is always read.
+void TInspectorWindow::StateAdvanced() {
+  const qreal rate = screen() ? screen()->refreshRate() : 60.0;
+  const qint64 interval = qMax<qint64>(1, qRound(1000.0 / (rate > 1 ? rate : 60.0)));
+  const qint64 since = Clock.elapsed() - LastRefresh;
+  if (since >= interval)
+    Refresh();
+  else if (!Catchup->isActive())
+    Catchup->start(static_cast<int>(interval - since));
+}
+
+void TInspectorWindow::Refresh() {
+  ++Refreshes;
+  const qint64 now = Clock.elapsed();
+  LastRefresh = now;
+  Catchup->stop();
+  for (TShownRow& row : Rows) {
+    if (row.Item == Editing) continue;
+    const QString value = row.Row.Value();
+    const QString shown = row.Row.Shown ? row.Row.Shown() : QString();
+    if (row.Item->text(ValueColumn) == value && row.Item->text(ShownColumn) == shown) continue;
+    row.Item->setText(ValueColumn, value);
+    row.Item->setText(ShownColumn, shown);
+    if (!Filled) continue;
+    if (row.FlashUntil == 0)
+      for (int column : {ValueColumn, ShownColumn}) row.Item->setBackground(column, FlashColour);
+    row.FlashUntil = now + FlashMs;
+  }
+  if (!FadeTimer->isActive() && isVisible()) FadeTimer->start();
+}
+
+void TInspectorWindow::Fade() {
+  const qint64 now = Clock.elapsed();
+  bool flashing = false;
+  for (TShownRow& row : Rows) {
+    if (row.FlashUntil == 0) continue;
+    if (row.FlashUntil > now) {
+      flashing = true;
+      continue;
+    }
+    row.FlashUntil = 0;
+    for (int column : {ValueColumn, ShownColumn})
+      row.Item->setData(column, Qt::BackgroundRole, QVariant());
+  }
+  if (!flashing) FadeTimer->stop();
+}
+
+void TInspectorWindow::ApplyFilter() {
+  const QString text = Filter->text().trimmed();
+  for (int g = 0; g < Tree->topLevelItemCount(); ++g) {
+    QTreeWidgetItem* group = Tree->topLevelItem(g);
+    const bool whole = group->text(NameColumn).contains(text, Qt::CaseInsensitive);
+    bool any = false;
+    for (int i = 0; i < group->childCount(); ++i) {
+      QTreeWidgetItem* item = group->child(i);
+      const bool shown = whole || item->toolTip(NameColumn).contains(text, Qt::CaseInsensitive);
+      item->setHidden(!shown);
+      any = any || shown;
+    }
+    group->setHidden(!any);
+  }
+}
+
+void TInspectorWindow::CopyValue() {
+  if (const TShownRow* row = RowOf(Tree->currentItem()))
+    QApplication::clipboard()->setText(row->Item->text(ValueColumn));
+}
+
+bool TInspectorWindow::Edit(const QString& name, const QString& text) {
+  TShownRow* row = nullptr;
+  for (TShownRow& r : Rows)
+    if (r.Row.Name == name) row = &r;
+  if (row == nullptr) {
+    ShowOutcome(QString("There is no field named %1; nothing written.").arg(name), true);
+    return false;
+  }
+  if (!row->Row.Write) {
+    ShowOutcome(QString("%1 is read-only; nothing written.").arg(name), true);
+    return false;
+  }
+  const QString refused = row->Row.Write(text.trimmed());
+  if (!refused.isEmpty()) {
+    ShowOutcome(refused, true);
+    return false;
+  }
+  const QString note = FollowControl(Main, name);
+  ShowOutcome(QString("%1 set to %2; the next pass uses it.%3").arg(name, text.trimmed(), note),
+              false);
+  Refresh();
+  return true;
+}
+
+void TInspectorWindow::ShowOutcome(const QString& text, bool refused) {
+  Message->setText(text);
+  Message->setStyleSheet(refused ? "color: #b00000; font-weight: bold;" : QString());
+}
+
+QAction* AddInspectorAction(TfrmMain* main, QMenu* view) {
+  QAction* action = view->addAction("Inspector");
+  action->setObjectName("Inspector1");
+  action->setShortcut(QKeySequence("Ctrl+I"));
+  action->setShortcutContext(Qt::ApplicationShortcut);
+  action->setCheckable(true);
+  QObject::connect(action, &QAction::toggled, main, [main, action](bool on) {
+    auto* inspector = main->findChild<TInspectorWindow*>();
+    if (inspector == nullptr && !on) return;
+    if (inspector == nullptr) {
+      inspector = new TInspectorWindow(main);
+      // Closing the window by its title bar unticks the menu item.
+      QObject::connect(inspector, &TInspectorWindow::Closed, action,
+                       [action] { action->setChecked(false); });
+    }
+    if (inspector->isVisible() != on) inspector->setVisible(on);
+  });
+  return action;
+}
