@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "PngWriter.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
 #include "host/ColourTable.h"
+#include "host/Pictures.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ struct TSheet {
     ClearFrameBuffer();
   }
 
-  bool Write(const std::string& path) const {
+  bool Write(const std::string& path, std::string& error) const {
     constexpr int Columns = 2, Gap = 1;
     const int rows = (static_cast<int>(Pages.size()) + Columns - 1) / Columns;
     const int width = (Columns * (ScreenWidth + Gap) - Gap) * Scale;
@@ -40,7 +40,7 @@ struct TSheet {
           out[0] = c.R, out[1] = c.G, out[2] = c.B;
         }
     }
-    return WritePng(path, width, height, rgb);
+    return WritePng(path, width, height, rgb, error);
   }
 };
 
@@ -95,10 +95,13 @@ int main(int argc, char** argv) {
     TSheet sheet;
     DrawFont(sheet, size);
     const std::string path = std::string(argv[1]) + "/font" + std::to_string(size) + ".png";
-    if (sheet.Write(path))
+    std::string error;
+    if (sheet.Write(path, error)) {
       std::printf("%s\n", path.c_str());
-    else
+    } else {
+      std::fprintf(stderr, "%s\n", error.c_str());
       ++failed;
+    }
   }
   return failed ? 1 : 0;
 }

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "Art.h"
-#include "PngWriter.h"
 #include "host/ColourTable.h"
+#include "host/Pictures.h"
 
 namespace {
 
@@ -62,13 +62,13 @@ void Blit(std::vector<uint8_t>& rgb, int width, const TCanvas& canvas, int left,
     }
 }
 
-bool WriteRenders(const std::string& dir, const std::vector<TIconArt>& icons) {
+bool WriteRenders(const std::string& dir, const std::vector<TIconArt>& icons, std::string& error) {
   const int scale = 8, side = TCanvas::Size * scale;
   for (const TIconArt& art : icons) {
     std::vector<uint8_t> rgb(side * side * 3);
     Blit(rgb, side, art.Canvas, 0, 0, scale);
     const std::string file = art.File.substr(0, art.File.find('.')) + ".png";
-    if (!WritePng(dir + "/" + file, side, side, rgb)) return false;
+    if (!WritePng(dir + "/" + file, side, side, rgb, error)) return false;
   }
   // Contact sheet: 4x, five a row, on a dark blue-grey ground that shows the
   // black square of each icon.
@@ -80,7 +80,7 @@ bool WriteRenders(const std::string& dir, const std::vector<TIconArt>& icons) {
   for (size_t i = 0; i < icons.size(); ++i)
     Blit(rgb, width, icons[i].Canvas, gap + static_cast<int>(i % columns) * (cell + gap),
          gap + static_cast<int>(i / columns) * (cell + gap), sheetScale);
-  return WritePng(dir + "/ContactSheet.png", width, height, rgb);
+  return WritePng(dir + "/ContactSheet.png", width, height, rgb, error);
 }
 
 }  // namespace
@@ -93,8 +93,9 @@ int main(int argc, char** argv) {
   const std::vector<TIconArt> icons = icondraw::DrawAllIcons();
   for (const TIconArt& art : icons)
     if (!WriteSource(std::string(argv[1]) + "/" + art.File, art)) return 1;
-  if (argc > 2 && !WriteRenders(argv[2], icons)) {
-    std::cerr << "icondraw: cannot write the renders in " << argv[2] << "\n";
+  std::string error;
+  if (argc > 2 && !WriteRenders(argv[2], icons, error)) {
+    std::cerr << "icondraw: " << error << "\n";
     return 1;
   }
   std::cout << "icondraw: " << icons.size() << " icons written\n";

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "Scenes.h"
-#include "ScreenPng.h"
 #include "graphics/FrameBuffer.h"
+#include "host/Pictures.h"
 
 namespace render {
 namespace {
@@ -54,11 +54,12 @@ int main(int argc, char** argv) {
     if (scene.Name.compare(0, prefix.size(), prefix) != 0) continue;
     scene.Body();
     const std::filesystem::path file = outDir / (scene.Name + ".png");
-    if (WriteFrameBufferPng(file.string(), FrameBuffer, 4)) {
+    std::string message;
+    if (WriteDisplayPng(file.string(), FrameBuffer, 4, message)) {
       std::printf("%s\n", file.c_str());
       ++written;
     } else {
-      std::fprintf(stderr, "cannot write %s\n", file.c_str());
+      std::fprintf(stderr, "%s\n", message.c_str());
       ++failed;
     }
   }
