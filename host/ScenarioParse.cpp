@@ -9,6 +9,7 @@
 #include <fstream>
 #include <limits>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "graphics/FrameBuffer.h"
@@ -191,6 +192,9 @@ int Lookup(const YAML::Node& node, const TNamed (&names)[N], const std::string& 
   Fail(node, "unknown " + what + " " + Quoted(text) + " (known: " + list + ")");
 }
 
+// A key's value, or nothing when the key is not written.
+using TMaybe = std::optional<YAML::Node>;
+
 class TChecker {
  public:
   TChecker(const std::string& file, const TScenarioOptions& options, TScenario& scenario)
@@ -202,7 +206,7 @@ class TChecker {
   void Check(const YAML::Node& root, const std::vector<std::string>& lines) {
     if (!root.IsMap())
       Fail(root, "a scenario must be a map with 'version' and 'steps', found " + Found(root));
-    YAML::Node steps, version;
+    TMaybe steps, version;
     for (const auto& [key, value] :
          Entries(root, "the scenario", {"name", "version", "clock", "steps"})) {
       const std::string name = key.Scalar();
@@ -212,11 +216,11 @@ class TChecker {
       if (name == "steps") steps = value;
     }
     if (!version) Fail(root, "the scenario has no 'version' (write version: 1)");
-    if (WholeNumber(version, "the version", 1, 1) != 1) Fail(version, "unsupported version");
+    WholeNumber(*version, "the version", 1, 1);
     if (!steps) Fail(root, "the scenario has no 'steps'");
-    if (!steps.IsSequence()) Fail(steps, "'steps' must be a list, found " + Found(steps));
-    if (steps.size() == 0) Fail(steps, "'steps' is empty");
-    for (const auto& node : steps) {
+    if (!steps->IsSequence()) Fail(*steps, "'steps' must be a list, found " + Found(*steps));
+    if (steps->size() == 0) Fail(*steps, "'steps' is empty");
+    for (const auto& node : *steps) {
       TStep step = Step(node);
       const int line = node.Mark().line;
       if (line >= 0 && line < static_cast<int>(lines.size())) step.Text = Tidy(lines[line]);
@@ -303,22 +307,22 @@ class TChecker {
 
   void SetControl(const YAML::Node& value, TStep& step) {
     step.Kind = TStepKind::SetControl;
-    YAML::Node control, position;
+    TMaybe control, position;
     for (const auto& [key, v] : Entries(value, "set-control", {"control", "value"}))
       (key.Scalar() == "control" ? control : position) = v;
     if (!control || !position) Fail(value, "set-control needs both 'control' and 'value'");
-    step.Control = static_cast<TControl>(Lookup(control, Controls, "control"));
+    step.Control = static_cast<TControl>(Lookup(*control, Controls, "control"));
     switch (step.Control) {
       case TControl::Volts:
       case TControl::Current:
       case TControl::Oat:
-        step.Value = WholeNumber(position, "the value", 0, 4096);
+        step.Value = WholeNumber(*position, "the value", 0, 4096);
         break;
       case TControl::Calibrate:
-        step.Value = WholeNumber(position, "the value", 0, 1);
+        step.Value = WholeNumber(*position, "the value", 0, 1);
         break;
       default:
-        step.Value = WholeNumber(position, "the value", -300, 300);
+        step.Value = WholeNumber(*position, "the value", -300, 300);
     }
   }
 
@@ -328,12 +332,12 @@ class TChecker {
       step.Key = static_cast<uint8_t>(Lookup(value, Keys, "key"));
       return;
     }
-    YAML::Node key, times;
+    TMaybe key, times;
     for (const auto& [k, v] : Entries(value, "press", {"key", "times"}))
       (k.Scalar() == "key" ? key : times) = v;
     if (!key) Fail(value, "press needs a 'key'");
-    step.Key = static_cast<uint8_t>(Lookup(key, Keys, "key"));
-    if (times) step.Times = WholeNumber(times, "times", 1, 1000);
+    step.Key = static_cast<uint8_t>(Lookup(*key, Keys, "key"));
+    if (times) step.Times = WholeNumber(*times, "times", 1, 1000);
   }
 
   static uint32_t Delay(const YAML::Node& node) {
@@ -421,6 +425,8 @@ class TChecker {
       return expectation;
     }
     expectation.Value = Number(value, name.Scalar(), &expectation.Decimals);
+    if (field.Type != FieldF32 && expectation.Decimals > 0)
+      Fail(value, name.Scalar() + " holds whole numbers, found " + text);
     double min, max;
     TypeLimits(field.Type, min, max);
     if (expectation.Value < min || expectation.Value > max)
@@ -457,20 +463,24 @@ class TChecker {
       Fail(node, "cannot write " + path.string() + ": " + std::strerror(errno));
   }
 
-  static int Scale(const YAML::Node& node) {
-    return node ? WholeNumber(node, "the scale", 1, LargestScale) : 1;
+  static int Scale(const TMaybe& node) {
+    return node ? WholeNumber(*node, "the scale", 1, LargestScale) : 1;
   }
 
   void Screenshot(const YAML::Node& value, TStep& step) {
     step.Kind = TStepKind::Screenshot;
-    YAML::Node save, compare, scale;
+    TMaybe save, compare, scale;
     for (const auto& [key, v] :
          Entries(value, "take-screenshot", {"save-to", "compare-with", "scale"}))
       (key.Scalar() == "save-to" ? save : key.Scalar() == "scale" ? scale : compare) = v;
     if (!save && !compare) Fail(value, "take-screenshot needs 'save-to' or 'compare-with'");
     step.Scale = Scale(scale);
-    if (save) step.SaveTo = OutputPath(save);
+    if (save) step.SaveTo = OutputPath(*save);
     if (!compare) return;
+    Reference(*compare, step);
+  }
+
+  void Reference(const YAML::Node& compare, TStep& step) {
     step.ReferenceLabel = Scalar(compare, "a path");
     const fs::path written(step.ReferenceLabel);
     if (written.empty()) Fail(compare, "the path is empty");
@@ -504,7 +514,7 @@ class TChecker {
       return;
     }
     step.Kind = TStepKind::RecordStart;
-    YAML::Node save, scale;
+    TMaybe save, scale;
     for (const auto& [key, v] : Entries(value, "record", {"save-to", "scale"}))
       (key.Scalar() == "save-to" ? save : scale) = v;
     if (!save) Fail(value, "record needs 'save-to'");
@@ -512,7 +522,7 @@ class TChecker {
       Fail(value, "a recording is already running (started on line " +
                       std::to_string(RecordingLine) + ")");
     step.Scale = Scale(scale);
-    step.SaveTo = OutputPath(save);
+    step.SaveTo = OutputPath(*save);
     RecordingLine = value.Mark().line + 1;
   }
 

@@ -113,19 +113,21 @@ bool CheckExpectations(const TStep& step, bool lampRed, std::string& failure) {
 }
 
 bool ApplyAssignments(const TStep& step, std::string& failure) {
-  // Every value is checked before any is written.
+  // Written in order (a unit set first gives the range of the levels after
+  // it); when one is refused, those already written get their values back.
+  std::vector<double> saved;
   for (const TAssignment& a : step.Assignments) {
+    saved.push_back(ReadField(*a.Field));
+    if (WriteField(*a.Field, a.Value) == FieldWritten) continue;
     double min, max;
     FieldRange(*a.Field, min, max);
-    if (a.Value < min || a.Value > max) {
-      char text[160];
-      std::snprintf(text, sizeof text, "%s %g is outside %g..%g while Settings.OatUnit is %s",
-                    a.Field->Name, a.Value, min, max, Settings.OatUnit == 1 ? "°F" : "°C");
-      failure = text;
-      return false;
-    }
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %g is outside %g..%g while Settings.OatUnit is %s",
+                  a.Field->Name, a.Value, min, max, Settings.OatUnit == 1 ? "°F" : "°C");
+    failure = text;
+    for (size_t i = saved.size() - 1; i-- > 0;) WriteField(*step.Assignments[i].Field, saved[i]);
+    return false;
   }
-  for (const TAssignment& a : step.Assignments) WriteField(*a.Field, a.Value);
   return true;
 }
 
