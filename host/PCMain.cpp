@@ -18,6 +18,7 @@
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/RunLoop.h"
+#include "host/ScenarioPlayer.h"
 #include "pages/Pages.h"
 
 TfrmMain* frmMain = nullptr;
@@ -104,6 +105,8 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::BuildControls() {
   menuBar()->setNativeMenuBar(false);
   File1 = menuBar()->addMenu("&File");
+  new TScenarioPlayer(this, File1);
+  File1->addSeparator();
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
 
