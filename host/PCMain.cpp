@@ -22,6 +22,7 @@
 #include "host/HelpMenu.h"
 #include "host/InspectorWindow.h"
 #include "host/RunLoop.h"
+#include "host/ScenarioPlayer.h"
 #include "host/WindowTips.h"
 #include "pages/Pages.h"
 
@@ -109,6 +110,8 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::BuildControls() {
   menuBar()->setNativeMenuBar(false);
   File1 = menuBar()->addMenu("&File");
+  new TScenarioPlayer(this, File1);
+  File1->addSeparator();
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
   Edit1 = menuBar()->addMenu("Edit");

@@ -50,6 +50,7 @@ TEST_F(WindowLayoutTest, FixedCentredWindowWithCloseButtonOnly) {
   // "&Exit" stays last after a separator, the only item Alt+F, E reaches.
   const QList<QAction*> items = w.File1->actions();
   ASSERT_GE(items.size(), 4);
+  EXPECT_EQ(items.front()->text(), "Play Scenario...");
   EXPECT_EQ(items.back(), w.Exit1);
   EXPECT_EQ(w.Exit1->text(), "&Exit");
   EXPECT_TRUE(items[items.size() - 2]->isSeparator());
