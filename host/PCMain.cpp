@@ -18,6 +18,7 @@
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/RunLoop.h"
+#include "host/ScenarioRecording.h"
 #include "pages/Pages.h"
 
 TfrmMain* frmMain = nullptr;
@@ -247,6 +248,7 @@ void TfrmMain::BuildControls() {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 
   qApp->installEventFilter(this);
+  new TScenarioRecording(this);
 }
 
 // Rendering context on the display panel; failures are reported and the
@@ -263,6 +265,7 @@ void TfrmMain::FormResize() { Display->SetProjection(); }
 void TfrmMain::FormPaint() {
   Display->DrawFrame();
   Display->SwapBuffers();
+  emit FramePresented();
 }
 
 void TfrmMain::FormDestroy() { Display->ReleaseContext(); }
@@ -302,6 +305,7 @@ void TfrmMain::RunPass() {
   Display->DrawFrame();
   Display->SwapBuffers();
   ++Passes;
+  emit FramePresented();
   // Everything pending is handled before the next pass is due.
   RequestPass();
 }
@@ -309,11 +313,17 @@ void TfrmMain::RunPass() {
 void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }
 
 void TfrmMain::Button2Click() { RequestStop(); }
-void TfrmMain::Image2Click() { DepositKey(KeyLeft); }
-void TfrmMain::Image3Click() { DepositKey(KeyRight); }
-void TfrmMain::Image8Click() { DepositKey(KeyKnobPress); }
-void TfrmMain::Button3Click() { DepositKey(KeyKnobPlus); }
-void TfrmMain::Button4Click() { DepositKey(KeyKnobMinus); }
+void TfrmMain::Image2Click() { Deposit(KeyLeft); }
+void TfrmMain::Image3Click() { Deposit(KeyRight); }
+void TfrmMain::Image8Click() { Deposit(KeyKnobPress); }
+void TfrmMain::Button3Click() { Deposit(KeyKnobPlus); }
+void TfrmMain::Button4Click() { Deposit(KeyKnobMinus); }
+
+void TfrmMain::Deposit(uint8_t key) {
+  const bool empty = KeySlot == 0;
+  DepositKey(key);
+  if (empty) emit KeyDeposited(key);
+}
 void TfrmMain::Button5Click() {}
 
 void TfrmMain::ScrollBar29Change() {

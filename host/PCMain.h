@@ -66,6 +66,12 @@ class TfrmMain : public QMainWindow {
   // The picture decoding failure, empty when the face decoded.
   QString FaceError;
 
+ signals:
+  // A frame has been presented on the display panel.
+  void FramePresented();
+  // A front-panel control stored its key in the empty slot.
+  void KeyDeposited(int key);
+
  public slots:
   void Button1Click();
   void Button2Click();
@@ -99,6 +105,7 @@ class TfrmMain : public QMainWindow {
   void BuildControls();
   void SetLamp(int red);
   void RequestPass();
+  void Deposit(uint8_t key);
 
   bool PassesRunning = false;
   bool PassPending = false;
