@@ -1,0 +1,156 @@
+// Recording a scenario in the window with real events, then replaying it
+// headless with the runner: it must end on the same screen and state.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "GuiSupport.h"
+#include "core/Settings.h"
+#include "host/Controls.h"
+#include "host/PCMain.h"
+#include "host/Pictures.h"
+#include "host/ScenarioRecording.h"
+#include "menus/FieldTable.h"
+
+namespace {
+
+using RecordScenarioTest = gui::WindowTest;
+
+// A File menu entry chosen with the pointer; a file dialog it opens is
+// answered with the path.
+void ChooseFromFileMenu(QAction* action, const QString& path = {}) {
+  // Answered until it has gone (an answer given while it is still being
+  // shown can go unheard).
+  if (!path.isEmpty()) {
+    auto* poll = new QTimer(frmMain);
+    QObject::connect(poll, &QTimer::timeout, [path] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
+      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    poll->start(200);
+    QTimer::singleShot(10000, poll, &QObject::deleteLater);
+  }
+  QMenuBar* bar = frmMain->menuBar();
+  gui::PointerClick(bar, bar->actionGeometry(frmMain->File1->menuAction()).center(), 1);
+  ASSERT_TRUE(gui::WaitFor([] { return frmMain->File1->isVisible(); }));
+  gui::PointerClick(frmMain->File1, frmMain->File1->actionGeometry(action).center(), 1);
+}
+
+// Drags a scroll bar's thumb to the right with the X pointer, in steps.
+void DragThumb(QScrollBar* bar, int pixels) {
+  QStyleOptionSlider opt;
+  opt.initFrom(bar);
+  opt.orientation = Qt::Horizontal;
+  opt.minimum = bar->minimum();
+  opt.maximum = bar->maximum();
+  opt.sliderPosition = opt.sliderValue = bar->value();
+  opt.singleStep = opt.pageStep = 1;
+  const QRect thumb =
+      bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+  const QPoint from = bar->mapToGlobal(thumb.center());
+  QStringList args = {"mousemove", QString::number(from.x()), QString::number(from.y()),
+                      "mousedown", "1"};
+  for (int dx = 10; dx <= pixels; dx += 10)
+    args << "sleep"
+         << "0.05"
+         << "mousemove" << QString::number(from.x() + dx) << QString::number(from.y());
+  args << "sleep"
+       << "0.3"
+       << "mouseup"
+       << "1";
+  QProcess::execute("xdotool", args);
+  gui::Settle(200);
+}
+
+TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
+  TfrmMain& w = *frmMain;
+  auto* recording = w.findChild<TScenarioRecording*>();
+  ASSERT_NE(recording, nullptr);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("fault.yaml");
+  std::vector<uint8_t> frame;
+  std::vector<std::pair<const TField*, double>> state;
+  bool written = false;
+  QObject::connect(recording, &TScenarioRecording::Finished, [&](const QString&, bool ok) {
+    written = ok;
+    frame.assign(FrameBuffer, FrameBuffer + FrameBufferSize);
+    for (uint16_t i = 0; i < FieldCount; ++i)
+      if (Fields[i].Type != FieldPage) state.emplace_back(&Fields[i], ReadField(Fields[i]));
+  });
+
+  ChooseFromFileMenu(recording->RecordAction, path);
+  ASSERT_TRUE(gui::WaitFor([&] { return recording->Active() && w.Running(); }));
+  ASSERT_TRUE(gui::WaitPasses(3));
+  EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Recording scenario 0:0"));
+
+  gui::Type(Qt::Key_Plus);  // keyboard
+  gui::Settle(150);
+  gui::PointerClick(w.Image8, w.Image8->rect().center(), 4);  // wheel over the knob
+  gui::PointerClick(w.Button4, w.Button4->rect().center(), 1);
+  w.ScrollBar29->setFocus();
+  gui::Type(Qt::Key_End);  // 4096: the volts alarm
+  DragThumb(w.ScrollBar2, 60);
+  gui::PointerClick(w.CheckBox1, QPoint(8, 8), 1);
+  gui::PointerClick(w.Button2, w.Button2->rect().center(), 1);  // &Off
+  gui::Settle(300);
+  gui::PointerClick(w.Button1, w.Button1->rect().center(), 1);  // &On
+  gui::Settle(300);
+  gui::PointerClick(w.Image2, w.Image2->rect().center(), 1);  // acknowledges
+  gui::Settle(300);
+  gui::Type(Qt::Key_E, Qt::ControlModifier);
+  gui::Settle(200);
+  ChooseFromFileMenu(recording->RecordAction);
+  ASSERT_TRUE(gui::WaitFor([&] { return !recording->Active(); }));
+  ASSERT_TRUE(written);
+
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QString text = QString::fromUtf8(file.readAll());
+  EXPECT_EQ(text.count("control: oat"), 2) << "the restart's input and the drag, one step";
+  EXPECT_EQ(text.count("power: on"), 2);
+  EXPECT_EQ(text.count("power: off"), 1);
+  EXPECT_TRUE(QFile::exists(dir.filePath("fault-1.png")));
+
+  // The state at the end of the recording, as further expectations.
+  std::string error;
+  ASSERT_TRUE(WriteDisplayPng(dir.filePath("end.png").toStdString(), frame.data(), 1, error));
+  text += "  - take-screenshot: { compare-with: end.png }\n  - expect: {";
+  for (const auto& [field, value] : state)
+    text += QString(" %1: %2,").arg(field->Name).arg(value, 0, 'g', 12);
+  text.chop(1);
+  file.close();
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+  file.resize(0);
+  file.write((text + " }\n").toUtf8());
+  file.close();
+
+#ifndef AXIM_SCENARIO
+  GTEST_SKIP() << text.toStdString();
+#else
+  QProcess runner;
+  runner.setProcessChannelMode(QProcess::MergedChannels);
+  runner.start(AXIM_SCENARIO, {path});
+  ASSERT_TRUE(runner.waitForFinished(60000));
+  const QString out = QString::fromLocal8Bit(runner.readAll());
+  EXPECT_EQ(runner.exitCode(), 0) << out.toStdString() << text.toStdString();
+#endif
+}
+
+}  // namespace
