@@ -9,7 +9,7 @@ mode="${1:-run}"
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libjpeg-dev zlib1g-dev libgif-dev libgtest-dev libbenchmark-dev
+  libjpeg-dev zlib1g-dev libgif-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils
 )
 sudo_cmd=()
@@ -44,10 +44,17 @@ case "$mode" in
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DAXIM_FUZZ=ON -DAXIM_SANITIZE=ON -DAXIM_BUILD_HOST=OFF -DAXIM_BUILD_TESTS=OFF \
       -DAXIM_BUILD_BENCH=OFF
-    cmake --build build/fuzz -j "$jobs" --target fuzz_events
-    mkdir -p build/fuzz/corpus build/fuzz/artifacts
+    cmake --build build/fuzz -j "$jobs" --target fuzz_events fuzz_scenario fuzz_png
+    mkdir -p build/fuzz/corpus build/fuzz/scenario-corpus build/fuzz/png-corpus build/fuzz/artifacts
     build/fuzz/fuzz/fuzz_events -max_total_time="${AXIM_FUZZ_SECONDS:-60}" -timeout=20 \
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 build/fuzz/corpus
+    # Scenario text (seeded with the project's scenarios) and the PNG reader.
+    build/fuzz/fuzz/fuzz_scenario -max_total_time="${AXIM_FUZZ_SECONDS:-60}" -timeout=20 \
+      -dict=fuzz/scenario.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
+      build/fuzz/scenario-corpus tests/scenarios docs/scenarios
+    build/fuzz/fuzz/fuzz_png -max_total_time=30 -timeout=20 \
+      -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
+      build/fuzz/png-corpus tests/scenarios/refs
     ;;
   *)
     echo "usage: $0 run|test" >&2

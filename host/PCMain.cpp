@@ -18,6 +18,7 @@
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/RunLoop.h"
+#include "host/ScenarioPlayer.h"
 #include "host/ScenarioRecording.h"
 #include "pages/Pages.h"
 
@@ -105,6 +106,8 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::BuildControls() {
   menuBar()->setNativeMenuBar(false);
   File1 = menuBar()->addMenu("&File");
+  new TScenarioPlayer(this, File1);
+  File1->addSeparator();
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
 

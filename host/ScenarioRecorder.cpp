@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "host/Pictures.h"
-#include "host/RunLoop.h"
 
 namespace {
 
@@ -15,23 +14,6 @@ namespace {
 constexpr int ScreenScale = 4;
 // Column of the wall-clock comments.
 constexpr std::size_t CommentColumn = 52;
-
-const char* KeyText(int key) {
-  switch (key) {
-    case KeyLeft:
-      return "left";
-    case KeyRight:
-      return "right";
-    case KeyKnobPress:
-      return "knob";
-    case KeyKnobPlus:
-      return "plus";
-    case KeyKnobMinus:
-      return "minus";
-    default:
-      return "none";
-  }
-}
 
 // A YAML scalar: plain when it is safely plain, else double-quoted.
 std::string Scalar(const std::string& text) {
@@ -105,8 +87,8 @@ void TScenarioRecorder::Add(uint32_t tick, const TStep& step) {
   Steps.push_back(step);
 }
 
-void TScenarioRecorder::SetControl(uint32_t tick, int64_t wallMs, const char* control, int value) {
-  Add(tick, {StepControl, wallMs, control, value, 0});
+void TScenarioRecorder::SetControl(uint32_t tick, int64_t wallMs, TControl control, int value) {
+  Add(tick, {StepControl, wallMs, ControlName(control), value, 0});
 }
 
 void TScenarioRecorder::Power(uint32_t tick, int64_t wallMs, bool on) {
@@ -143,7 +125,7 @@ std::string TScenarioRecorder::Text(const std::string& pictureStem) const {
         break;
       case StepControl:
         Line(text,
-             "set-control: { control: " + step.Control + ", value: " + std::to_string(step.Value) +
+             "set-control: { control: " + step.Text + ", value: " + std::to_string(step.Value) +
                  " }",
              when);
         break;
@@ -152,14 +134,14 @@ std::string TScenarioRecorder::Text(const std::string& pictureStem) const {
         break;
       case StepPress:
         Line(text,
-             step.Times == 1 ? std::string("press: ") + KeyText(step.Value)
-                             : std::string("press: { key: ") + KeyText(step.Value) +
+             step.Times == 1 ? std::string("press: ") + KeyName(step.Value)
+                             : std::string("press: { key: ") + KeyName(step.Value) +
                                    ", times: " + std::to_string(step.Times) + " }",
              when);
         break;
       case StepExpect: {
         std::string expect = "expect: { ";
-        if (!step.Control.empty()) expect += "page: " + step.Control + ", ";
+        if (!step.Text.empty()) expect += "page: " + step.Text + ", ";
         expect += "Settings.HomeView: " + std::to_string(step.Value) +
                   ", lamp: " + (step.Times != 0 ? "red" : "dark") + " }";
         Line(text, expect, when);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "graphics/FrameBuffer.h"
+#include "host/Scenario.h"
 
 class TScenarioRecorder {
  public:
@@ -19,8 +20,7 @@ class TScenarioRecorder {
   // The steps, each at the tick the firmware saw it and the wall-clock time
   // (milliseconds since 1970, UTC) it was done. Ticks never go back: a step
   // stamped before the last one is taken as happening with it.
-  // control: volts, current, oat, x, y, z, calibrate.
-  void SetControl(uint32_t tick, int64_t wallMs, const char* control, int value);
+  void SetControl(uint32_t tick, int64_t wallMs, TControl control, int value);
   void Power(uint32_t tick, int64_t wallMs, bool on);
   // key: one of the key codes of the front panel.
   void Press(uint32_t tick, int64_t wallMs, uint8_t key);
@@ -47,9 +47,9 @@ class TScenarioRecorder {
   struct TStep {
     TKind Kind;
     int64_t WallMs;
-    std::string Control;  // StepControl; StepExpect: the page
-    int Value;            // control value, power 1/0, key code, home view, delay ticks
-    int Times;            // StepPress: presses of the key in a row; StepExpect: lamp red 1/0
+    std::string Text;  // StepControl: the control; StepExpect: the page
+    int Value;         // control value, power 1/0, key code, home view, delay ticks
+    int Times;         // StepPress: presses of the key in a row; StepExpect: lamp red 1/0
   };
   void Add(uint32_t tick, const TStep& step);
 

@@ -20,11 +20,13 @@
 #include "core/Clock.h"
 #include "core/Settings.h"
 #include "graphics/FrameBuffer.h"
+#include "host/Controls.h"
 #include "host/PCMain.h"
 #include "host/Pictures.h"
 #include "host/RunLoop.h"
+#include "host/ScenarioPlayer.h"
+#include "host/ScenarioRun.h"
 #include "menus/FieldTable.h"
-#include "support/Instrument.h"
 
 namespace {
 
@@ -46,8 +48,14 @@ TScenarioRecording::TScenarioRecording(TfrmMain* window) : QObject(window), Wind
   ExpectAction = new QAction("Add Expectation", this);
   ExpectAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   ExpectAction->setVisible(false);
-  Window->File1->insertAction(Window->Exit1, RecordAction);
-  Window->File1->insertAction(Window->Exit1, ExpectAction);
+  // After "Play Scenario...", else before the separator above "&Exit".
+  const QList<QAction*> entries = Window->File1->actions();
+  QAction* before = Window->Exit1;
+  for (qsizetype i = entries.size() - 1; i >= 0; --i)
+    if (entries[i]->isSeparator() || entries[i]->text() == "Play Scenario...")
+      before = entries[i]->isSeparator() ? entries[i] : entries.value(i + 1, Window->Exit1);
+  Window->File1->insertAction(before, RecordAction);
+  Window->File1->insertAction(before, ExpectAction);
   connect(RecordAction, &QAction::triggered, this, &TScenarioRecording::RecordTriggered);
   connect(ExpectAction, &QAction::triggered, this, &TScenarioRecording::AddExpectation);
 
@@ -73,15 +81,15 @@ TScenarioRecording::TScenarioRecording(TfrmMain* window) : QObject(window), Wind
   connect(Window->CheckBox1, &QCheckBox::toggled, this, [this](bool ticked) {
     if (Recording)
       Queue([this, ticked, wall = Now()](
-                uint32_t t) { Recorder.SetControl(t, wall, "calibrate", ticked ? 1 : 0); },
+                uint32_t t) { Recorder.SetControl(t, wall, TControl::Calibrate, ticked ? 1 : 0); },
             true);
   });
-  WatchBar(Window->ScrollBar29, "volts");
-  WatchBar(Window->ScrollBar1, "current");
-  WatchBar(Window->ScrollBar2, "oat");
-  WatchBar(Window->ScrollBar3, "x");
-  WatchBar(Window->ScrollBar4, "y");
-  WatchBar(Window->ScrollBar5, "z");
+  WatchBar(Window->ScrollBar29, TControl::Volts);
+  WatchBar(Window->ScrollBar1, TControl::Current);
+  WatchBar(Window->ScrollBar2, TControl::Oat);
+  WatchBar(Window->ScrollBar3, TControl::X);
+  WatchBar(Window->ScrollBar4, TControl::Y);
+  WatchBar(Window->ScrollBar5, TControl::Z);
 
   Window->installEventFilter(this);
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
@@ -94,7 +102,7 @@ TScenarioRecording::~TScenarioRecording() {
 }
 
 // A drag is one step: its final value, at the tick the firmware first saw it.
-void TScenarioRecording::WatchBar(QScrollBar* bar, const char* control) {
+void TScenarioRecording::WatchBar(QScrollBar* bar, TControl control) {
   Drags.push_back({bar, control, false, 0});
   const std::size_t index = Drags.size() - 1;
   connect(bar, &QScrollBar::valueChanged, this, [this, index](int value) {
@@ -146,6 +154,11 @@ void TScenarioRecording::RecordTriggered() {
     Stop();
     return;
   }
+  if (const auto* player = Window->findChild<TScenarioPlayer*>(); player && player->Playing()) {
+    QMessageBox::information(Window, "Record Scenario",
+                             "A scenario is playing. Stop it before recording a new one.");
+    return;
+  }
   QString path =
       QFileDialog::getSaveFileName(Window, "Record Scenario", QString(), "Scenarios (*.yaml)",
                                    nullptr, QFileDialog::DontUseNativeDialog);
@@ -178,11 +191,10 @@ bool TScenarioRecording::Start(const QString& path) {
 
   // The instrument restarts as from program start: dark for a moment, with
   // the inputs as the controls stand, then "&On".
-  test::ResetInstrument();
+  ResetToProgramStart();
   SavedClock = HostClock;
   HostClock = RecordingClock;
   RequestStop();
-  ClearFrameBuffer();
   Window->FormPaint();
   Window->ScrollBar29Change();
   Window->ScrollBar1Change();
@@ -191,7 +203,7 @@ bool TScenarioRecording::Start(const QString& path) {
   Window->ScrollBar4Change();
   Window->ScrollBar5Change();
   for (const TDrag& drag : Drags) Recorder.SetControl(0, Now(), drag.Control, drag.Bar->value());
-  Recorder.SetControl(0, Now(), "calibrate", Window->CheckBox1->isChecked() ? 1 : 0);
+  Recorder.SetControl(0, Now(), TControl::Calibrate, Window->CheckBox1->isChecked() ? 1 : 0);
   PowerOnTick = RestartTicks;
 
   RecordAction->setText("Stop Recording Scenario");
@@ -238,7 +250,7 @@ void TScenarioRecording::FramePresented() {
 void TScenarioRecording::AddExpectation() {
   if (!Recording) return;
   Recorder.Expect(PassesRun() ? LastPassTick : Ticks, Now(), PageName(PageHandler),
-                  Settings.HomeView, AlarmLampRed(), FrameBuffer);
+                  Settings.HomeView, Window->Shape1->BrushColor().red() == 255, FrameBuffer);
   Window->StatusBar1->showMessage(QString("Expectation %1 added - %2")
                                       .arg(Recorder.ExpectationCount())
                                       .arg(QFileInfo(Path).fileName()),

@@ -54,7 +54,7 @@ class TScenarioRecording : public QObject {
   void Queue(std::function<void(uint32_t tick)> step, bool input);
   void Flush(uint32_t tick);
   bool PassesRun() const;
-  void WatchBar(QScrollBar* bar, const char* control);
+  void WatchBar(QScrollBar* bar, TControl control);
   void Finish();
   void ShowStatus();
 
@@ -72,7 +72,7 @@ class TScenarioRecording : public QObject {
   std::vector<std::function<void(uint32_t)>> PendingSteps;
   struct TDrag {
     QScrollBar* Bar;
-    const char* Control;
+    TControl Control;
     bool Moved;     // changed since the last pass
     uint32_t Tick;  // tick of the pass that first saw the latest value
   };

@@ -44,7 +44,8 @@ TEST_F(WindowLayoutTest, FixedCentredWindowWithCloseButtonOnly) {
 
   ASSERT_EQ(w.menuBar()->actions().size(), 1);
   EXPECT_EQ(w.File1->title(), "&File");
-  ASSERT_EQ(w.File1->actions().size(), 1);
+  EXPECT_EQ(w.File1->actions().front()->text(), "Play Scenario...");
+  EXPECT_EQ(w.File1->actions().back(), w.Exit1);
   EXPECT_EQ(w.Exit1->text(), "&Exit");
 }
 

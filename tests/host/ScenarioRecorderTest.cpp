@@ -16,17 +16,23 @@ TEST(ScenarioRecorder, StepsOnTheirTicksWithWallClockComments) {
   static uint8_t frame[FrameBufferSize];
   TScenarioRecorder r;
   r.Start(Start, "volts: alarm");
-  r.SetControl(0, Wall, "volts", 0);
+  r.SetControl(0, Wall, TControl::Volts, 0);
   r.Power(5, Wall + 500, true);
   r.Press(5, Wall + 510, KeyKnobPlus);
   r.Press(5, Wall + 560, KeyKnobPlus);  // same tick: one step of two presses
   r.Press(6, Wall + 600, KeyKnobPlus);
-  r.SetControl(31, Wall + 3123, "volts", 4096);
+  r.SetControl(31, Wall + 3123, TControl::Volts, 4096);
   r.Expect(30, Wall + 3150, "HomePage", 5, true, frame);  // seen a tick before: no going back
   r.Power(131, Wall + 13100, false);
   r.Expect(131, Wall + 13200, nullptr, 0, false, frame);
   r.Finish(150);
-  EXPECT_EQ(r.Text("demo"),
+  const std::string text = r.Text("demo");
+  TScenario parsed;
+  TScenarioOptions options;
+  options.CheckFiles = false;
+  std::string error;
+  EXPECT_TRUE(ParseScenario(text, "demo.yaml", options, parsed, error)) << error;
+  EXPECT_EQ(text,
             "# Recorded in the simulator window on 2026-12-08 at 10:20 UTC.\n"
             "# Delays are whole ticks of 100 ms; the comments give the wall-clock time (UTC) of "
             "each step.\n"

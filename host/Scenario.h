@@ -1,0 +1,99 @@
+// Scenario files: scripted runs of the instrument. A file is read and checked
+// whole (names, ranges, durations, the files it reads and writes) before any
+// step runs; TScenario holds what the check produced.
+#pragma once
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "host/PngReader.h"
+#include "menus/FieldTable.h"
+
+// The inputs a window control feeds.
+enum class TControl : uint8_t { Volts, Current, Oat, X, Y, Z, Calibrate };
+
+enum class TStepKind : uint8_t {
+  SetControl,
+  Power,
+  Press,
+  Delay,
+  Set,
+  Expect,
+  Screenshot,
+  RecordStart,
+  RecordStop,
+};
+
+// A field given a value by a set step.
+struct TAssignment {
+  const TField* Field = nullptr;
+  double Value = 0;
+};
+
+// One name of an expect step and the value it must have.
+struct TExpectation {
+  enum TKind : uint8_t { Page, Lamp, Number, ShownText } Kind = Number;
+  std::string Name;
+  const TField* Field = nullptr;   // Number and ShownText
+  double Value = 0;                // Number
+  int Decimals = 0;                // decimals written: a float matches when it rounds to them
+  std::string Text;                // as written
+  TPageHandler Handler = nullptr;  // Page
+  bool LampRed = false;            // Lamp
+};
+
+struct TStep {
+  TStepKind Kind = TStepKind::Delay;
+  int Line = 0;
+  int Column = 0;
+  std::string Text;  // the step as the status bar shows it: "press: minus x 3"
+  TControl Control = TControl::Volts;
+  int Value = 0;       // set-control value; power: 1 on, 0 off
+  uint8_t Key = 0;     // press
+  int Times = 1;       // press
+  uint32_t Ticks = 0;  // delay, in 100 ms ticks
+  std::vector<TAssignment> Assignments;
+  std::vector<TExpectation> Expectations;
+  // take-screenshot and record: paths resolved, empty when not given.
+  std::string SaveTo;
+  std::string CompareWith;
+  std::string ReferenceLabel;  // compare-with as written
+  int Scale = 1;
+  bool ReferenceMissing = false;  // allowed with --update only
+  TPngImage Reference;
+};
+
+struct TScenario {
+  std::string File;
+  std::string Name;  // the file's name when it gives none
+  std::time_t Clock = 0;
+  std::vector<TStep> Steps;
+};
+
+struct TScenarioOptions {
+  std::string OutDir;   // where written files go instead of next to the scenario
+  bool Update = false;  // rewrite reference screens that differ; a missing one is written
+  // Whether to touch the file system while checking (off for the fuzzer):
+  // references are read, output folders made and checked for writing.
+  bool CheckFiles = true;
+};
+
+// 2026-01-01T00:00:00Z, the clock of a scenario that gives none.
+constexpr std::time_t DefaultScenarioClock = 1767225600;
+// Screens and recordings are written at 1..8 times the display's size.
+constexpr int LargestScale = 8;
+// The longest single delay: one day of instrument time.
+constexpr uint32_t LongestDelayTicks = 24 * 36000;
+
+// Reads and checks a file. On failure sets error to "FILE:LINE:COLUMN: what".
+bool LoadScenario(const std::string& path, const TScenarioOptions& options, TScenario& scenario,
+                  std::string& error);
+// The same for text already read; file names it in messages and locates the
+// relative paths.
+bool ParseScenario(const std::string& text, const std::string& file,
+                   const TScenarioOptions& options, TScenario& scenario, std::string& error);
+
+// "volts", "plus", ... as written in the files.
+const char* ControlName(TControl control);
+const char* KeyName(uint8_t key);

@@ -1,0 +1,214 @@
+#include "host/ScenarioPlayer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "core/Clock.h"
+#include "graphics/FrameBuffer.h"
+#include "host/Controls.h"
+#include "host/GifRecording.h"
+#include "host/PCMain.h"
+#include "host/RunLoop.h"
+#include "host/ScenarioRun.h"
+
+namespace {
+
+const char PlayText[] = "Play Scenario...";
+const char StopText[] = "Stop Scenario";
+
+}  // namespace
+
+TScenarioPlayer::TScenarioPlayer(TfrmMain* window, QMenu* menu) : QObject(window), Window(window) {
+  Action = menu->addAction(PlayText);
+  connect(Action, &QAction::triggered, this, [this] {
+    if (Active)
+      Stop("Scenario stopped");
+    else
+      Choose();
+  });
+  StepTimer = new QTimer(this);
+  StepTimer->setSingleShot(true);
+  connect(StepTimer, &QTimer::timeout, this, &TScenarioPlayer::Next);
+  FrameTimer = new QTimer(this);
+  FrameTimer->setInterval(40);
+  connect(FrameTimer, &QTimer::timeout, this, &TScenarioPlayer::OfferFrame);
+}
+
+TScenarioPlayer::~TScenarioPlayer() {
+  if (Active) Stop("");
+}
+
+std::time_t TScenarioPlayer::Clock() {
+  return Start + static_cast<std::time_t>(Elapsed.elapsed() / 1000);
+}
+
+void TScenarioPlayer::Choose() {
+  const QString path = QFileDialog::getOpenFileName(Window, "Play Scenario", QString(),
+                                                    "Scenario files (*.yaml *.yml);;All files (*)");
+  if (!path.isEmpty()) Play(path);
+}
+
+bool TScenarioPlayer::Play(const QString& path) {
+  if (Active) Stop("");
+  std::string error;
+  Options = TScenarioOptions{};
+  if (!LoadScenario(path.toStdString(), Options, Scenario, error)) {
+    QMessageBox::warning(Window, "Play Scenario", QString::fromStdString(error));
+    return false;
+  }
+  // The scenario runs from program start, as the runner runs it: the
+  // instrument off, everything reset, the controls at their starting values.
+  RequestStop();
+  ResetToProgramStart();
+  StopRequested = 1;
+  for (QScrollBar* bar : {Window->ScrollBar29, Window->ScrollBar1, Window->ScrollBar2,
+                          Window->ScrollBar3, Window->ScrollBar4, Window->ScrollBar5}) {
+    bar->setValue(0);  // its handler shows 0 and writes the input (already 0)
+  }
+  Window->CheckBox1->setChecked(true);
+  SavedClock = HostClock;
+  Start = Scenario.Clock;
+  Elapsed.start();
+  HostClock = Clock;
+  Active = true;
+  StepIndex = 0;
+  PressesLeft = 0;
+  Action->setText(StopText);
+  Next();
+  return true;
+}
+
+void TScenarioPlayer::Stop(const QString& status) {
+  if (!Active) return;
+  Active = false;
+  StepTimer->stop();
+  FrameTimer->stop();
+  if (Recording) {
+    std::string ignored;
+    if (Recording->Active()) Recording->Finish(Elapsed.elapsed() / 10, ignored);
+    Recording.reset();
+  }
+  HostClock = SavedClock;
+  Action->setText(PlayText);
+  if (!status.isEmpty()) Window->StatusBar1->showMessage(status);
+}
+
+void TScenarioPlayer::Fail(const TStep& step, const std::string& what) {
+  const QString message =
+      QString::fromStdString(Scenario.File + ":" + std::to_string(step.Line) + ": " + what);
+  Stop("Scenario failed at line " + QString::number(step.Line));
+  emit Finished(false, message);
+  QMessageBox::warning(Window, "Play Scenario", message);
+}
+
+void TScenarioPlayer::Next() {
+  if (!Active) return;
+  if (StepIndex >= Scenario.Steps.size()) {
+    const QString name = QString::fromStdString(Scenario.Name);
+    Stop("Scenario " + name + " passed");
+    emit Finished(true, QString());
+    return;
+  }
+  const TStep& step = Scenario.Steps[StepIndex];
+  Window->StatusBar1->showMessage(
+      QString("Line %1: %2").arg(step.Line).arg(QString::fromStdString(step.Text)));
+  RunStep(step);
+}
+
+void TScenarioPlayer::RunStep(const TStep& step) {
+  int wait = 150;  // long enough to see each step in the status bar
+  std::string failure;
+  switch (step.Kind) {
+    case TStepKind::SetControl:
+      if (step.Control == TControl::Calibrate) {
+        Window->CheckBox1->setChecked(step.Value != 0);
+      } else {
+        QScrollBar* bars[] = {Window->ScrollBar29, Window->ScrollBar1, Window->ScrollBar2,
+                              Window->ScrollBar3,  Window->ScrollBar4, Window->ScrollBar5};
+        bars[static_cast<int>(step.Control)]->setValue(step.Value);
+      }
+      break;
+    case TStepKind::Power:
+      step.Value ? Window->Button1Click() : Window->Button2Click();
+      wait = 300;
+      break;
+    case TStepKind::Press: {
+      if (PressesLeft == 0) PressesLeft = step.Times;
+      switch (step.Key) {
+        case KeyLeft:
+          Window->Image2Click();
+          break;
+        case KeyRight:
+          Window->Image3Click();
+          break;
+        case KeyKnobPress:
+          Window->Image8Click();
+          break;
+        case KeyKnobPlus:
+          Window->Button3->setDown(true);
+          Window->Button3Click();
+          break;
+        default:
+          Window->Button4->setDown(true);
+          Window->Button4Click();
+          break;
+      }
+      QTimer::singleShot(KeyPause / 2, this, [this] {
+        Window->Button3->setDown(false);
+        Window->Button4->setDown(false);
+      });
+      if (--PressesLeft > 0) {
+        StepTimer->start(KeyPause);
+        return;  // the same step again
+      }
+      wait = KeyPause;
+      break;
+    }
+    case TStepKind::Delay:
+      wait = static_cast<int>(step.Ticks) * 100;
+      break;
+    case TStepKind::Set:
+      if (!ApplyAssignments(step, failure)) return Fail(step, failure);
+      break;
+    case TStepKind::Expect:
+      if (!CheckExpectations(step, Window->Shape1->BrushColor().red() == 255, failure))
+        return Fail(step, failure);
+      break;
+    case TStepKind::Screenshot: {
+      const TScreenshotOutcome shot = TakeScreenshot(step, FrameBuffer, Options);
+      if (!shot.Matches) return Fail(step, shot.Message);
+      break;
+    }
+    case TStepKind::RecordStart:
+      Recording = std::make_unique<TGifRecording>();
+      if (!Recording->Start(step.SaveTo, step.Scale, failure)) return Fail(step, failure);
+      FrameTimer->start();
+      OfferFrame();
+      break;
+    case TStepKind::RecordStop:
+      FrameTimer->stop();
+      if (Recording && !Recording->Finish(Elapsed.elapsed() / 10, failure))
+        return Fail(step, failure);
+      Recording.reset();
+      break;
+  }
+  ++StepIndex;
+  StepTimer->start(wait);
+}
+
+void TScenarioPlayer::OfferFrame() {
+  if (!Recording || !Recording->Active()) return;
+  std::string error;
+  if (!Recording->Offer(FrameBuffer, Elapsed.elapsed() / 10, error)) {
+    FrameTimer->stop();
+    Fail(Scenario.Steps[StepIndex < Scenario.Steps.size() ? StepIndex : 0], error);
+  }
+}

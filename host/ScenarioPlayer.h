@@ -1,0 +1,58 @@
+// "File > Play Scenario...": runs a scenario file in the window at real
+// speed, visibly: the scroll bars and the check box move, keys are deposited
+// with a short pause, the status bar shows the step. "Stop Scenario" (the
+// same menu entry while playing) ends it at once.
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+#include <ctime>
+#include <memory>
+
+#include "host/Scenario.h"
+
+class QAction;
+class QMenu;
+class QTimer;
+class TfrmMain;
+class TGifRecording;
+
+class TScenarioPlayer : public QObject {
+  Q_OBJECT
+ public:
+  // Adds its entry to menu.
+  TScenarioPlayer(TfrmMain* window, QMenu* menu);
+  ~TScenarioPlayer() override;
+
+  // Plays a file; a file that cannot be used is reported and nothing runs.
+  bool Play(const QString& path);
+  bool Playing() const { return Active; }
+  void Stop(const QString& status);
+  // Pause between the key presses of a step, in milliseconds.
+  int KeyPause = 400;
+
+ signals:
+  // Emitted when the playback ends: passed, failed (message) or stopped.
+  void Finished(bool passed, const QString& message);
+
+ private:
+  void Choose();
+  void Next();
+  void RunStep(const TStep& step);
+  void Fail(const TStep& step, const std::string& what);
+  void OfferFrame();
+  static std::time_t Clock();
+
+  TfrmMain* Window;
+  QAction* Action;
+  QTimer* StepTimer;
+  QTimer* FrameTimer;
+  TScenario Scenario;
+  TScenarioOptions Options;
+  std::unique_ptr<TGifRecording> Recording;
+  size_t StepIndex = 0;
+  int PressesLeft = 0;
+  bool Active = false;
+  std::time_t (*SavedClock)() = nullptr;
+  static inline std::time_t Start = 0;
+  static inline QElapsedTimer Elapsed;
+};

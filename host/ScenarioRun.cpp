@@ -1,0 +1,372 @@
+#include "host/ScenarioRun.h"
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "core/Core.h"
+#include "graphics/Graphics.h"
+#include "host/ColourTable.h"
+#include "host/GifRecording.h"
+#include "host/Pictures.h"
+#include "menus/Menus.h"
+#include "pages/Pages.h"
+
+namespace fs = std::filesystem;
+
+void ResetToProgramStart() {
+  StopRequested = 0;
+  KeySlot = 0;
+  PageHandler = HomePage;
+  CalibrateSwitch = 0;
+  StopwatchRunning = CountdownRunning = FlightTimerRunning = 0;
+  StopwatchCount = CountdownCount = FlightTimeCount = 0;
+  BlinkCounter = BlinkPhase = TwoSecondCounter = TwoSecondFlag = 0;
+  VoltsInput = CurrentInput = OatInput = FtInput = LightSensorReading = 0;
+  std::memset(AccelRegisters, 0, sizeof AccelRegisters);
+  Settings = TSettings{};
+  Calibration = TCalibration{};
+  MinMax = TMinMax{};
+  VoltsRaw = OatRaw = CurrentRaw = Volts = 0;
+  OatCelsius = Oat = CurrentTenths = Current = SlipCount = 0;
+  std::memset(AxisHistory, 0, sizeof AxisHistory);
+  std::memset(AxisCount, 0, sizeof AxisCount);
+  std::memset(AxisG, 0, sizeof AxisG);
+  GForce = 0.0f;
+  GNegCycleLatch = GPosCycleLatch = 0;
+  AlarmFlags = AlarmAcknowledged = 0;
+  UtcTime = LocalTime = TDateTime{};
+  LocalSeconds = 0;
+  RtcTrim = 0;
+  // The store starts erased: blank records, newest slot 0, flight time 0.
+  std::memset(NonVolatileStore, 0, sizeof NonVolatileStore);
+  EraseFlightLog();
+  MenuState = TMenuState{};
+  CodeEntryPurpose = 0;
+  CalTargetStep = 0;
+  ClearFrameBuffer();
+}
+
+namespace {
+
+std::string Shown(const TField& field, double value) {
+  char text[48];
+  FormatFieldValue(field, value, text, sizeof text);
+  return text;
+}
+
+std::string PageText(TPageHandler handler) {
+  const char* name = PageName(handler);
+  return name ? name : "a page without a name";
+}
+
+bool Holds(const TExpectation& e, bool lampRed, std::string& failure) {
+  switch (e.Kind) {
+    case TExpectation::Lamp:
+      if (e.LampRed == lampRed) return true;
+      failure = std::string("expected the lamp ") + (e.LampRed ? "red" : "dark") + ", found it " +
+                (lampRed ? "red" : "dark");
+      return false;
+    case TExpectation::Page: {
+      TPageHandler now = PageHandler;
+      if (e.Field) std::memcpy(&now, e.Field->Address, sizeof now);
+      if (now == e.Handler) return true;
+      failure = "expected " + e.Name + " " + PageText(e.Handler) + ", found " + PageText(now);
+      return false;
+    }
+    case TExpectation::ShownText: {
+      char text[48];
+      FormatField(*e.Field, text, sizeof text);
+      if (e.Text == text) return true;
+      failure = "expected " + e.Name + " shown as \"" + e.Text + "\", found \"" + text + "\"";
+      return false;
+    }
+    case TExpectation::Number:
+      break;
+  }
+  const double actual = ReadField(*e.Field);
+  const double scale = std::pow(10.0, e.Decimals);
+  // A float matches when it rounds to the decimals written.
+  const bool equal = e.Field->Type == FieldF32
+                         ? std::round(actual * scale) == std::round(e.Value * scale)
+                         : actual == e.Value;
+  if (equal) return true;
+  std::string found = Shown(*e.Field, actual);
+  char number[48];
+  if (e.Field->Type == FieldF32)
+    std::snprintf(number, sizeof number, "%.*f", e.Decimals + 2, actual);
+  else if (e.Field->Show == ShowHex)
+    std::snprintf(number, sizeof number, "0x%02lX", static_cast<unsigned long>(actual));
+  else
+    std::snprintf(number, sizeof number, "%.0f", actual);
+  if (found != number) found = std::string(number) + " (\"" + found + "\")";
+  failure = "expected " + e.Name + " " + e.Text + ", found " + found;
+  return false;
+}
+
+}  // namespace
+
+bool CheckExpectations(const TStep& step, bool lampRed, std::string& failure) {
+  for (const TExpectation& e : step.Expectations)
+    if (!Holds(e, lampRed, failure)) return false;
+  return true;
+}
+
+bool ApplyAssignments(const TStep& step, std::string& failure) {
+  // Written in order (a unit set first gives the range of the levels after
+  // it); when one is refused, those already written get their values back.
+  std::vector<double> saved;
+  for (const TAssignment& a : step.Assignments) {
+    saved.push_back(ReadField(*a.Field));
+    if (WriteField(*a.Field, a.Value) == FieldWritten) continue;
+    double min, max;
+    FieldRange(*a.Field, min, max);
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %g is outside %g..%g while Settings.OatUnit is %s",
+                  a.Field->Name, a.Value, min, max, Settings.OatUnit == 1 ? "°F" : "°C");
+    failure = text;
+    for (size_t i = saved.size() - 1; i-- > 0;) WriteField(*step.Assignments[i].Field, saved[i]);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+// The display pixel of a reference picture's pixel, scale k.
+struct TDifference {
+  int Count = 0;
+  int FirstX = -1;
+  int FirstY = -1;
+  std::vector<uint8_t> Diff;  // reference-sized: matching pixels dimmed, differing ones red
+};
+
+TDifference Compare(const TPngImage& reference, const uint8_t* frame) {
+  TDifference d;
+  const int k = reference.Width / ScreenWidth;
+  const std::vector<uint8_t> actual = DisplayRgb(frame, k);
+  d.Diff.resize(actual.size());
+  std::vector<uint8_t> differs(FrameBufferSize, 0);
+  for (int y = 0; y < reference.Height; ++y)
+    for (int x = 0; x < reference.Width; ++x) {
+      const size_t i = (static_cast<size_t>(y) * reference.Width + x) * 3;
+      if (std::memcmp(&actual[i], &reference.Rgb[i], 3) != 0)
+        differs[(y / k) * ScreenWidth + x / k] = 1;
+    }
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x)
+      if (differs[y * ScreenWidth + x]) {
+        if (d.Count++ == 0) d.FirstX = x, d.FirstY = y;
+      }
+  for (size_t p = 0; p < actual.size() / 3; ++p) {
+    const int x = static_cast<int>(p % reference.Width) / k;
+    const int y = static_cast<int>(p / reference.Width) / k;
+    uint8_t* out = &d.Diff[p * 3];
+    if (differs[y * ScreenWidth + x]) {
+      out[0] = 255, out[1] = 0, out[2] = 0;
+    } else {
+      for (int c = 0; c < 3; ++c) out[c] = static_cast<uint8_t>(actual[p * 3 + c] / 4);
+    }
+  }
+  return d;
+}
+
+}  // namespace
+
+TScreenshotOutcome TakeScreenshot(const TStep& step, const uint8_t* frame,
+                                  const TScenarioOptions& options) {
+  TScreenshotOutcome outcome;
+  std::string error;
+  const auto broken = [&](const std::string& message) {
+    outcome.Broken = true;
+    outcome.Matches = false;
+    outcome.Message = message;
+    return outcome;
+  };
+  if (!step.SaveTo.empty()) {
+    if (!WriteDisplayPng(step.SaveTo, frame, step.Scale, error)) return broken(error);
+  }
+  if (step.CompareWith.empty()) return outcome;
+  if (step.ReferenceMissing) {
+    if (!WriteDisplayPng(step.CompareWith, frame, step.Scale, error)) return broken(error);
+    outcome.Notes.push_back("wrote the new reference " + step.CompareWith);
+    return outcome;
+  }
+  const TDifference d = Compare(step.Reference, frame);
+  if (d.Count == 0) return outcome;
+  const int k = step.Reference.Width / ScreenWidth;
+  if (options.Update) {
+    if (!WriteDisplayPng(step.CompareWith, frame, k, error)) return broken(error);
+    outcome.Notes.push_back("updated " + step.CompareWith + " (" + std::to_string(d.Count) +
+                            " pixels differed)");
+    return outcome;
+  }
+  // NAME.actual.png and NAME.diff.png next to the output.
+  const fs::path reference(step.CompareWith);
+  const fs::path folder = !options.OutDir.empty() ? fs::path(options.OutDir)
+                          : !step.SaveTo.empty()  ? fs::path(step.SaveTo).parent_path()
+                                                  : reference.parent_path();
+  const std::string stem = (folder / reference.stem()).string();
+  std::error_code ignored;
+  fs::create_directories(folder, ignored);
+  if (!WriteDisplayPng(stem + ".actual.png", frame, k, error)) return broken(error);
+  if (!WritePng(stem + ".diff.png", step.Reference.Width, step.Reference.Height, d.Diff, error))
+    return broken(error);
+  outcome.Matches = false;
+  outcome.Message = "expected the screen " + step.ReferenceLabel + ", found " +
+                    std::to_string(d.Count) + " display pixels different, the first at (" +
+                    std::to_string(d.FirstX) + ", " + std::to_string(d.FirstY) + "); see " + stem +
+                    ".actual.png and " + stem + ".diff.png";
+  return outcome;
+}
+
+namespace {
+
+// The headless instrument: the window's controls, its lamp and its tick, with
+// the host clock advancing 100 ms a tick from the scenario's clock.
+class TMachine {
+ public:
+  TMachine(const TScenario& scenario, const TScenarioOptions& options)
+      : Scenario(scenario), Options(options) {
+    ResetToProgramStart();
+    Start = scenario.Clock;
+    Ticks = 0;
+    HostClock = Now;
+  }
+  ~TMachine() {
+    std::string ignored;
+    if (Recording.Active()) Recording.Finish(TimeCs(), ignored);
+  }
+
+  TScenarioResult Run() {
+    for (const TStep& step : Scenario.Steps)
+      if (!Do(step)) break;
+    std::string error;
+    if (Result.Outcome != TScenarioResult::Broken && Recording.Active() &&
+        !Recording.Finish(TimeCs(), error))
+      Broke(error);
+    return Result;
+  }
+
+ private:
+  static std::time_t Now() { return Start + static_cast<std::time_t>(Ticks / 10); }
+  static int64_t TimeCs() { return static_cast<int64_t>(Ticks) * 10; }
+
+  void Pass() {
+    CalibrateSwitch = Calibrate ? 1 : 0;
+    LampRed = AlarmLampRed();
+    RunFirmwarePass();
+    std::string error;
+    if (Recording.Active() && !Recording.Offer(FrameBuffer, TimeCs(), error)) Broke(error);
+  }
+
+  void Broke(const std::string& message) {
+    Result.Outcome = TScenarioResult::Broken;
+    Result.Message = message;
+  }
+
+  bool Failed(const TStep& step, const std::string& what) {
+    Result.Outcome = TScenarioResult::Failed;
+    Result.Message = Scenario.File + ":" + std::to_string(step.Line) + ": " + what;
+    return false;
+  }
+
+  bool Do(const TStep& step) {
+    std::string failure;
+    switch (step.Kind) {
+      case TStepKind::SetControl:
+        SetControl(step.Control, step.Value);
+        break;
+      case TStepKind::Power:
+        if (step.Value) {
+          PowerOn();
+          On = true;
+          Pass();
+        } else {
+          RequestStop();
+          On = false;
+        }
+        break;
+      case TStepKind::Press:
+        for (int i = 0; i < step.Times; ++i) {
+          DepositKey(step.Key);
+          if (On) {
+            Pass();
+            Pass();
+          }
+        }
+        break;
+      case TStepKind::Delay:
+        for (uint32_t i = 0; i < step.Ticks; ++i) {
+          AdvanceTick();
+          ++Ticks;
+          if (On) Pass();
+        }
+        break;
+      case TStepKind::Set:
+        if (!ApplyAssignments(step, failure)) return Failed(step, failure);
+        break;
+      case TStepKind::Expect:
+        if (!CheckExpectations(step, LampRed, failure)) return Failed(step, failure);
+        break;
+      case TStepKind::Screenshot: {
+        TScreenshotOutcome shot = TakeScreenshot(step, FrameBuffer, Options);
+        Result.Notes.insert(Result.Notes.end(), shot.Notes.begin(), shot.Notes.end());
+        if (shot.Broken) Broke(shot.Message);
+        if (!shot.Matches && !shot.Broken) return Failed(step, shot.Message);
+        break;
+      }
+      case TStepKind::RecordStart:
+        if (!Recording.Start(step.SaveTo, step.Scale, failure) ||
+            !Recording.Offer(FrameBuffer, TimeCs(), failure))
+          Broke(failure);
+        break;
+      case TStepKind::RecordStop:
+        if (!Recording.Finish(TimeCs(), failure)) Broke(failure);
+        break;
+    }
+    return Result.Outcome == TScenarioResult::Passed;
+  }
+
+  void SetControl(TControl control, int value) {
+    switch (control) {
+      case TControl::Volts:
+        VoltsInput = static_cast<uint16_t>(value);
+        break;
+      case TControl::Current:
+        CurrentInput = static_cast<uint16_t>(value);
+        break;
+      case TControl::Oat:
+        OatInput = static_cast<uint16_t>(value);
+        break;
+      case TControl::X:
+      case TControl::Y:
+      case TControl::Z:
+        WriteAxisInput(static_cast<uint8_t>(static_cast<int>(control) - 3),
+                       static_cast<int16_t>(value));
+        break;
+      case TControl::Calibrate:
+        Calibrate = value != 0;
+        break;
+    }
+  }
+
+  const TScenario& Scenario;
+  const TScenarioOptions& Options;
+  TScenarioResult Result;
+  TGifRecording Recording;
+  bool On = false;
+  bool Calibrate = true;  // the box is ticked when the window opens
+  bool LampRed = false;
+  static inline std::time_t Start = 0;
+  static inline uint64_t Ticks = 0;
+};
+
+}  // namespace
+
+TScenarioResult RunScenario(const TScenario& scenario, const TScenarioOptions& options) {
+  std::time_t (*const clock)() = HostClock;
+  TScenarioResult result = TMachine(scenario, options).Run();
+  HostClock = clock;
+  return result;
+}

@@ -1,0 +1,40 @@
+// Running checked scenarios without any toolkit, and the step actions the
+// window's playback shares with the headless runner.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/Scenario.h"
+
+struct TScenarioResult {
+  enum TOutcome : uint8_t { Passed, Failed, Broken } Outcome = Passed;
+  // Failed: "FILE:LINE: what was expected, what was found"; Broken: why a
+  // file could not be written.
+  std::string Message;
+  std::vector<std::string> Notes;  // reference screens rewritten, pictures written
+};
+
+// Runs a checked scenario from program start, headless.
+TScenarioResult RunScenario(const TScenario& scenario, const TScenarioOptions& options);
+
+// Everything the firmware holds, as the program finds it at start.
+void ResetToProgramStart();
+
+// Step actions shared with the window. Each returns false with the failure
+// sentence (without file and line) when the step does not hold.
+bool CheckExpectations(const TStep& step, bool lampRed, std::string& failure);
+// Writes the step's fields; an OAT level outside the range of the unit then
+// selected fails and writes nothing.
+bool ApplyAssignments(const TStep& step, std::string& failure);
+
+struct TScreenshotOutcome {
+  bool Matches = true;  // false when the display differs from the reference
+  bool Broken = false;  // a file could not be written
+  std::string Message;
+  std::vector<std::string> Notes;
+};
+// Saves and compares the display as the step says; differences write
+// NAME.actual.png and NAME.diff.png next to the output.
+TScreenshotOutcome TakeScreenshot(const TStep& step, const uint8_t* frame,
+                                  const TScenarioOptions& options);

@@ -1,0 +1,83 @@
+// Scenario playback in the real window: the controls move, keys reach the
+// instrument, the scenario's clock runs during playback only, a failed
+// expectation stops it naming the line, and Stop ends it at once.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "GuiSupport.h"
+#include "core/Core.h"
+#include "host/PCMain.h"
+#include "host/ScenarioPlayer.h"
+
+namespace {
+
+using ScenarioPlayTest = gui::WindowTest;
+
+QString WriteScenario(const char* name, const char* text) {
+  const QString path = QDir(QString::fromStdString(testing::TempDir())).filePath(name);
+  QFile file(path);
+  file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  file.write(text);
+  return path;
+}
+
+// Closes the message box a failed playback shows.
+void CloseMessageBoxes() {
+  auto* timer = new QTimer(qApp);
+  QObject::connect(timer, &QTimer::timeout, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  timer->start(50);
+}
+
+TEST_F(ScenarioPlayTest, PlaysInTheWindowAndStopsAtAFailedExpectation) {
+  TfrmMain& w = *frmMain;
+  auto* player = w.findChild<TScenarioPlayer*>();
+  ASSERT_NE(player, nullptr);
+  player->KeyPause = 100;
+  QSignalSpy finished(player, &TScenarioPlayer::Finished);
+  const auto realClock = HostClock;
+  CloseMessageBoxes();
+
+  ASSERT_TRUE(player->Play(WriteScenario("alarm.yaml", R"(version: 1
+clock: 2030-01-02T03:04:05Z
+steps:
+  - set-control: { control: oat, value: 2400 }
+  - set-control: { control: current, value: 2048 }
+  - set-control: { control: volts, value: 1648 }
+  - power: on
+  - delay: 300ms
+  - expect: { Volts: 155, lamp: red, UtcTime.Year: 2030 }
+  - press: plus
+  - delay: 300ms
+  - expect: { lamp: dark, AlarmAcknowledged: 0x01, Volts: 150 }
+)")));
+  EXPECT_NE(HostClock, realClock) << "the scenario's clock while it plays";
+  ASSERT_TRUE(gui::WaitFor([&] { return finished.count() == 1; }, 10000));
+  EXPECT_FALSE(finished[0][0].toBool());
+  EXPECT_TRUE(finished[0][1].toString().endsWith(
+      "alarm.yaml:12: expected Volts 150, found 155 (\"15.5 V\")"))
+      << finished[0][1].toString().toStdString();
+  EXPECT_EQ(AlarmAcknowledged, 0x01u) << "the press reached the home page";
+  EXPECT_EQ(w.ScrollBar29->value(), 1648);
+  EXPECT_EQ(w.Label57->text(), "1648");
+  EXPECT_EQ(HostClock, realClock) << "the real clock again afterwards";
+
+  ASSERT_TRUE(player->Play(WriteScenario("long.yaml", "version: 1\nsteps:\n  - delay: 60s\n")));
+  EXPECT_TRUE(player->Playing());
+  const QList<QAction*> actions = w.File1->actions();
+  ASSERT_EQ(actions.front()->text(), "Stop Scenario");
+  actions.front()->trigger();
+  EXPECT_FALSE(player->Playing());
+  EXPECT_EQ(actions.front()->text(), "Play Scenario...");
+  EXPECT_EQ(HostClock, realClock);
+}
+
+}  // namespace
