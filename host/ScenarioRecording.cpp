@@ -208,6 +208,7 @@ bool TScenarioRecording::Start(const QString& path) {
 
   RecordAction->setText("Stop Recording Scenario");
   ExpectAction->setVisible(true);
+  EnablePlaying(false);
   ShowStatus();
   return true;
 }
@@ -264,6 +265,7 @@ void TScenarioRecording::Finish() {
   HostClock = SavedClock;
   RecordAction->setText("Record Scenario...");
   ExpectAction->setVisible(false);
+  EnablePlaying(true);
   Window->StatusBar1->clearMessage();
 
   // Nothing recorded is lost: a file that cannot be written is offered
@@ -287,6 +289,12 @@ void TScenarioRecording::Finish() {
   }
   Window->StatusBar1->showMessage("Scenario written: " + QFileInfo(path).fileName(), 5000);
   emit Finished(path, true);
+}
+
+// A scenario played while recording would be recorded with it.
+void TScenarioRecording::EnablePlaying(bool enabled) {
+  for (QAction* entry : Window->File1->actions())
+    if (entry->text() == "Play Scenario...") entry->setEnabled(enabled);
 }
 
 void TScenarioRecording::ShowStatus() {

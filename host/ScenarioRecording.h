@@ -57,6 +57,7 @@ class TScenarioRecording : public QObject {
   void WatchBar(QScrollBar* bar, TControl control);
   void Finish();
   void ShowStatus();
+  void EnablePlaying(bool enabled);
 
   TfrmMain* Window;
   TScenarioRecorder Recorder;

@@ -55,27 +55,19 @@ void ChooseFromFileMenu(QAction* action, const QString& path = {}) {
 
 // Drags a scroll bar's thumb to the right with the X pointer, in steps.
 void DragThumb(QScrollBar* bar, int pixels) {
-  QStyleOptionSlider opt;
-  opt.initFrom(bar);
-  opt.orientation = Qt::Horizontal;
-  opt.minimum = bar->minimum();
-  opt.maximum = bar->maximum();
-  opt.sliderPosition = opt.sliderValue = bar->value();
-  opt.singleStep = opt.pageStep = 1;
-  const QRect thumb =
-      bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
-  const QPoint from = bar->mapToGlobal(thumb.center());
-  QStringList args = {"mousemove", QString::number(from.x()), QString::number(from.y()),
-                      "mousedown", "1"};
+  QStyleOptionSlider o;
+  o.initFrom(bar);
+  o.orientation = Qt::Horizontal;
+  o.maximum = bar->maximum();
+  o.singleStep = o.pageStep = 1;
+  const QPoint p = bar->mapToGlobal(
+      bar->style()
+          ->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, bar)
+          .center());
+  QString moves = QString("xdotool mousemove %1 %2 mousedown 1").arg(p.x()).arg(p.y());
   for (int dx = 10; dx <= pixels; dx += 10)
-    args << "sleep"
-         << "0.05"
-         << "mousemove" << QString::number(from.x() + dx) << QString::number(from.y());
-  args << "sleep"
-       << "0.3"
-       << "mouseup"
-       << "1";
-  QProcess::execute("xdotool", args);
+    moves += QString(" sleep 0.05 mousemove %1 %2").arg(p.x() + dx).arg(p.y());
+  QProcess::execute("sh", {"-c", moves + " sleep 0.3 mouseup 1"});
   gui::Settle(200);
 }
 
@@ -110,6 +102,8 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   gui::PointerClick(w.CheckBox1, QPoint(8, 8), 1);
   gui::PointerClick(w.Button2, w.Button2->rect().center(), 1);  // &Off
   gui::Settle(300);
+  gui::PointerClick(w.Image8, w.Image8->rect().center(), 1);    // waits in the slot
+  gui::PointerClick(w.Image8, w.Image8->rect().center(), 1);    // dropped
   gui::PointerClick(w.Button1, w.Button1->rect().center(), 1);  // &On
   gui::Settle(300);
   gui::PointerClick(w.Image2, w.Image2->rect().center(), 1);  // acknowledges
@@ -126,6 +120,7 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   EXPECT_EQ(text.count("control: oat"), 2) << "the restart's input and the drag, one step";
   EXPECT_EQ(text.count("power: on"), 2);
   EXPECT_EQ(text.count("power: off"), 1);
+  EXPECT_EQ(text.count("press: knob"), 1) << "a dropped key is not recorded";
   EXPECT_TRUE(QFile::exists(dir.filePath("fault-1.png")));
 
   // The state at the end of the recording, as further expectations.
@@ -136,8 +131,7 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
     text += QString(" \"%1\": %2,").arg(field->Name).arg(value, 0, 'g', 12);
   text.chop(1);
   file.close();
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
-  file.resize(0);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write((text + " }\n").toUtf8());
   file.close();
 
@@ -147,6 +141,10 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   ASSERT_TRUE(runner.waitForFinished(60000));
   const QString out = QString::fromLocal8Bit(runner.readAll());
   EXPECT_EQ(runner.exitCode(), 0) << out.toStdString() << text.toStdString();
+
+  ASSERT_TRUE(recording->Start(dir.filePath("closed.yaml")));
+  w.close();
+  EXPECT_TRUE(QFile::exists(dir.filePath("closed.yaml"))) << "closing the window writes it";
 }
 
 }  // namespace
