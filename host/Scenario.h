@@ -68,6 +68,7 @@ struct TScenario {
   std::string File;
   std::string Name;  // the file's name when it gives none
   std::time_t Clock = 0;
+  bool ClockGiven = false;  // the window plays with the real clock when none is given
   std::vector<TStep> Steps;
 };
 

@@ -212,7 +212,10 @@ class TChecker {
       const std::string name = key.Scalar();
       if (name == "name") Scenario.Name = Scalar(value, "the name");
       if (name == "version") version = value;
-      if (name == "clock") Scenario.Clock = Clock(value);
+      if (name == "clock") {
+        Scenario.Clock = Clock(value);
+        Scenario.ClockGiven = true;
+      }
       if (name == "steps") steps = value;
     }
     if (!version) Fail(root, "the scenario has no 'version' (write version: 1)");

@@ -77,7 +77,7 @@ bool TScenarioPlayer::Play(const QString& path) {
   SavedClock = HostClock;
   Start = Scenario.Clock;
   Elapsed.start();
-  HostClock = Clock;
+  if (Scenario.ClockGiven) HostClock = Clock;
   Active = true;
   StepIndex = 0;
   PressesLeft = 0;
