@@ -78,6 +78,12 @@ void TScenarioRecorder::Add(uint32_t tick, const TStep& step) {
     Steps.push_back({StepDelay, step.WallMs, {}, static_cast<int>(tick - LastTick), 0});
     LastTick = tick;
   }
+  // The same control again on the same tick: its last value.
+  if (step.Kind == StepControl && !Steps.empty() && Steps.back().Kind == StepControl &&
+      Steps.back().Text == step.Text) {
+    Steps.back() = step;
+    return;
+  }
   // The same key again on the same tick: one step with its count.
   if (step.Kind == StepPress && !Steps.empty() && Steps.back().Kind == StepPress &&
       Steps.back().Value == step.Value) {

@@ -97,8 +97,19 @@ TScenarioRecording::TScenarioRecording(TfrmMain* window) : QObject(window), Wind
   });
 }
 
+// The window's controls are gone by now: the file is written, no questions.
 TScenarioRecording::~TScenarioRecording() {
-  if (Recording) Finish();
+  if (!Recording) return;
+  End();
+  std::string error;
+  if (!Recorder.Write(Path.toStdString(), error)) std::fprintf(stderr, "%s\n", error.c_str());
+}
+
+void TScenarioRecording::End() {
+  Flush(Ticks);
+  Recorder.Finish(Ticks);
+  Recording = StopPending = false;
+  HostClock = SavedClock;
 }
 
 // A drag is one step: its final value, at the tick the firmware first saw it.
@@ -259,10 +270,7 @@ void TScenarioRecording::AddExpectation() {
 }
 
 void TScenarioRecording::Finish() {
-  Flush(Ticks);
-  Recorder.Finish(Ticks);
-  Recording = StopPending = false;
-  HostClock = SavedClock;
+  End();
   RecordAction->setText("Record Scenario...");
   ExpectAction->setVisible(false);
   EnablePlaying(true);

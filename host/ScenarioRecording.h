@@ -56,6 +56,7 @@ class TScenarioRecording : public QObject {
   bool PassesRun() const;
   void WatchBar(QScrollBar* bar, TControl control);
   void Finish();
+  void End();  // the last steps, the final delay, the clock back
   void ShowStatus();
   void EnablePlaying(bool enabled);
 
