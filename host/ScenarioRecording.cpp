@@ -32,6 +32,7 @@ namespace {
 
 // Ticks of dark display between the restart and its "&On".
 constexpr uint32_t RestartTicks = 5;
+constexpr uint32_t NoTick = UINT32_MAX;
 
 // The host clock while recording: the start plus 100 ms a tick.
 std::time_t ClockStart = 0;
@@ -130,9 +131,10 @@ void TScenarioRecording::WatchBar(QScrollBar* bar, TControl control) {
       drag.Tick = Ticks;
     }
   });
+  connect(bar, &QScrollBar::sliderPressed, this, [this, index] { Drags[index].Tick = NoTick; });
   connect(bar, &QScrollBar::sliderReleased, this, [this, index] {
-    if (!Recording) return;
     const TDrag& drag = Drags[index];
+    if (!Recording || (!drag.Moved && drag.Tick == NoTick)) return;  // held, not moved
     if (drag.Moved)
       Queue([this, control = drag.Control, value = drag.Bar->value(),
              wall = Now()](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
