@@ -1,6 +1,5 @@
 // Recording a scenario in the window with real events, then replaying it
 // headless with the runner: it must end on the same screen and state.
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -12,15 +11,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <cmath>
 
 #include "GuiSupport.h"
-#include "core/Settings.h"
 #include "host/Controls.h"
 #include "host/PCMain.h"
 #include "host/Pictures.h"
@@ -34,8 +29,7 @@ using RecordScenarioTest = gui::WindowTest;
 // A File menu entry chosen with the pointer; a file dialog it opens is
 // answered with the path.
 void ChooseFromFileMenu(QAction* action, const QString& path = {}) {
-  // Answered until it has gone (an answer given while it is still being
-  // shown can go unheard).
+  // Answered until it has gone: an answer given while it opens goes unheard.
   if (!path.isEmpty()) {
     auto* poll = new QTimer(frmMain);
     QObject::connect(poll, &QTimer::timeout, [path] {
@@ -77,14 +71,16 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   ASSERT_NE(recording, nullptr);
   QTemporaryDir dir;
   const QString path = dir.filePath("fault.yaml");
-  std::vector<uint8_t> frame;
-  std::vector<std::pair<const TField*, double>> state;
+  // The screen and every field when the recording ends, as expectations.
+  std::string error;
+  QString end = "  - take-screenshot: { compare-with: end.png }\n  - expect: {";
   bool written = false;
   QObject::connect(recording, &TScenarioRecording::Finished, [&](const QString&, bool ok) {
-    written = ok;
-    frame.assign(FrameBuffer, FrameBuffer + FrameBufferSize);
+    written = ok && WriteDisplayPng(dir.filePath("end.png").toStdString(), FrameBuffer, 1, error);
     for (uint16_t i = 0; i < FieldCount; ++i)
-      if (Fields[i].Type != FieldPage) state.emplace_back(&Fields[i], ReadField(Fields[i]));
+      if (Fields[i].Type != FieldPage)
+        end += QString(" \"%1\": %2,").arg(Fields[i].Name).arg(ReadField(Fields[i]), 0, 'g', 12);
+    end.back() = '}';
   });
 
   ChooseFromFileMenu(recording->RecordAction, path);
@@ -116,32 +112,20 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
 
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  QString text = QString::fromUtf8(file.readAll());
+  const QString text = QString::fromUtf8(file.readAll());
   EXPECT_EQ(text.count("control: oat"), 2) << "the restart's input and the drag, one step";
-  EXPECT_EQ(text.count("power: on"), 2);
-  EXPECT_EQ(text.count("power: off"), 1);
   EXPECT_EQ(text.count("press: knob"), 1) << "a dropped key is not recorded";
-  EXPECT_TRUE(QFile::exists(dir.filePath("fault-1.png")));
 
-  // The state at the end of the recording, as further expectations.
-  std::string error;
-  ASSERT_TRUE(WriteDisplayPng(dir.filePath("end.png").toStdString(), frame.data(), 1, error));
-  text += "  - take-screenshot: { compare-with: end.png }\n  - expect: {";
-  for (const auto& [field, value] : state)
-    text += QString(" \"%1\": %2,").arg(field->Name).arg(value, 0, 'g', 12);
-  text.chop(1);
   file.close();
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write((text + " }\n").toUtf8());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));
+  file.write((end + "\n").toUtf8());
   file.close();
 
   QProcess runner;
   runner.setProcessChannelMode(QProcess::MergedChannels);
   runner.start(AXIM_SCENARIO, {path});
   ASSERT_TRUE(runner.waitForFinished(60000));
-  const QString out = QString::fromLocal8Bit(runner.readAll());
-  EXPECT_EQ(runner.exitCode(), 0) << out.toStdString() << text.toStdString();
-
+  EXPECT_EQ(runner.exitCode(), 0) << runner.readAll().toStdString() << text.toStdString();
   ASSERT_TRUE(recording->Start(dir.filePath("closed.yaml")));
   w.close();
   EXPECT_TRUE(QFile::exists(dir.filePath("closed.yaml"))) << "closing the window writes it";
