@@ -327,6 +327,7 @@ void TfrmMain::Deposit(uint8_t key) {
   DepositKey(key);
   if (empty) emit KeyDeposited(key);
 }
+
 void TfrmMain::Button5Click() {}
 
 void TfrmMain::ScrollBar29Change() {
