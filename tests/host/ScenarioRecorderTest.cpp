@@ -17,7 +17,7 @@ TEST(ScenarioRecorder, StepsOnTheirTicksWithWallClockComments) {
   r.Press(5, Wall + 510, KeyKnobPlus);
   r.Press(5, Wall + 560, KeyKnobPlus);  // same tick: one step of two presses
   r.SetControl(31, Wall + 3123, TControl::Volts, 4000);
-  r.SetControl(31, Wall + 3140, TControl::Volts, 4096);  // same tick: the last value
+  r.SetControl(31, Wall + 3140, TControl::Volts, 4096);   // same tick: the last value
   r.Expect(30, Wall + 3150, "HomePage", 5, true, Frame);  // seen a tick before: no going back
   r.Finish(150);
   EXPECT_EQ(r.Text("demo"),
