@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -13,7 +11,6 @@
 #include <QStatusBar>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "GuiSupport.h"
 #include "host/Controls.h"
@@ -26,21 +23,8 @@ namespace {
 
 using RecordScenarioTest = gui::WindowTest;
 
-// A File menu entry chosen with the pointer; a file dialog it opens is
-// answered with the path.
-void ChooseFromFileMenu(QAction* action, const QString& path = {}) {
-  // Answered until it has gone: an answer given while it opens goes unheard.
-  if (!path.isEmpty()) {
-    auto* poll = new QTimer(frmMain);
-    QObject::connect(poll, &QTimer::timeout, [path] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr || !dialog->isVisible()) return;
-      if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
-      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-    });
-    poll->start(200);
-    QTimer::singleShot(10000, poll, &QObject::deleteLater);
-  }
+// A File menu entry chosen with the pointer.
+void ChooseFromFileMenu(QAction* action) {
   QMenuBar* bar = frmMain->menuBar();
   gui::PointerClick(bar, bar->actionGeometry(frmMain->File1->menuAction()).center(), 1);
   ASSERT_TRUE(gui::WaitFor([] { return frmMain->File1->isVisible(); }));
@@ -83,7 +67,7 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
     end.back() = '}';
   });
 
-  ChooseFromFileMenu(recording->RecordAction, path);
+  ASSERT_TRUE(recording->Start(path));  // as the file dialog of "Record Scenario..." does
   ASSERT_TRUE(gui::WaitFor([&] { return recording->Active() && w.Running(); }));
   ASSERT_TRUE(gui::WaitPasses(3));
   EXPECT_TRUE(w.StatusBar1->currentMessage().startsWith("Recording scenario 0:0"));
