@@ -23,6 +23,7 @@
 #include "host/InspectorWindow.h"
 #include "host/RunLoop.h"
 #include "host/ScenarioPlayer.h"
+#include "host/ScenarioRecording.h"
 #include "host/WindowTips.h"
 #include "pages/Pages.h"
 
@@ -272,6 +273,7 @@ void TfrmMain::BuildControls() {
 
   qApp->installEventFilter(this);
   new TWindowTips(this);
+  new TScenarioRecording(this);
 }
 
 // Rendering context on the display panel; failures are reported and the
@@ -338,11 +340,18 @@ void TfrmMain::RunPass() {
 void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }
 
 void TfrmMain::Button2Click() { RequestStop(); }
-void TfrmMain::Image2Click() { DepositKey(KeyLeft); }
-void TfrmMain::Image3Click() { DepositKey(KeyRight); }
-void TfrmMain::Image8Click() { DepositKey(KeyKnobPress); }
-void TfrmMain::Button3Click() { DepositKey(KeyKnobPlus); }
-void TfrmMain::Button4Click() { DepositKey(KeyKnobMinus); }
+void TfrmMain::Image2Click() { Deposit(KeyLeft); }
+void TfrmMain::Image3Click() { Deposit(KeyRight); }
+void TfrmMain::Image8Click() { Deposit(KeyKnobPress); }
+void TfrmMain::Button3Click() { Deposit(KeyKnobPlus); }
+void TfrmMain::Button4Click() { Deposit(KeyKnobMinus); }
+
+void TfrmMain::Deposit(uint8_t key) {
+  const bool empty = KeySlot == 0;
+  DepositKey(key);
+  if (empty) emit KeyDeposited(key);
+}
+
 void TfrmMain::Button5Click() {}
 
 void TfrmMain::ScrollBar29Change() {

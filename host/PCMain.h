@@ -82,6 +82,8 @@ class TfrmMain : public QMainWindow {
   // The firmware's state may have changed: after every pass, and after the
   // tick while the instrument is off.
   void StateAdvanced();
+  // A front-panel control stored its key in the empty slot.
+  void KeyDeposited(int key);
 
  public slots:
   void Button1Click();
@@ -116,6 +118,7 @@ class TfrmMain : public QMainWindow {
   void BuildControls();
   void SetLamp(int red);
   void RequestPass();
+  void Deposit(uint8_t key);
 
   bool PassesRunning = false;
   bool PassPending = false;

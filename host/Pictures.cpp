@@ -77,6 +77,10 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
   PutChunk(png, "IDAT", z);
   PutChunk(png, "IEND", {});
 
+  return WriteWholeFile(path, png.data(), png.size(), error);
+}
+
+bool WriteWholeFile(const std::string& path, const void* data, size_t size, std::string& error) {
   std::error_code status;
   if (std::filesystem::exists(path, status) && !std::filesystem::is_regular_file(path, status)) {
     error = WriteFailure(path, "it is not a regular file");
@@ -90,7 +94,7 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     return false;
   }
   errno = 0;
-  bool ok = std::fwrite(png.data(), 1, png.size(), file) == png.size();
+  bool ok = std::fwrite(data, 1, size, file) == size;
   ok = std::fflush(file) == 0 && ok;
   int reason = errno;
   if (std::fclose(file) != 0 && ok) ok = false, reason = errno;

@@ -18,5 +18,8 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
 // The display as a PNG, each pixel a scale x scale block (scale 1..8).
 bool WriteDisplayPng(const std::string& path, const uint8_t* frame, int scale, std::string& error);
 
+// Writes the bytes as the file at path, whole or not at all, as WritePng does.
+bool WriteWholeFile(const std::string& path, const void* data, size_t size, std::string& error);
+
 // The sentence for a file that could not be written: "Could not write PATH: REASON."
 std::string WriteFailure(const std::string& path, const std::string& reason);

@@ -1,0 +1,322 @@
+#include "host/ScenarioRecording.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "core/Clock.h"
+#include "core/Settings.h"
+#include "graphics/FrameBuffer.h"
+#include "host/Controls.h"
+#include "host/PCMain.h"
+#include "host/Pictures.h"
+#include "host/RunLoop.h"
+#include "host/ScenarioPlayer.h"
+#include "host/ScenarioRun.h"
+#include "menus/FieldTable.h"
+
+namespace {
+
+// Ticks of dark display between the restart and its "&On".
+constexpr uint32_t RestartTicks = 5;
+constexpr uint32_t NoTick = UINT32_MAX;
+
+// The host clock while recording: the start plus 100 ms a tick.
+std::time_t ClockStart = 0;
+uint32_t ClockTicks = 0;
+std::time_t RecordingClock() { return ClockStart + ClockTicks / 10; }
+std::time_t (*SavedClock)() = nullptr;
+
+int64_t Now() { return QDateTime::currentMSecsSinceEpoch(); }
+
+}  // namespace
+
+TScenarioRecording::TScenarioRecording(TfrmMain* window) : QObject(window), Window(window) {
+  RecordAction = new QAction("Record Scenario...", this);
+  ExpectAction = new QAction("Add Expectation", this);
+  ExpectAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  ExpectAction->setVisible(false);
+  // After "Play Scenario...", else before the separator above "&Exit".
+  const QList<QAction*> entries = Window->File1->actions();
+  QAction* before = Window->Exit1;
+  for (qsizetype i = entries.size() - 1; i >= 0; --i)
+    if (entries[i]->isSeparator() || entries[i]->text() == "Play Scenario...")
+      before = entries[i]->isSeparator() ? entries[i] : entries.value(i + 1, Window->Exit1);
+  Window->File1->insertAction(before, RecordAction);
+  Window->File1->insertAction(before, ExpectAction);
+  connect(RecordAction, &QAction::triggered, this, &TScenarioRecording::RecordTriggered);
+  connect(ExpectAction, &QAction::triggered, this, &TScenarioRecording::AddExpectation);
+
+  // Connected after the window's own handlers, so these see the effect.
+  connect(Window->Timer1, &QTimer::timeout, this, &TScenarioRecording::Tick);
+  connect(Window, &TfrmMain::StateAdvanced, this, &TScenarioRecording::StateAdvanced);
+  connect(Window, &TfrmMain::KeyDeposited, this, [this](int key) {
+    if (Recording)
+      Queue([this, key, wall = Now()](uint32_t t) { Recorder.Press(t, wall, uint8_t(key)); },
+            false);
+  });
+  connect(Window->Button1, &QPushButton::clicked, this, [this] {
+    if (!Recording) return;
+    PowerOnTick = 0;
+    Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
+  });
+  // No pass sees what was pending when "&Off" came: it follows the "off".
+  connect(Window->Button2, &QPushButton::clicked, this, [this] {
+    if (!Recording) return;
+    Recorder.Power(Ticks, Now(), false);
+    Flush(Ticks);
+  });
+  connect(Window->CheckBox1, &QCheckBox::toggled, this, [this](bool ticked) {
+    if (Recording)
+      Queue([this, ticked, wall = Now()](
+                uint32_t t) { Recorder.SetControl(t, wall, TControl::Calibrate, ticked ? 1 : 0); },
+            true);
+  });
+  WatchBar(Window->ScrollBar29, TControl::Volts);
+  WatchBar(Window->ScrollBar1, TControl::Current);
+  WatchBar(Window->ScrollBar2, TControl::Oat);
+  WatchBar(Window->ScrollBar3, TControl::X);
+  WatchBar(Window->ScrollBar4, TControl::Y);
+  WatchBar(Window->ScrollBar5, TControl::Z);
+
+  Window->installEventFilter(this);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+    if (Recording) Finish();
+  });
+}
+
+// The window's controls are gone by now: the file is written, no questions.
+TScenarioRecording::~TScenarioRecording() {
+  if (!Recording) return;
+  End();
+  std::string error;
+  if (!Recorder.Write(Path.toStdString(), error)) std::fprintf(stderr, "%s\n", error.c_str());
+}
+
+void TScenarioRecording::End() {
+  Flush(Ticks);
+  Recorder.Finish(Ticks);
+  Recording = StopPending = false;
+  HostClock = SavedClock;
+}
+
+// A drag is one step: its final value, at the tick the firmware first saw it.
+void TScenarioRecording::WatchBar(QScrollBar* bar, TControl control) {
+  Drags.push_back({bar, control, false, 0});
+  const std::size_t index = Drags.size() - 1;
+  connect(bar, &QScrollBar::valueChanged, this, [this, index](int value) {
+    if (!Recording) return;
+    TDrag& drag = Drags[index];
+    if (!drag.Bar->isSliderDown()) {
+      Queue([this, control = drag.Control, value,
+             wall = Now()](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
+            true);
+    } else if (PassesRun()) {
+      drag.Moved = true;
+    } else {
+      drag.Moved = false;
+      drag.Tick = Ticks;
+    }
+  });
+  connect(bar, &QScrollBar::sliderPressed, this, [this, index] { Drags[index].Tick = NoTick; });
+  connect(bar, &QScrollBar::sliderReleased, this, [this, index] {
+    const TDrag& drag = Drags[index];
+    if (!Recording || (!drag.Moved && drag.Tick == NoTick)) return;  // held, not moved
+    if (drag.Moved)
+      Queue([this, control = drag.Control, value = drag.Bar->value(),
+             wall = Now()](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
+            true);
+    else
+      Recorder.SetControl(drag.Tick, Now(), drag.Control, drag.Bar->value());
+  });
+}
+
+bool TScenarioRecording::PassesRun() const { return Window->Running() && StopRequested == 0; }
+
+void TScenarioRecording::Queue(std::function<void(uint32_t)> step, bool input) {
+  if (!PassesRun()) {
+    step(Ticks);
+    return;
+  }
+  // Inputs first: the pass sees them together with any key.
+  (input ? PendingInputs : PendingSteps).push_back(std::move(step));
+}
+
+void TScenarioRecording::Flush(uint32_t tick) {
+  for (auto& step : PendingInputs) step(tick);
+  for (auto& step : PendingSteps) step(tick);
+  PendingInputs.clear();
+  PendingSteps.clear();
+}
+
+void TScenarioRecording::RecordTriggered() {
+  if (Recording) {
+    Stop();
+    return;
+  }
+  if (const auto* player = Window->findChild<TScenarioPlayer*>(); player && player->Playing()) {
+    QMessageBox::information(Window, "Record Scenario",
+                             "A scenario is playing. Stop it before recording a new one.");
+    return;
+  }
+  QString path =
+      QFileDialog::getSaveFileName(Window, "Record Scenario", QString(), "Scenarios (*.yaml)",
+                                   nullptr, QFileDialog::DontUseNativeDialog);
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".yaml";
+  Start(path);
+}
+
+bool TScenarioRecording::Start(const QString& path) {
+  // Refused before anything is recorded when the file cannot be written.
+  const std::string probe = path.toStdString() + ".part";
+  FILE* file = std::fopen(probe.c_str(), "wb");
+  if (file == nullptr) {
+    const std::string error = WriteFailure(path.toStdString(), std::strerror(errno));
+    std::fprintf(stderr, "%s\n", error.c_str());
+    QMessageBox::warning(Window, "Record Scenario", QString::fromStdString(error));
+    return false;
+  }
+  std::fclose(file);
+  std::remove(probe.c_str());
+
+  Path = path;
+  Recording = true;
+  StopPending = false;
+  Ticks = ClockTicks = 0;
+  ClockStart = static_cast<std::time_t>(Now() / 1000);
+  Recorder.Start(ClockStart, QFileInfo(path).completeBaseName().toStdString());
+  PendingInputs.clear();
+  PendingSteps.clear();
+
+  // The instrument restarts as from program start: dark for a moment, with
+  // the inputs as the controls stand, then "&On".
+  ResetToProgramStart();
+  SavedClock = HostClock;
+  HostClock = RecordingClock;
+  RequestStop();
+  Window->FormPaint();
+  Window->ScrollBar29Change();
+  Window->ScrollBar1Change();
+  Window->ScrollBar2Change();
+  Window->ScrollBar3Change();
+  Window->ScrollBar4Change();
+  Window->ScrollBar5Change();
+  for (const TDrag& drag : Drags) Recorder.SetControl(0, Now(), drag.Control, drag.Bar->value());
+  Recorder.SetControl(0, Now(), TControl::Calibrate, Window->CheckBox1->isChecked() ? 1 : 0);
+  PowerOnTick = RestartTicks;
+
+  RecordAction->setText("Stop Recording Scenario");
+  ExpectAction->setVisible(true);
+  EnablePlaying(false);
+  ShowStatus();
+  return true;
+}
+
+void TScenarioRecording::Stop() {
+  if (!Recording || StopPending) return;
+  if (!PassesRun()) {
+    Finish();
+    return;
+  }
+  // The last pass of the recording follows a tick, as in the replay.
+  StopPending = true;
+  StopTick = Ticks + 1;
+}
+
+void TScenarioRecording::Tick() {
+  if (!Recording) return;
+  ClockTicks = ++Ticks;
+  if (PowerOnTick != 0 && Ticks >= PowerOnTick) {
+    PowerOnTick = 0;
+    Window->Button1Click();
+    Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
+  }
+  if (StopPending && !PassesRun()) Finish();
+  if (Recording && Ticks % 10 == 0) ShowStatus();
+}
+
+void TScenarioRecording::StateAdvanced() {
+  if (Window->PassCount() == SeenPasses) return;  // a tick while off, not a pass
+  SeenPasses = Window->PassCount();
+  if (!Recording) return;
+  LastPassTick = Ticks;
+  Flush(Ticks);
+  for (TDrag& drag : Drags)
+    if (drag.Moved) drag.Moved = false, drag.Tick = Ticks;
+  if (StopPending && Ticks >= StopTick) Finish();
+}
+
+// What the display showed at the last pass, at that pass's tick.
+void TScenarioRecording::AddExpectation() {
+  if (!Recording) return;
+  Recorder.Expect(PassesRun() ? LastPassTick : Ticks, Now(), PageName(PageHandler),
+                  Settings.HomeView, Window->Shape1->BrushColor().red() == 255, FrameBuffer);
+  Window->StatusBar1->showMessage(QString("Expectation %1 added - %2")
+                                      .arg(Recorder.ExpectationCount())
+                                      .arg(QFileInfo(Path).fileName()),
+                                  2000);
+}
+
+void TScenarioRecording::Finish() {
+  End();
+  RecordAction->setText("Record Scenario...");
+  ExpectAction->setVisible(false);
+  EnablePlaying(true);
+  Window->StatusBar1->clearMessage();
+
+  // Nothing recorded is lost: a file that cannot be written is offered
+  // elsewhere until it is written or the user gives up.
+  std::string error;
+  QString path = Path;
+  while (!Recorder.Write(path.toStdString(), error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    if (Window->isHidden() || QCoreApplication::closingDown()) {
+      emit Finished(path, false);
+      return;
+    }
+    QMessageBox::warning(Window, "Record Scenario",
+                         QString::fromStdString(error) + "\nChoose another file for the scenario.");
+    path = QFileDialog::getSaveFileName(Window, "Record Scenario", path, "Scenarios (*.yaml)",
+                                        nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) {
+      emit Finished(Path, false);
+      return;
+    }
+  }
+  Window->StatusBar1->showMessage("Scenario written: " + QFileInfo(path).fileName(), 5000);
+  emit Finished(path, true);
+}
+
+// A scenario played while recording would be recorded with it.
+void TScenarioRecording::EnablePlaying(bool enabled) {
+  for (QAction* entry : Window->File1->actions())
+    if (entry->text() == "Play Scenario...") entry->setEnabled(enabled);
+}
+
+void TScenarioRecording::ShowStatus() {
+  const uint32_t seconds = Ticks / 10;
+  Window->StatusBar1->showMessage(QString("Recording scenario %1:%2 - %3")
+                                      .arg(seconds / 60)
+                                      .arg(seconds % 60, 2, 10, QChar('0'))
+                                      .arg(QFileInfo(Path).fileName()));
+}
+
+// Closing the window while recording writes the scenario.
+bool TScenarioRecording::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Window && event->type() == QEvent::Close && Recording) Finish();
+  return false;
+}

@@ -1,0 +1,82 @@
+// "File > Record Scenario...": restarts the instrument from program start and
+// records what the user does in the window as a scenario file, with
+// expectations of what the instrument shows ("Add Expectation", Ctrl+E).
+//
+// Every step is stamped with the tick on which the firmware saw it: a key,
+// an input or "&On" with the tick of the next pass, since that pass is the
+// first to act on it, so the replay, one pass after every tick, lands on the
+// same tick. While recording, the firmware's host clock is the recording's:
+// its start plus 100 ms a tick, as in the replay.
+#pragma once
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "host/ScenarioRecorder.h"
+
+class QAction;
+class QScrollBar;
+class TfrmMain;
+
+class TScenarioRecording : public QObject {
+  Q_OBJECT
+ public:
+  // Adds the menu entries to the window's File menu, before "&Exit".
+  explicit TScenarioRecording(TfrmMain* window);
+  ~TScenarioRecording() override;
+
+  bool Active() const { return Recording; }
+  QAction* RecordAction;  // "Record Scenario..." / "Stop Recording Scenario"
+  QAction* ExpectAction;  // "Add Expectation", only while recording
+
+  // Starts recording into the file; false, with a message naming the file,
+  // when it cannot be written.
+  bool Start(const QString& path);
+  // Ends the recording on the next pass after the next tick (at once while
+  // the instrument is off) and writes the file.
+  void Stop();
+  void AddExpectation();
+
+ signals:
+  // The recording has ended; written is false when the file was not written.
+  void Finished(const QString& path, bool written);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void RecordTriggered();
+  void Tick();
+  void StateAdvanced();
+  // A step the next pass will see, or one done now while no passes run.
+  void Queue(std::function<void(uint32_t tick)> step, bool input);
+  void Flush(uint32_t tick);
+  bool PassesRun() const;
+  void WatchBar(QScrollBar* bar, TControl control);
+  void Finish();
+  void End();  // the last steps, the final delay, the clock back
+  void ShowStatus();
+  void EnablePlaying(bool enabled);
+
+  TfrmMain* Window;
+  TScenarioRecorder Recorder;
+  QString Path;
+  bool Recording = false;
+  bool StopPending = false;
+  uint32_t StopTick = 0;
+  uint32_t Ticks = 0;
+  uint32_t PowerOnTick = 0;  // the restart's "&On", 0 once done
+  uint32_t LastPassTick = 0;
+  unsigned long SeenPasses = 0;
+  std::vector<std::function<void(uint32_t)>> PendingInputs;
+  std::vector<std::function<void(uint32_t)>> PendingSteps;
+  struct TDrag {
+    QScrollBar* Bar;
+    TControl Control;
+    bool Moved;     // changed since the last pass
+    uint32_t Tick;  // tick of the pass that first saw the latest value
+  };
+  std::vector<TDrag> Drags;
+};
