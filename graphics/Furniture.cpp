@@ -2,8 +2,6 @@
 // labels: the pieces every page is built from.
 #include "graphics/Furniture.h"
 
-#include <bit>
-
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
 
@@ -30,19 +28,6 @@ void DrawSoftKeyLines() {
   DrawVLine(SoftKeyRuleRow, ScreenHeight - 1, 53, ColourWhite);
   DrawVLine(SoftKeyRuleRow, ScreenHeight - 1, 106, ColourWhite);
 }
-
-// An arc over the middle cell with a filled arrowhead at each end: the arc
-// of radius 20 about (80, 124) through 220..319 degrees, the outlines of the
-// two arrowheads from (60, 109) and (100, 109) and their fillings. The icon
-// never moves, so its pixels are kept as rows 104..118 over columns 60..100,
-// bit n standing for column 60 + n, rather than traced again on every page.
-constexpr int16_t KnobLeft = 60;
-constexpr int16_t KnobTop = 104;
-constexpr uint64_t KnobRows[] = {
-    0x100000,      0x7ffc000,     0x1c007000,    0x70001c00,   0xc0000600,
-    0x10300000183, 0x1c6000000cf, 0x1fc0000007f, 0xfc000000fe, 0xff000003fe,
-    0xffc00007fe,  0xff000001fe,  0x7c0000007c,  0x700000001c, 0x4000000004,
-};
 
 void DrawCellLabel(int16_t x, const char* text) {
   DrawString(x, SoftKeyTextRow, text, 8, AlignCentre, ColourWhite);
@@ -86,12 +71,32 @@ void DrawNoYesKeys() {
   DrawCellLabel(RightCellX, "YES");
 }
 
+// An arc over the middle cell with a filled arrowhead at each end.
 void DrawKnobIcon() {
-  uint8_t* line = FrameBuffer + KnobTop * ScreenWidth + KnobLeft;
-  for (uint64_t row : KnobRows) {
-    for (; row != 0; row &= row - 1) line[std::countr_zero(row)] = ColourWhite;
-    line += ScreenWidth;
-  }
+  DrawArc(80, 124, 20, 220, 320, ColourWhite);
+  DrawLine(60, 109, 70, 114, ColourWhite);
+  DrawLine(60, 109, 62, 118, ColourWhite);
+  DrawLine(70, 114, 62, 118, ColourWhite);
+  PutPixel(61, 110, ColourWhite);
+  PutPixel(61, 111, ColourWhite);
+  DrawVLine(111, 117, 62, ColourWhite);
+  DrawVLine(111, 116, 63, ColourWhite);
+  DrawVLine(112, 116, 64, ColourWhite);
+  DrawVLine(113, 115, 65, ColourWhite);
+  DrawVLine(113, 115, 66, ColourWhite);
+  DrawVLine(113, 115, 67, ColourWhite);
+  PutPixel(68, 114, ColourWhite);
+  DrawLine(90, 114, 100, 109, ColourWhite);
+  DrawLine(90, 114, 98, 118, ColourWhite);
+  DrawLine(100, 109, 98, 118, ColourWhite);
+  PutPixel(92, 114, ColourWhite);
+  PutPixel(93, 114, ColourWhite);
+  DrawVLine(113, 115, 94, ColourWhite);
+  DrawVLine(113, 115, 95, ColourWhite);
+  DrawVLine(112, 116, 96, ColourWhite);
+  DrawVLine(112, 116, 97, ColourWhite);
+  DrawVLine(111, 115, 98, ColourWhite);
+  PutPixel(99, 111, ColourWhite);
 }
 
 // While browsing the selected row is all red; while its value is edited only
