@@ -7,6 +7,8 @@
 
 TMenuState MenuState;
 
+void ResetFurniture() { MenuState = TMenuState{}; }
+
 namespace {
 
 constexpr int16_t TitleRuleRow = 25;

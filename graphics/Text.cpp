@@ -12,6 +12,8 @@
 int16_t TextStartX;
 int16_t TextEndX;
 
+void ResetTextMarks() { TextStartX = TextEndX = 0; }
+
 namespace {
 
 uint16_t ReadU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }

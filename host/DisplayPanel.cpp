@@ -7,8 +7,8 @@
 #include <QOpenGLContext>
 #include <cmath>
 
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/ColourTable.h"
 
 TDisplayPanel::TDisplayPanel() {
   setSurfaceType(QSurface::OpenGLSurface);

@@ -4,8 +4,10 @@
 #include <exception>
 
 #include "host/PCMain.h"
+#include "host/RunLoop.h"
 
 int main(int argc, char** argv) {
+  ResetProgramState();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tavrix");
   try {

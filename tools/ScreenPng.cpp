@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "PngWriter.h"
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
 
 bool WriteFrameBufferPng(const std::string& path, const uint8_t* frame, int scale) {
   const int width = 160 * scale, height = 120 * scale;

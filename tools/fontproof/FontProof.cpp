@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "PngWriter.h"
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
-#include "host/ColourTable.h"
 
 namespace {
 

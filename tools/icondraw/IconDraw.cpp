@@ -13,7 +13,7 @@
 
 #include "Art.h"
 #include "PngWriter.h"
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
 
 namespace {
 
