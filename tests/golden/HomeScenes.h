@@ -1,11 +1,12 @@
-// Fixed states of the home views, the timer and alarm pages and the code
-// entry, shared by their golden screens and the screen renderer: fixed clock,
+// The scenes of the home views, the timer and alarm pages and the code
+// entry: fixed clock,
 // 13.7 V, 5.2 A, 20 C, about 1 g with a little slip. Each ends with a pass
 // after its last key, so the screen drawn in FrameBuffer shows the state.
 #pragma once
 #include "core/Core.h"
 #include "pages/Pages.h"
 #include "support/Instrument.h"
+#include "support/Scene.h"
 
 namespace homescreens {
 
@@ -118,5 +119,17 @@ inline void CodeEntry() {
   test::PressTimes(KeyKnobPlus, 2);
   test::Pass();
 }
+
+inline const test::TScene HomeScenes[] = {
+    {"home_view0", [] { View(0); }},       {"home_view1_manual", [] { View(1); }},
+    {"home_view1_remote", View1Remote},    {"home_view2", [] { View(2); }},
+    {"home_view3", [] { View(3); }},       {"home_view4", [] { View(4); }},
+    {"home_view5", [] { View(5); }},       {"home_view5_volts_only", View5VoltsOnly},
+    {"home_view6", [] { View(6); }},       {"home_view7", [] { View(7); }},
+    {"home_view0_slip_off", View0SlipOff}, {"home_view2_slip_off", View2SlipOff},
+    {"home_view5_alarm", View5Alarm},      {"home_view5_volts_only_alarm", View5VoltsOnlyAlarm},
+    {"home_view7_marked", View7Marked},    {"home_set_timer", SetTimer},
+    {"home_set_alarm", SetAlarm},          {"home_code_entry", CodeEntry},
+};
 
 }  // namespace homescreens
