@@ -31,6 +31,21 @@ void DrawSoftKeyLines() {
   DrawVLine(SoftKeyRuleRow, ScreenHeight - 1, 106, ColourWhite);
 }
 
+// The knob icon's two arrowheads: outlines as lines, fillings as single
+// pixels (a one-pixel run) and vertical runs.
+struct TKnobLine {
+  int16_t X0, Y0, X1, Y1;
+};
+struct TKnobRun {
+  int16_t Y0, Y1, X;
+};
+constexpr TKnobLine KnobOutlines[] = {{60, 109, 70, 114},  {60, 109, 62, 118}, {70, 114, 62, 118},
+                                      {90, 114, 100, 109}, {90, 114, 98, 118}, {100, 109, 98, 118}};
+constexpr TKnobRun KnobFillings[] = {
+    {110, 110, 61}, {111, 111, 61}, {111, 117, 62}, {111, 116, 63}, {112, 116, 64}, {113, 115, 65},
+    {113, 115, 66}, {113, 115, 67}, {114, 114, 68}, {114, 114, 92}, {114, 114, 93}, {113, 115, 94},
+    {113, 115, 95}, {112, 116, 96}, {112, 116, 97}, {111, 115, 98}, {111, 111, 99}};
+
 void DrawCellLabel(int16_t x, const char* text) {
   DrawString(x, SoftKeyTextRow, text, 8, AlignCentre, ColourWhite);
 }
@@ -76,29 +91,8 @@ void DrawNoYesKeys() {
 // An arc over the middle cell with a filled arrowhead at each end.
 void DrawKnobIcon() {
   DrawArc(80, 124, 20, 220, 320, ColourWhite);
-  DrawLine(60, 109, 70, 114, ColourWhite);
-  DrawLine(60, 109, 62, 118, ColourWhite);
-  DrawLine(70, 114, 62, 118, ColourWhite);
-  PutPixel(61, 110, ColourWhite);
-  PutPixel(61, 111, ColourWhite);
-  DrawVLine(111, 117, 62, ColourWhite);
-  DrawVLine(111, 116, 63, ColourWhite);
-  DrawVLine(112, 116, 64, ColourWhite);
-  DrawVLine(113, 115, 65, ColourWhite);
-  DrawVLine(113, 115, 66, ColourWhite);
-  DrawVLine(113, 115, 67, ColourWhite);
-  PutPixel(68, 114, ColourWhite);
-  DrawLine(90, 114, 100, 109, ColourWhite);
-  DrawLine(90, 114, 98, 118, ColourWhite);
-  DrawLine(100, 109, 98, 118, ColourWhite);
-  PutPixel(92, 114, ColourWhite);
-  PutPixel(93, 114, ColourWhite);
-  DrawVLine(113, 115, 94, ColourWhite);
-  DrawVLine(113, 115, 95, ColourWhite);
-  DrawVLine(112, 116, 96, ColourWhite);
-  DrawVLine(112, 116, 97, ColourWhite);
-  DrawVLine(111, 115, 98, ColourWhite);
-  PutPixel(99, 111, ColourWhite);
+  for (const TKnobLine& l : KnobOutlines) DrawLine(l.X0, l.Y0, l.X1, l.Y1, ColourWhite);
+  for (const TKnobRun& r : KnobFillings) DrawVLine(r.Y0, r.Y1, r.X, ColourWhite);
 }
 
 // While browsing the selected row is all red; while its value is edited only
