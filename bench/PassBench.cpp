@@ -18,6 +18,7 @@ std::time_t FixedClock() { return 1773483630; }
 
 // 13.7 V, 5.2 A, 20 C, about 1 g with a little slip, timers running.
 void PowerOnLive() {
+  ResetProgramState();
   HostClock = FixedClock;
   PowerOn();
   CalibrateSwitch = 1;

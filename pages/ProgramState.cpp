@@ -16,6 +16,7 @@ void ResetProgramState() {
   ResetClocks();
   ResetFlightLog();
   ClearFrameBuffer();
+  ClearTrigTables();
   ResetTextMarks();
   ResetFurniture();
   BarGraphParams = TBarGraphParams{};
