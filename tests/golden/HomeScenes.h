@@ -37,30 +37,12 @@ inline void View(uint8_t view) {
   ShowView(view);
 }
 
-inline void View1Remote() {
+// A view with one setting changed from the defaults.
+template <uint8_t TheView, auto Field, auto Value>
+void ViewWith() {
   PowerOnSteady();
-  Settings.FlightTimerMode = 1;
-  ShowView(1);
-}
-
-inline void View5VoltsOnly() {
-  PowerOnSteady();
-  Settings.CurrentDisplay = 0;
-  ShowView(5);
-}
-
-// The slip display off: the G memory takes the bottom of view 0, and the
-// timer views show the large G and OAT readouts.
-inline void View0SlipOff() {
-  PowerOnSteady();
-  Settings.SlipDisplay = 0;
-  ShowView(0);
-}
-
-inline void View2SlipOff() {
-  PowerOnSteady();
-  Settings.SlipDisplay = 0;
-  ShowView(2);
+  Settings.*Field = Value;
+  ShowView(TheView);
 }
 
 // Volts above the high alarm, OAT in caution, blink phase on.
@@ -121,15 +103,26 @@ inline void CodeEntry() {
 }
 
 inline const test::TScene HomeScenes[] = {
-    {"home_view0", [] { View(0); }},       {"home_view1_manual", [] { View(1); }},
-    {"home_view1_remote", View1Remote},    {"home_view2", [] { View(2); }},
-    {"home_view3", [] { View(3); }},       {"home_view4", [] { View(4); }},
-    {"home_view5", [] { View(5); }},       {"home_view5_volts_only", View5VoltsOnly},
-    {"home_view6", [] { View(6); }},       {"home_view7", [] { View(7); }},
-    {"home_view0_slip_off", View0SlipOff}, {"home_view2_slip_off", View2SlipOff},
-    {"home_view5_alarm", View5Alarm},      {"home_view5_volts_only_alarm", View5VoltsOnlyAlarm},
-    {"home_view7_marked", View7Marked},    {"home_set_timer", SetTimer},
-    {"home_set_alarm", SetAlarm},          {"home_code_entry", CodeEntry},
+    {"home_view0", [] { View(0); }},
+    {"home_view1_manual", [] { View(1); }},
+    {"home_view1_remote", ViewWith<1, &TSettings::FlightTimerMode, 1>},
+    {"home_view2", [] { View(2); }},
+    {"home_view3", [] { View(3); }},
+    {"home_view4", [] { View(4); }},
+    {"home_view5", [] { View(5); }},
+    {"home_view5_volts_only", ViewWith<5, &TSettings::CurrentDisplay, 0>},
+    {"home_view6", [] { View(6); }},
+    {"home_view7", [] { View(7); }},
+    // The slip display off: the G memory takes the bottom of view 0, and the
+    // timer views show the large G and OAT readouts.
+    {"home_view0_slip_off", ViewWith<0, &TSettings::SlipDisplay, 0>},
+    {"home_view2_slip_off", ViewWith<2, &TSettings::SlipDisplay, 0>},
+    {"home_view5_alarm", View5Alarm},
+    {"home_view5_volts_only_alarm", View5VoltsOnlyAlarm},
+    {"home_view7_marked", View7Marked},
+    {"home_set_timer", SetTimer},
+    {"home_set_alarm", SetAlarm},
+    {"home_code_entry", CodeEntry},
 };
 
 }  // namespace homescreens
