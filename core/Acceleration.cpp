@@ -2,6 +2,7 @@
 // sign of X, slip, G minima and maxima and G cycle counts.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "core/Sensors.h"
 #include "core/Settings.h"
@@ -13,6 +14,15 @@ float GForce;
 int16_t SlipCount;
 uint8_t GNegCycleLatch;
 uint8_t GPosCycleLatch;
+
+void ResetAcceleration() {
+  for (auto& history : AxisHistory) std::fill(std::begin(history), std::end(history), 0);
+  std::fill(std::begin(AxisCount), std::end(AxisCount), 0);
+  std::fill(std::begin(AxisG), std::end(AxisG), 0.0f);
+  GForce = 0.0f;
+  SlipCount = 0;
+  GNegCycleLatch = GPosCycleLatch = 0;
+}
 
 namespace {
 

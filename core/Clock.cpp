@@ -25,6 +25,13 @@ bool IsLeapYear(uint32_t year) { return year % 4 == 0; }
 
 std::time_t (*HostClock)() = SystemClock;
 
+void ResetClocks() {
+  UtcTime = LocalTime = TDateTime{};
+  LocalSeconds = 0;
+  RtcTrim = 0;
+  HostClock = SystemClock;
+}
+
 void UpdateClock() {
   // A host clock before 1970 or past 2099 is held at the ends of the calendar.
   const std::time_t now = std::clamp<std::time_t>(HostClock(), 0, LastClockSecond);

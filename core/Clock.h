@@ -24,6 +24,8 @@ extern int32_t RtcTrim;
 // The host's calendar clock in seconds since 1970 UTC; replaceable for tests.
 extern std::time_t (*HostClock)();
 
+// Program start: both clocks cleared, no trim, the host's system clock.
+void ResetClocks();
 void UpdateClock();
 uint32_t DateToSeconds(const TDateTime& date);
 TDateTime SecondsToDate(uint32_t seconds);
@@ -48,3 +50,6 @@ void StartFlight();
 void StopFlight();
 void StoreFlightRecord();
 void EraseFlightLog();
+// Program start: the store as it leaves the factory, every log slot blank
+// and the newest slot 0.
+void ResetFlightLog();

@@ -1,8 +1,8 @@
 // Flight timer start and stop, and the five-slot flight log in the
 // non-volatile store.
 #include "core/Clock.h"
+#include "core/RunState.h"
 #include "core/Settings.h"
-#include "host/RunLoop.h"
 
 uint8_t NonVolatileStore[NonVolatileStoreSize];
 uint16_t FlightLogHead;
@@ -28,9 +28,6 @@ void WriteBlankRecord(uint8_t* at) {
 void WriteBlankLog() {
   for (uint8_t slot = 0; slot < FlightLogSlots; ++slot) WriteBlankRecord(SlotBytes(slot));
 }
-
-// The store leaves the factory erased: every slot holds a blank record.
-[[maybe_unused]] const bool LogErasedAtStart = (WriteBlankLog(), true);
 
 }  // namespace
 
@@ -61,5 +58,11 @@ void StopFlight() {
 void EraseFlightLog() {
   WriteBlankLog();
   FlightTimeCount = 0;
+  FlightLogHead = 0;
+}
+
+void ResetFlightLog() {
+  for (uint8_t& byte : NonVolatileStore) byte = 0;
+  WriteBlankLog();
   FlightLogHead = 0;
 }

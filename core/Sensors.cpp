@@ -3,6 +3,7 @@
 #include "core/Sensors.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "core/Settings.h"
@@ -25,6 +26,15 @@ int16_t Current;
 
 uint32_t AlarmFlags;
 uint32_t AlarmAcknowledged;
+
+void ResetSensors() {
+  VoltsInput = CurrentInput = OatInput = FtInput = LightSensorReading = 0;
+  std::fill(std::begin(AccelRegisters), std::end(AccelRegisters), 0);
+  VoltsRaw = OatRaw = CurrentRaw = Volts = 0;
+  OatCelsius = Oat = CurrentTenths = Current = 0;
+  AlarmFlags = AlarmAcknowledged = 0;
+  ResetAcceleration();
+}
 
 namespace {
 

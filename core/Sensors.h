@@ -43,6 +43,10 @@ constexpr uint32_t AlarmAllBits = 0x3F;
 extern uint32_t AlarmFlags;
 extern uint32_t AlarmAcknowledged;
 
+// Program start: inputs, readings, axis history and alarm words at 0.
+void ResetSensors();
+void ResetAcceleration();
+
 void ConvertVolts();
 void ConvertOat();
 void ConvertCurrent();

@@ -108,3 +108,9 @@ void ResetGMinMax() {
   MinMax.GNegCycles = MinMax.GPosCycles = 0;
   StoreMinMax();
 }
+
+void ResetRecords() {
+  Settings = TSettings{};
+  Calibration = TCalibration{};
+  MinMax = TMinMax{};
+}

@@ -91,6 +91,8 @@ extern TSettings Settings;
 extern TCalibration Calibration;
 extern TMinMax MinMax;
 
+// Program start: the three records all zero, before any defaults are loaded.
+void ResetRecords();
 void LoadDefaultSettings();
 void LoadDefaultCalibration();
 // The records every power-on starts from.

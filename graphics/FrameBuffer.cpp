@@ -14,18 +14,18 @@ void PutPixel(int16_t x, int16_t y, uint8_t colour) {
     FrameBuffer[y * ScreenWidth + x] = colour;
 }
 
-// The run is clipped to the visible columns first, which writes the same
-// pixels as PutPixel for every x from x0 to x1.
+// Runs are clipped to the visible rows and columns first, which writes the
+// same pixels as PutPixel for every point from one end to the other.
 void DrawHLine(int16_t x0, int16_t x1, int16_t y, uint8_t colour) {
-  if (x0 > x1 || static_cast<uint16_t>(y) >= ScreenHeight) return;
-  const int16_t left = x0 < 0 ? 0 : x0;
-  const int16_t right = x1 >= ScreenWidth ? ScreenWidth - 1 : x1;
-  if (left > right) return;
-  std::memset(&FrameBuffer[y * ScreenWidth + left], colour, right - left + 1);
+  if (static_cast<uint16_t>(y) >= ScreenHeight) return;
+  const int32_t left = x0 < 0 ? 0 : x0;
+  const int32_t right = x1 >= ScreenWidth ? ScreenWidth - 1 : x1;
+  uint8_t* line = FrameBuffer + y * ScreenWidth;
+  for (int32_t x = left; x <= right; ++x) line[x] = colour;
 }
 
 void DrawVLine(int16_t y0, int16_t y1, int16_t x, uint8_t colour) {
-  if (y0 > y1 || static_cast<uint16_t>(x) >= ScreenWidth) return;
+  if (static_cast<uint16_t>(x) >= ScreenWidth) return;
   const int16_t top = y0 < 0 ? 0 : y0;
   const int16_t bottom = y1 >= ScreenHeight ? ScreenHeight - 1 : y1;
   for (int16_t y = top; y <= bottom; ++y) FrameBuffer[y * ScreenWidth + x] = colour;
@@ -41,14 +41,8 @@ void DrawFrame(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour) {
 }
 
 void FillRect(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour) {
-  if (y0 == y1 || x0 > x1) return;
-  // Rows and columns outside the display draw nothing: clip both once, then
-  // write each visible row as one run.
+  if (y0 == y1) return;
   const int16_t top = y0 < 0 ? 0 : y0;
   const int16_t bottom = y1 >= ScreenHeight ? ScreenHeight - 1 : y1;
-  const int16_t left = x0 < 0 ? 0 : x0;
-  const int16_t right = x1 >= ScreenWidth ? ScreenWidth - 1 : x1;
-  if (left > right) return;
-  for (int16_t y = top; y <= bottom; ++y)
-    std::memset(&FrameBuffer[y * ScreenWidth + left], colour, right - left + 1);
+  for (int16_t y = top; y <= bottom; ++y) DrawHLine(x0, x1, y, colour);
 }

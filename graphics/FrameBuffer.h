@@ -31,5 +31,7 @@ void DrawCircle(int16_t cx, int16_t cy, int16_t r, uint8_t colour);
 void DrawArc(int16_t cx, int16_t cy, int16_t r, int16_t start, int16_t end, uint8_t colour);
 
 void BuildTrigTables();
+// Program start: the tables empty until power-on builds them.
+void ClearTrigTables();
 float SinDeg(int16_t angle);
 float CosDeg(int16_t angle);

@@ -2,12 +2,12 @@
 // labels: the pieces every page is built from.
 #include "graphics/Furniture.h"
 
-#include <bit>
-
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
 
 TMenuState MenuState;
+
+void ResetFurniture() { MenuState = TMenuState{}; }
 
 namespace {
 
@@ -31,18 +31,20 @@ void DrawSoftKeyLines() {
   DrawVLine(SoftKeyRuleRow, ScreenHeight - 1, 106, ColourWhite);
 }
 
-// An arc over the middle cell with a filled arrowhead at each end: the arc
-// of radius 20 about (80, 124) through 220..319 degrees, the outlines of the
-// two arrowheads from (60, 109) and (100, 109) and their fillings. The icon
-// never moves, so its pixels are kept as rows 104..118 over columns 60..100,
-// bit n standing for column 60 + n, rather than traced again on every page.
-constexpr int16_t KnobLeft = 60;
-constexpr int16_t KnobTop = 104;
-constexpr uint64_t KnobRows[] = {
-    0x100000,      0x7ffc000,     0x1c007000,    0x70001c00,   0xc0000600,
-    0x10300000183, 0x1c6000000cf, 0x1fc0000007f, 0xfc000000fe, 0xff000003fe,
-    0xffc00007fe,  0xff000001fe,  0x7c0000007c,  0x700000001c, 0x4000000004,
+// The knob icon's two arrowheads: outlines as lines, fillings as single
+// pixels (a one-pixel run) and vertical runs.
+struct TKnobLine {
+  int16_t X0, Y0, X1, Y1;
 };
+struct TKnobRun {
+  int16_t Y0, Y1, X;
+};
+constexpr TKnobLine KnobOutlines[] = {{60, 109, 70, 114},  {60, 109, 62, 118}, {70, 114, 62, 118},
+                                      {90, 114, 100, 109}, {90, 114, 98, 118}, {100, 109, 98, 118}};
+constexpr TKnobRun KnobFillings[] = {
+    {110, 110, 61}, {111, 111, 61}, {111, 117, 62}, {111, 116, 63}, {112, 116, 64}, {113, 115, 65},
+    {113, 115, 66}, {113, 115, 67}, {114, 114, 68}, {114, 114, 92}, {114, 114, 93}, {113, 115, 94},
+    {113, 115, 95}, {112, 116, 96}, {112, 116, 97}, {111, 115, 98}, {111, 111, 99}};
 
 void DrawCellLabel(int16_t x, const char* text) {
   DrawString(x, SoftKeyTextRow, text, 8, AlignCentre, ColourWhite);
@@ -86,12 +88,11 @@ void DrawNoYesKeys() {
   DrawCellLabel(RightCellX, "YES");
 }
 
+// An arc over the middle cell with a filled arrowhead at each end.
 void DrawKnobIcon() {
-  uint8_t* line = FrameBuffer + KnobTop * ScreenWidth + KnobLeft;
-  for (uint64_t row : KnobRows) {
-    for (; row != 0; row &= row - 1) line[std::countr_zero(row)] = ColourWhite;
-    line += ScreenWidth;
-  }
+  DrawArc(80, 124, 20, 220, 320, ColourWhite);
+  for (const TKnobLine& l : KnobOutlines) DrawLine(l.X0, l.Y0, l.X1, l.Y1, ColourWhite);
+  for (const TKnobRun& r : KnobFillings) DrawVLine(r.Y0, r.Y1, r.X, ColourWhite);
 }
 
 // While browsing the selected row is all red; while its value is edited only

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "host/RunLoop.h"
+#include "core/RunState.h"
 
 // Menu state shared by the setup pages and the editing operating pages.
 struct TMenuState {
@@ -16,6 +16,9 @@ struct TMenuState {
   TPageHandler ReturnPage;  // page a message page resumes
 };
 extern TMenuState MenuState;
+
+// Program start: the menu state all zero.
+void ResetFurniture();
 
 void DrawTitleBar(const char* title, const char* subtitle);
 void DrawSoftKeys(uint8_t kind);

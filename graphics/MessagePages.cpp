@@ -4,15 +4,15 @@
 #include "graphics/Furniture.h"
 #include "graphics/Image.h"
 #include "graphics/Text.h"
-#include "pages/HomePage.h"
 
 namespace {
 
-// Any key resumes the page the caller chose; without one, the home page, so
-// that a key never leaves the instrument without a page.
+// Any key resumes the page the caller chose; without one, the start page,
+// so that a key never leaves the instrument without a page.
 void ReturnOnAnyKey() {
   if (KeySlot == KeyNone) return;
-  PageHandler = MenuState.ReturnPage != nullptr ? MenuState.ReturnPage : HomePage;
+  const TPageHandler next = MenuState.ReturnPage != nullptr ? MenuState.ReturnPage : StartPage;
+  if (next != nullptr) PageHandler = next;
   KeySlot = KeyNone;
 }
 

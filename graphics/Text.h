@@ -20,6 +20,8 @@ extern const uint8_t Font34[];
 // Where the last DrawString began and where a following text continues.
 extern int16_t TextStartX;
 extern int16_t TextEndX;
+// Program start: both text marks at 0.
+void ResetTextMarks();
 
 // The font of a size number; any unknown size gives the size-8 font.
 const uint8_t* SelectFont(uint8_t size);

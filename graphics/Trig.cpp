@@ -31,6 +31,11 @@ void BuildTrigTables() {
   }
 }
 
+void ClearTrigTables() {
+  for (int16_t a = 0; a < TableSize; ++a)
+    SinTable[a] = CosTable[a] = SinNegTable[a] = CosNegTable[a] = 0.0f;
+}
+
 float SinDeg(int16_t angle) {
   angle = WithinOneTurn(angle);
   return angle < 0 ? SinNegTable[-angle] : SinTable[angle];

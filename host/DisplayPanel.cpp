@@ -9,7 +9,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
+#include "graphics/FrameBuffer.h"
 
 namespace {
 

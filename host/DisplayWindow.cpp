@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
 #include "host/Controls.h"
 #include "host/PCMain.h"
 

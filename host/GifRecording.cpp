@@ -7,8 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/ColourTable.h"
 #include "host/Pictures.h"
 
 namespace {

@@ -4,29 +4,13 @@
 #include "graphics/Graphics.h"
 #include "pages/Pages.h"
 
-uint8_t StopRequested;
-uint8_t KeySlot;
-TPageHandler PageHandler;
-uint8_t CalibrateSwitch;
-
-uint8_t StopwatchRunning;
-uint32_t StopwatchCount;
-uint8_t CountdownRunning;
-uint32_t CountdownCount;
-uint8_t FlightTimerRunning;
-uint32_t FlightTimeCount;
-
-uint8_t BlinkCounter;
-uint8_t BlinkPhase;
-uint8_t TwoSecondCounter;
-uint8_t TwoSecondFlag;
-
 void PowerOn() {
   StopRequested = 0;
   LoadStoredState();
   LoadDefaultSettings();
   LoadDefaultCalibration();
-  PageHandler = HomePage;
+  StartPage = HomePage;
+  PageHandler = StartPage;
   BuildTrigTables();
   MenuState.StepMultiplier = 1;
   KeySlot = 0;

@@ -3,33 +3,8 @@
 #pragma once
 #include <cstdint>
 
-// Page handler: draws the whole screen, acts on at most one key.
-using TPageHandler = void (*)();
-
-// Key codes held in KeySlot.
-constexpr uint8_t KeyNone = 0;
-constexpr uint8_t KeyLeft = 1;
-constexpr uint8_t KeyRight = 2;
-constexpr uint8_t KeyKnobPress = 3;
-constexpr uint8_t KeyKnobPlus = 4;
-constexpr uint8_t KeyKnobMinus = 5;
-
-extern uint8_t StopRequested;
-extern uint8_t KeySlot;
-extern TPageHandler PageHandler;
-extern uint8_t CalibrateSwitch;
-
-extern uint8_t StopwatchRunning;
-extern uint32_t StopwatchCount;
-extern uint8_t CountdownRunning;
-extern uint32_t CountdownCount;
-extern uint8_t FlightTimerRunning;
-extern uint32_t FlightTimeCount;
-
-extern uint8_t BlinkCounter;
-extern uint8_t BlinkPhase;
-extern uint8_t TwoSecondCounter;
-extern uint8_t TwoSecondFlag;
+#include "core/RunState.h"
+#include "pages/ProgramState.h"
 
 // The power-on sequence of the "&On" button (everything before the loop).
 void PowerOn();

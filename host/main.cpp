@@ -5,8 +5,10 @@
 
 #include "host/HelpMenu.h"
 #include "host/PCMain.h"
+#include "host/RunLoop.h"
 
 int main(int argc, char** argv) {
+  ResetProgramState();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tavrix");
   QApplication::setWindowIcon(AppIcon());

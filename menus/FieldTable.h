@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "host/RunLoop.h"
+#include "core/RunState.h"
 
 enum TFieldType : uint8_t {
   FieldU8,

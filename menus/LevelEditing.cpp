@@ -1,6 +1,6 @@
 // Stepping levels and edit steps on the setup pages.
+#include "core/RunState.h"
 #include "graphics/Furniture.h"
-#include "host/RunLoop.h"
 #include "menus/GForceSetup.h"
 
 int16_t StepLevel(int value, int delta, int bottom, int top) {

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "host/RunLoop.h"
+#include "core/RunState.h"
 
 void GoHome();
 void ResetMenuState(uint8_t index);

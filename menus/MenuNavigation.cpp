@@ -1,10 +1,10 @@
 // Leaving the menu tree, resetting the shared menu state between pages, and
 // the small helpers every menu page uses for keys and rows.
+#include "core/RunState.h"
 #include "core/Settings.h"
 #include "graphics/Furniture.h"
-#include "host/RunLoop.h"
 #include "menus/MainMenu.h"
-#include "pages/HomePage.h"
+#include "pages/PageHandlers.h"
 
 void GoHome() {
   PageHandler = HomePage;

@@ -2,9 +2,9 @@
 // the security code and the master code.
 #include "core/Core.h"
 #include "graphics/Graphics.h"
-#include "menus/MainMenu.h"
 #include "pages/CodeDigits.h"
 #include "pages/HomePage.h"
+#include "pages/PageHandlers.h"
 
 uint8_t CodeEntryPurpose;
 

@@ -1,7 +1,7 @@
 // The common marking of readings outside their normal range.
+#include "core/RunState.h"
 #include "core/Settings.h"
 #include "graphics/Graphics.h"
-#include "host/RunLoop.h"
 #include "pages/Bands.h"
 
 uint8_t LevelStateStrict(int32_t value, int32_t lowAlarm, int32_t lowCaution, int32_t highCaution,

@@ -2,7 +2,7 @@
 // alarms and acts on the keys.
 #include "core/Core.h"
 #include "graphics/Graphics.h"
-#include "menus/MainMenu.h"
+#include "pages/PageHandlers.h"
 #include "pages/Pages.h"
 
 namespace {

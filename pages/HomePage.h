@@ -2,13 +2,12 @@
 #pragma once
 #include <cstdint>
 
+#include "pages/PageHandlers.h"
+
 // What a correct code unlocks: 0 the main menu, 1 ResetGMinMax, 2 ResetAllMinMax.
 extern uint8_t CodeEntryPurpose;
 // Accepted wherever the current security code is asked for.
 constexpr uint16_t MasterCode = 7318;
-
-void HomePage();
-void CodeEntryPage();
 
 // Moves HomeView to the next shown view up or down; no wrap-around.
 void StepHomeViewUp();

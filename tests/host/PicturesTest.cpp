@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/ColourTable.h"
 #include "host/GifRecording.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "core/Core.h"
 #include "host/RunLoop.h"
+#include "menus/Menus.h"
 #include "pages/Pages.h"
 #include "support/Instrument.h"
 
@@ -25,6 +26,22 @@ void PowerOnQuiet() {
 void UntilTwoSecondEvent() {
   while (TwoSecondFlag == 0) test::Tick();
   test::Pass();
+}
+
+TEST(ProgramStartTest, ClearsWhatAPreviousProgramLeftInEveryLayer) {
+  test::PowerOnAt();
+  KeySlot = KeyLeft;
+  StopwatchCount = 9;
+  AlarmFlags = AlarmVolts;
+  Settings.HomeView = 3;
+  MenuState.Selection = 4;
+  CodeEntryPurpose = 2;
+  CalTargetStep = 5;
+  TimeEditFields.Year = 2031;
+  ResetProgramState();
+  EXPECT_EQ(PageHandler, nullptr);
+  EXPECT_EQ(KeySlot | StopwatchCount | AlarmFlags | Settings.HomeView, 0u);
+  EXPECT_EQ(MenuState.Selection | CodeEntryPurpose | CalTargetStep | TimeEditFields.Year, 0);
 }
 
 TEST(KeySlotTest, SecondKeyWhilePendingIsDroppedUntilConsumed) {

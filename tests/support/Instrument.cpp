@@ -14,32 +14,7 @@ std::time_t FixedClock() { return FixedUtc; }
 }  // namespace
 
 void ResetInstrument() {
-  StopRequested = 0;
-  KeySlot = 0;
-  StopwatchRunning = CountdownRunning = FlightTimerRunning = 0;
-  StopwatchCount = CountdownCount = FlightTimeCount = 0;
-  BlinkCounter = BlinkPhase = TwoSecondCounter = TwoSecondFlag = 0;
-  VoltsInput = CurrentInput = OatInput = FtInput = LightSensorReading = 0;
-  std::memset(AccelRegisters, 0, sizeof AccelRegisters);
-  // Core records and readings as the program finds them at start.
-  Settings = TSettings{};
-  Calibration = TCalibration{};
-  MinMax = TMinMax{};
-  VoltsRaw = OatRaw = CurrentRaw = Volts = 0;
-  OatCelsius = Oat = CurrentTenths = Current = SlipCount = 0;
-  std::memset(AxisHistory, 0, sizeof AxisHistory);
-  std::memset(AxisCount, 0, sizeof AxisCount);
-  std::memset(AxisG, 0, sizeof AxisG);
-  GForce = 0.0f;
-  GNegCycleLatch = GPosCycleLatch = 0;
-  AlarmFlags = AlarmAcknowledged = 0;
-  UtcTime = LocalTime = TDateTime{};
-  LocalSeconds = 0;
-  RtcTrim = 0;
-  // The store starts erased: blank records, newest slot 0, flight time 0.
-  std::memset(NonVolatileStore, 0, sizeof NonVolatileStore);
-  EraseFlightLog();
-  MenuState = TMenuState{};
+  ResetProgramState();
   CalibrateTicked = true;
   Lamp = 128;
 }

@@ -13,8 +13,8 @@ namespace test {
 // 2026-03-14 10:20:30 UTC: the fixed clock of the tests.
 constexpr std::time_t DefaultUtc = 1773483630;
 
-// Clears what program start clears (timers, tick counters, keys, inputs,
-// alarm words, axis history) so each test starts from a new program.
+// Program start (ResetProgramState) and the helper's own check box and
+// lamp, so each test starts from a new program.
 void ResetInstrument();
 // Sets the fixed host clock the instrument reads.
 void SetClock(std::time_t utc);

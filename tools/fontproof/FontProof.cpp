@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
-#include "host/ColourTable.h"
 #include "host/Pictures.h"
 
 namespace {

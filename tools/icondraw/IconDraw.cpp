@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "Art.h"
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
 #include "host/Pictures.h"
 
 namespace {

@@ -1,11 +1,12 @@
-// Fixed states of the home views, the timer and alarm pages and the code
-// entry, shared by their golden screens and the screen renderer: fixed clock,
+// The scenes of the home views, the timer and alarm pages and the code
+// entry: fixed clock,
 // 13.7 V, 5.2 A, 20 C, about 1 g with a little slip. Each ends with a pass
 // after its last key, so the screen drawn in FrameBuffer shows the state.
 #pragma once
 #include "core/Core.h"
 #include "pages/Pages.h"
 #include "support/Instrument.h"
+#include "support/Scene.h"
 
 namespace homescreens {
 
@@ -36,30 +37,12 @@ inline void View(uint8_t view) {
   ShowView(view);
 }
 
-inline void View1Remote() {
+// A view with one setting changed from the defaults.
+template <uint8_t TheView, auto Field, auto Value>
+void ViewWith() {
   PowerOnSteady();
-  Settings.FlightTimerMode = 1;
-  ShowView(1);
-}
-
-inline void View5VoltsOnly() {
-  PowerOnSteady();
-  Settings.CurrentDisplay = 0;
-  ShowView(5);
-}
-
-// The slip display off: the G memory takes the bottom of view 0, and the
-// timer views show the large G and OAT readouts.
-inline void View0SlipOff() {
-  PowerOnSteady();
-  Settings.SlipDisplay = 0;
-  ShowView(0);
-}
-
-inline void View2SlipOff() {
-  PowerOnSteady();
-  Settings.SlipDisplay = 0;
-  ShowView(2);
+  Settings.*Field = Value;
+  ShowView(TheView);
 }
 
 // Volts above the high alarm, OAT in caution, blink phase on.
@@ -118,5 +101,28 @@ inline void CodeEntry() {
   test::PressTimes(KeyKnobPlus, 2);
   test::Pass();
 }
+
+inline const test::TScene HomeScenes[] = {
+    {"home_view0", [] { View(0); }},
+    {"home_view1_manual", [] { View(1); }},
+    {"home_view1_remote", ViewWith<1, &TSettings::FlightTimerMode, 1>},
+    {"home_view2", [] { View(2); }},
+    {"home_view3", [] { View(3); }},
+    {"home_view4", [] { View(4); }},
+    {"home_view5", [] { View(5); }},
+    {"home_view5_volts_only", ViewWith<5, &TSettings::CurrentDisplay, 0>},
+    {"home_view6", [] { View(6); }},
+    {"home_view7", [] { View(7); }},
+    // The slip display off: the G memory takes the bottom of view 0, and the
+    // timer views show the large G and OAT readouts.
+    {"home_view0_slip_off", ViewWith<0, &TSettings::SlipDisplay, 0>},
+    {"home_view2_slip_off", ViewWith<2, &TSettings::SlipDisplay, 0>},
+    {"home_view5_alarm", View5Alarm},
+    {"home_view5_volts_only_alarm", View5VoltsOnlyAlarm},
+    {"home_view7_marked", View7Marked},
+    {"home_set_timer", SetTimer},
+    {"home_set_alarm", SetAlarm},
+    {"home_code_entry", CodeEntry},
+};
 
 }  // namespace homescreens

@@ -4,7 +4,7 @@
 #include <set>
 #include <tuple>
 
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
-// Fixed states of the G-force and sensor setup pages, shared by their golden
-// screens and the screen renderer. Each leaves the page drawn in FrameBuffer.
+// The scenes of the G-force and sensor setup pages. Each leaves the page
+// drawn in FrameBuffer.
 #pragma once
 #include <initializer_list>
 
 #include "menus/Menus.h"
 #include "support/Instrument.h"
+#include "support/Scene.h"
 
 namespace sensorscreens {
 
@@ -106,12 +107,7 @@ inline void ZeroSlip() {
   Keys({KeyKnobMinus, KeyKnobPress});
 }
 
-struct TScreen {
-  const char* Name;
-  void (*Setup)();
-};
-
-inline constexpr TScreen Screens[] = {
+inline constexpr test::TScene SensorScenes[] = {
     {"sensor_gforce_setup", GForceSetup},
     {"sensor_gforce_setup_cal_selected", GForceSetupCalSelected},
     {"sensor_gforce_setup_nocal_edit", GForceSetupNoCal},

@@ -1,4 +1,4 @@
-#include "host/ColourTable.h"
+#include "graphics/ColourTable.h"
 
 namespace {
 

@@ -1,0 +1,26 @@
+// Program start: each module resets what it defines; the pages and setup
+// pages that keep editing state between passes are cleared here.
+#include "pages/ProgramState.h"
+
+#include "core/Core.h"
+#include "graphics/Graphics.h"
+#include "menus/GForceSetup.h"
+#include "menus/TimeSetup.h"
+#include "pages/Bands.h"
+#include "pages/HomePage.h"
+
+void ResetProgramState() {
+  ResetRunState();
+  ResetRecords();
+  ResetSensors();
+  ResetClocks();
+  ResetFlightLog();
+  ClearFrameBuffer();
+  ClearTrigTables();
+  ResetTextMarks();
+  ResetFurniture();
+  BarGraphParams = TBarGraphParams{};
+  CodeEntryPurpose = 0;
+  CalTargetStep = 0;
+  TimeEditFields = TTimeEditFields{};
+}
