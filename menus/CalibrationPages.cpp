@@ -5,22 +5,47 @@
 #include "core/Sensors.h"
 #include "core/Settings.h"
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
+#include "pages/SoftKeys.h"
 
 namespace {
 
 constexpr uint8_t AxisX = 0;
 constexpr uint8_t AxisY = 1;
 constexpr uint8_t AxisZ = 2;
-constexpr uint8_t CalAxisCount = 8;
 constexpr uint8_t LastStep = 6;
 constexpr uint8_t AllSteps = 7;
-constexpr uint8_t CalibrationItem = 6;
 
-const char* const CalAxisItems[CalAxisCount] = {
-    "CAL ALL AXIS", "XY-AXIS 0G", "X-AXIS 1G/Z-AXIS 0G", "X-AXIS -1G",
-    "Y-AXIS 1G",    "Y-AXIS -1G", "Z-AXIS 1G",           "Z-AXIS -1G",
+// A press on the menu runs all steps from item 0, or the single step of the
+// item below it.
+void StartCalibration() {
+  const uint8_t item = MenuState.Selection;
+  CalTargetStep = item == 0 ? AllSteps : item - 1;
+  ResetMenuState(item == 0 ? 0 : item - 1);
+  PageHandler = CalStepPage;
+}
+
+// clang-format off
+const TMenuItem CalAxisItems[] = {
+    {.Label = "CAL ALL AXIS", .Press = StartCalibration},
+    {.Label = "XY-AXIS 0G", .Press = StartCalibration},
+    {.Label = "X-AXIS 1G/Z-AXIS 0G", .Press = StartCalibration},
+    {.Label = "X-AXIS -1G", .Press = StartCalibration},
+    {.Label = "Y-AXIS 1G", .Press = StartCalibration},
+    {.Label = "Y-AXIS -1G", .Press = StartCalibration},
+    {.Label = "Z-AXIS 1G", .Press = StartCalibration},
+    {.Label = "Z-AXIS -1G", .Press = StartCalibration},
 };
+// clang-format on
+
+// "BACK" returns to the setup entry that led here through the warning.
+const TMenuList CalAxisList = {.Page = CalWarningPage,
+                               .Title = "G-FORCE",
+                               .Subtitle = "CAL AXIS",
+                               .Items = CalAxisItems,
+                               .Count = 8,
+                               .Parent = GForceSetupPage};
 
 const char* const StepSubtitles[LastStep + 1] = {
     "X/Y-AXIS 0G", "X 1G / Z 0G", "X-AXIS -1G", "Y-AXIS 1G",
@@ -124,53 +149,16 @@ void CalWarningPage() {
   DrawString(80, 38, "PROCEEDING CAN", 8, AlignCentre, ColourWhite);
   DrawString(80, 58, "CAUSE THE UNIT", 8, AlignCentre, ColourWhite);
   DrawString(80, 78, "TO MALFUNCTION", 8, AlignCentre, ColourWhite);
-  DrawSoftKeys(2);
+  DrawSoftKeys(SoftKeysBack);
 
   const uint8_t key = TakeKey();
-  if (key == KeyLeft) {
-    PageHandler = GForceSetupPage;
-    ResetMenuState(CalibrationItem);
-  } else if (key != KeyNone) {
+  if (key == KeyLeft)
+    ReturnToParent(GForceSetupPage, CalWarningPage);
+  else if (key != KeyNone)
     PageHandler = CalAxisPage;
-  }
 }
 
-void CalAxisPage() {
-  if (MenuState.Selection >= CalAxisCount) MenuState.Selection = 0;
-  UpdateScrollOffset();
-  const uint8_t selection = MenuState.Selection;
-
-  DrawTitleBar("G-FORCE", "CAL AXIS");
-  for (uint8_t item = 0; item < CalAxisCount; ++item)
-    DrawMenuRow(static_cast<int8_t>(item - MenuState.ScrollOffset), CalAxisItems[item],
-                item == selection ? ColourRed : ColourWhite);
-  DrawScrollIndicator(selection, CalAxisCount);
-  DrawSoftKeys(2);
-
-  const uint8_t key = TakeKey();
-  switch (key) {
-    case KeyLeft:
-      PageHandler = GForceSetupPage;
-      ResetMenuState(CalibrationItem);
-      break;
-    case KeyKnobPress:
-      if (selection == 0) {
-        CalTargetStep = AllSteps;
-        ResetMenuState(0);
-      } else {
-        CalTargetStep = selection - 1;
-        ResetMenuState(selection - 1);
-      }
-      PageHandler = CalStepPage;
-      break;
-    case KeyKnobPlus:
-    case KeyKnobMinus:
-      MoveSelection(key, CalAxisCount);
-      break;
-    default:
-      break;
-  }
-}
+void CalAxisPage() { RunMenuList(CalAxisList); }
 
 void CalStepPage() {
   if (MenuState.Selection > LastStep) MenuState.Selection = 0;
