@@ -47,50 +47,43 @@ const TMenuList CalAxisList = {.Page = CalWarningPage,
                                .Count = 8,
                                .Parent = GForceSetupPage};
 
-const char* const StepSubtitles[LastStep + 1] = {
-    "X/Y-AXIS 0G", "X 1G / Z 0G", "X-AXIS -1G", "Y-AXIS 1G",
-    "Y-AXIS -1G",  "Z-AXIS 1G",   "Z-AXIS -1G",
+// The seven attitudes: the axis held at full scale, beyond Limit (a negative
+// limit asks for a count below it), while the other two axes read near zero.
+// Step 0 takes the zeros of X and Y; the others take the scale of their axis
+// on the side of their limit.
+struct TCalStep {
+  const char* Subtitle;
+  uint8_t Axis;
+  int16_t Limit;
 };
+// clang-format off
+const TCalStep CalSteps[LastStep + 1] = {
+    {"X/Y-AXIS 0G", AxisZ, -240},
+    {"X 1G / Z 0G", AxisX, 240},
+    {"X-AXIS -1G",  AxisX, -240},
+    {"Y-AXIS 1G",   AxisY, 240},
+    {"Y-AXIS -1G",  AxisY, -240},
+    {"Z-AXIS 1G",   AxisZ, 230},
+    {"Z-AXIS -1G",  AxisZ, -230},
+};
+// clang-format on
 
 bool NearZero(int16_t count) { return count > -20 && count < 20; }
 
-// The axis a scale step measures, and on which side of its zero.
-struct TScaleStep {
-  uint8_t Axis;
-  bool Positive;
-};
-const TScaleStep ScaleSteps[LastStep] = {
-    {AxisX, true}, {AxisX, false}, {AxisY, true}, {AxisY, false}, {AxisZ, true}, {AxisZ, false},
-};
+bool AttitudeReached(uint8_t step) {
+  const TCalStep& cal = CalSteps[step];
+  for (uint8_t axis = AxisX; axis <= AxisZ; ++axis)
+    if (axis != cal.Axis && !NearZero(AxisCount[axis])) return false;
+  const int16_t count = AxisCount[cal.Axis];
+  return cal.Limit > 0 ? count > cal.Limit : count < cal.Limit;
+}
 
 // The count's distance from the stored zero lies on the side the step
 // measures; only then is its reciprocal a usable scale (never 1 / 0).
 bool ScaleUsable(uint8_t step) {
-  const TScaleStep& scale = ScaleSteps[step - 1];
-  const int difference = AxisCount[scale.Axis] - Calibration.Axis[scale.Axis].AxisZero;
-  return scale.Positive ? difference > 0 : difference < 0;
-}
-
-bool AttitudeReached(uint8_t step) {
-  const int16_t x = AxisCount[AxisX], y = AxisCount[AxisY], z = AxisCount[AxisZ];
-  switch (step) {
-    case 0:
-      return NearZero(x) && NearZero(y) && z < -240;
-    case 1:
-      return x > 240 && NearZero(y) && NearZero(z);
-    case 2:
-      return x < -240 && NearZero(y) && NearZero(z);
-    case 3:
-      return y > 240 && NearZero(x) && NearZero(z);
-    case 4:
-      return y < -240 && NearZero(x) && NearZero(z);
-    case 5:
-      return z > 230 && NearZero(x) && NearZero(y);
-    case 6:
-      return z < -230 && NearZero(x) && NearZero(y);
-    default:
-      return false;
-  }
+  const TCalStep& cal = CalSteps[step];
+  const int difference = AxisCount[cal.Axis] - Calibration.Axis[cal.Axis].AxisZero;
+  return cal.Limit > 0 ? difference > 0 : difference < 0;
 }
 
 void StoreStep(uint8_t step) {
@@ -99,10 +92,10 @@ void StoreStep(uint8_t step) {
     Calibration.Axis[AxisY].AxisZero = AxisCount[AxisY];
     return;
   }
-  const TScaleStep& scale = ScaleSteps[step - 1];
-  TAxisCalibration& axis = Calibration.Axis[scale.Axis];
-  const float value = static_cast<float>(1.0 / (AxisCount[scale.Axis] - axis.AxisZero));
-  if (scale.Positive)
+  const TCalStep& cal = CalSteps[step];
+  TAxisCalibration& axis = Calibration.Axis[cal.Axis];
+  const float value = static_cast<float>(1.0 / (AxisCount[cal.Axis] - axis.AxisZero));
+  if (cal.Limit > 0)
     axis.AxisPosScale = value;
   else
     axis.AxisNegScale = value;
@@ -140,7 +133,7 @@ void DrawReadings() {
 }  // namespace
 
 bool CalStepReady(uint8_t step) {
-  if (!AttitudeReached(step)) return false;
+  if (step > LastStep || !AttitudeReached(step)) return false;
   return step == 0 || ScaleUsable(step);
 }
 
@@ -165,9 +158,9 @@ void CalStepPage() {
   const uint8_t step = MenuState.Selection;
   const bool ready = CalStepReady(step);
 
-  DrawTitleBar("CAL AXIS", StepSubtitles[step]);
+  DrawTitleBar("CAL AXIS", CalSteps[step].Subtitle);
   DrawString(110, 35, "CALIBRATE", 9, AlignCentre, ColourRed);
-  DrawString(110, 50, StepSubtitles[step], 9, AlignCentre, ColourRed);
+  DrawString(110, 50, CalSteps[step].Subtitle, 9, AlignCentre, ColourRed);
   DrawImage(5, 27, ready ? IconTick : IconCross);
   DrawReadings();
   DrawHLine(0, 159, 102, ColourWhite);
