@@ -1,9 +1,11 @@
 // State that no key sequence produces but a stray write could: each page
 // brings its selection back into its own items instead of drawing or
 // reading outside them.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 
 TEST(MenuRecovery, MainMenuSelectionBeyondTheEntriesStartsOver) {
   OpenMainMenu();
