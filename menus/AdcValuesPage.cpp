@@ -38,12 +38,10 @@ const TMenuItem AdcItems[] = {
 };
 // clang-format on
 
-const TMenuList AdcList = {.Page = AdcValuesPage,
-                           .Title = "ADC",
-                           .Subtitle = "VALUES",
-                           .Items = AdcItems,
-                           .Count = 8,
-                           .Parent = MainMenuPage};
+// clang-format off
+const TMenuList AdcList = {.Page = AdcValuesPage, .Title = "ADC", .Subtitle = "VALUES",
+                           .Items = AdcItems, .Count = CountOf(AdcItems), .Parent = MainMenuPage};
+// clang-format on
 
 }  // namespace
 

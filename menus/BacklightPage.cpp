@@ -24,16 +24,11 @@ const TMenuItem BacklightItems[] = {
 
 // The MANUAL layout has its one row only; the AUTO rows end at BRIGHT.
 // Moving to the threshold row always starts with the step 100.
-const TMenuList BacklightList = {.Page = BacklightPage,
-                                 .Title = "BACKLIGHT",
-                                 .Subtitle = "",
-                                 .Items = BacklightItems,
-                                 .Count = 4,
-                                 .Parent = MiscSetupPage,
-                                 .HiddenFrom = 1,
-                                 .ShownWhile = &Settings.BacklightMode,
-                                 .ScrollBar = false,
-                                 .BrowseStep = 100};
+// clang-format off
+const TMenuList BacklightList = {.Page = BacklightPage, .Title = "BACKLIGHT", .Subtitle = "",
+                                 .Items = BacklightItems, .Count = CountOf(BacklightItems), .Parent = MiscSetupPage,
+                                 .HiddenFrom = 1, .ShownWhile = &Settings.BacklightMode, .Options = ListNoScrollBar, .BrowseStep = 100};
+// clang-format on
 
 void DrawManualLayout() {
   DrawTitleBar("BACKLIGHT", "");

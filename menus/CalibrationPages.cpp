@@ -40,12 +40,10 @@ const TMenuItem CalAxisItems[] = {
 // clang-format on
 
 // "BACK" returns to the setup entry that led here through the warning.
-const TMenuList CalAxisList = {.Page = CalWarningPage,
-                               .Title = "G-FORCE",
-                               .Subtitle = "CAL AXIS",
-                               .Items = CalAxisItems,
-                               .Count = 8,
-                               .Parent = GForceSetupPage};
+// clang-format off
+const TMenuList CalAxisList = {.Page = CalWarningPage, .Title = "G-FORCE", .Subtitle = "CAL AXIS",
+                               .Items = CalAxisItems, .Count = CountOf(CalAxisItems), .Parent = GForceSetupPage};
+// clang-format on
 
 // The seven attitudes: the axis held at full scale, beyond Limit (a negative
 // limit asks for a count below it), while the other two axes read near zero.

@@ -34,14 +34,11 @@ const TMenuItem CurrentItems[] = {
 
 }  // namespace
 
-const TMenuList CurrentList = {.Page = CurrentSetupPage,
-                               .Title = "CURRENT",
-                               .Subtitle = "SETUP",
-                               .Items = CurrentItems,
-                               .Count = 9,
-                               .Parent = MainMenuPage,
-                               .HiddenFrom = 1,
-                               .ShownWhile = &Settings.CurrentDisplay};
+// clang-format off
+const TMenuList CurrentList = {.Page = CurrentSetupPage, .Title = "CURRENT", .Subtitle = "SETUP",
+                               .Items = CurrentItems, .Count = CountOf(CurrentItems), .Parent = MainMenuPage,
+                               .HiddenFrom = 1, .ShownWhile = &Settings.CurrentDisplay};
+// clang-format on
 
 void CurrentSetupPage() { RunMenuList(CurrentList); }
 

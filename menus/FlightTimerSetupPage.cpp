@@ -18,13 +18,10 @@ const TMenuItem FlightTimerItems[] = {
 }  // namespace
 
 // The FLIGHT: row exists only while the flight timer is offered.
-const TMenuList FlightTimerList = {.Page = FlightTimerSetupPage,
-                                   .Title = "FLIGHT",
-                                   .Subtitle = "TIMER",
-                                   .Items = FlightTimerItems,
-                                   .Count = 4,
-                                   .Parent = MainMenuPage,
-                                   .HiddenFrom = 3,
-                                   .ShownWhile = &Settings.FlightTimerDisplay};
+// clang-format off
+const TMenuList FlightTimerList = {.Page = FlightTimerSetupPage, .Title = "FLIGHT", .Subtitle = "TIMER",
+                                   .Items = FlightTimerItems, .Count = CountOf(FlightTimerItems), .Parent = MainMenuPage,
+                                   .HiddenFrom = 3, .ShownWhile = &Settings.FlightTimerDisplay};
+// clang-format on
 
 void FlightTimerSetupPage() { RunMenuList(FlightTimerList); }

@@ -27,14 +27,10 @@ uint8_t CalTargetStep;
 
 // The box is sampled every pass: unticking it hides the calibration item at
 // once, even while it is selected, and the selection waits there.
-const TMenuList GForceList = {.Page = GForceSetupPage,
-                              .Title = "G-FORCE",
-                              .Subtitle = "SETUP",
-                              .Items = GForceItems,
-                              .Count = 7,
-                              .Parent = MainMenuPage,
-                              .HiddenFrom = 6,
-                              .ShownWhile = &CalibrateSwitch,
-                              .KeepsHiddenSelection = true};
+// clang-format off
+const TMenuList GForceList = {.Page = GForceSetupPage, .Title = "G-FORCE", .Subtitle = "SETUP",
+                              .Items = GForceItems, .Count = CountOf(GForceItems), .Parent = MainMenuPage,
+                              .HiddenFrom = 6, .ShownWhile = &CalibrateSwitch, .Options = ListKeepsHiddenSelection};
+// clang-format on
 
 void GForceSetupPage() { RunMenuList(GForceList); }

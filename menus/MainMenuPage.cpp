@@ -36,12 +36,10 @@ constexpr uint8_t CurrentEntry = 4;
 
 }  // namespace
 
-const TMenuList MainMenuList = {.Page = MainMenuPage,
-                                .Title = "MAIN MENU",
-                                .Subtitle = "",
-                                .Items = MainMenuItems,
-                                .Count = MainMenuCount,
-                                .Parent = nullptr};
+// clang-format off
+const TMenuList MainMenuList = {.Page = MainMenuPage, .Title = "MAIN MENU", .Subtitle = "",
+                                .Items = MainMenuItems, .Count = CountOf(MainMenuItems), .Parent = nullptr};
+// clang-format on
 
 void MainMenuPage() {
   // A selection beyond the table cannot be drawn or opened: start over.

@@ -12,17 +12,13 @@
 
 namespace {
 
-// The two texts of each two-state value, for 0 and for anything else.
+// The two texts of each two-state value, for 0 and for anything else
+// (0xB0 is the degree sign of the instrument's fonts).
+// clang-format off
 const char* const StateTexts[][2] = {
-    {"OFF", "ON"},
-    {"MANUAL", "REMOTE"},
-    {"LOW", "HIGH"},
-    {"\xB0"  // 0xB0 is the degree sign of the instrument's fonts
-     "C",
-     "\xB0"
-     "F"},
-    {"MANUAL", "AUTO"},
+    {"OFF", "ON"}, {"MANUAL", "REMOTE"}, {"LOW", "HIGH"}, {"\xB0" "C", "\xB0" "F"}, {"MANUAL", "AUTO"},
 };
+// clang-format on
 
 // The first and the last step of each step set.
 struct TStepRange {
@@ -128,7 +124,7 @@ uint8_t ShownItems(const TMenuList& list) {
 }
 
 void PrepareMenuList(const TMenuList& list, uint8_t count) {
-  if (MenuState.Selection >= count && !list.KeepsHiddenSelection) {
+  if (MenuState.Selection >= count && (list.Options & ListKeepsHiddenSelection) == 0) {
     MenuState.Selection = count - 1;
     MenuState.EditMode = 0;
   }
@@ -146,7 +142,7 @@ void DrawMenuListItems(const TMenuList& list, uint8_t count) {
 
 void DrawMenuListFooter(const TMenuList& list, uint8_t count) {
   // A selection kept on a hidden row shows on the last row.
-  if (list.ScrollBar)
+  if ((list.Options & ListNoScrollBar) == 0)
     DrawScrollIndicator(MenuState.Selection < count ? MenuState.Selection : count - 1, count);
   DrawSoftKeys(SoftKeysBack);
 }
@@ -155,7 +151,7 @@ uint8_t HandleMenuListKey(const TMenuList& list, uint8_t count) {
   const uint8_t key = TakeKey();
   if (key == KeyLeft) {
     ReturnToParent(list.Parent, list.Page);
-    if (list.StoresCalibration) StoreCalibration(0);
+    if (list.Options & ListStoresCalibration) StoreCalibration(0);
   } else if ((key == KeyKnobPlus || key == KeyKnobMinus) && MenuState.EditMode == 0) {
     MoveSelection(key, count);
     MenuState.StepMultiplier = list.BrowseStep;

@@ -58,6 +58,16 @@ struct TMenuItem {
   void (*Limits)(int16_t& bottom, int16_t& top) = nullptr;
 };
 
+// What sets a list apart from the common pattern.
+enum TListOptions : uint8_t {
+  ListPlain = 0,
+  ListNoScrollBar = 1,        // no scroll indicator at the right edge
+  ListStoresCalibration = 2,  // "BACK" stores the calibration record
+  // A selection left on a row that has since been hidden stays there (it
+  // shows on the last row) instead of moving to the last shown row.
+  ListKeepsHiddenSelection = 4,
+};
+
 // A setup list page: its title, its items and where it returns.
 struct TMenuList {
   TPageHandler Page;  // the page the parent's entry opens to reach this list
@@ -65,17 +75,18 @@ struct TMenuList {
   const char* Subtitle;
   const TMenuItem* Items;
   uint8_t Count;
-  TPageHandler Parent;  // where "BACK" returns, on the entry that opens this page
+  TPageHandler Parent;  // where "BACK" returns, on the entry that opens Page
   // Items from HiddenFrom on are shown only while *ShownWhile is 1.
   uint8_t HiddenFrom = 0;
   const uint8_t* ShownWhile = nullptr;
-  bool ScrollBar = true;
-  bool StoresCalibration = false;  // "BACK" stores the calibration record
-  // A selection left on a row that has since been hidden stays there (it
-  // shows on the last row) instead of moving to the last shown row.
-  bool KeepsHiddenSelection = false;
-  uint16_t BrowseStep = 1;  // StepMultiplier after each move of the selection
+  uint8_t Options = ListPlain;  // TListOptions
+  uint16_t BrowseStep = 1;      // StepMultiplier after each move of the selection
 };
+
+template <std::size_t N>
+constexpr uint8_t CountOf(const TMenuItem (&)[N]) {
+  return static_cast<uint8_t>(N);
+}
 
 // The number of items shown now.
 uint8_t ShownItems(const TMenuList& list);

@@ -15,11 +15,9 @@ const TMenuItem MiscItems[] = {
 
 }  // namespace
 
-const TMenuList MiscList = {.Page = MiscSetupPage,
-                            .Title = "MISC",
-                            .Subtitle = "SETUP",
-                            .Items = MiscItems,
-                            .Count = 4,
-                            .Parent = MainMenuPage};
+// clang-format off
+const TMenuList MiscList = {.Page = MiscSetupPage, .Title = "MISC", .Subtitle = "SETUP",
+                            .Items = MiscItems, .Count = CountOf(MiscItems), .Parent = MainMenuPage};
+// clang-format on
 
 void MiscSetupPage() { RunMenuList(MiscList); }

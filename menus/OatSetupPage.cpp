@@ -9,10 +9,12 @@
 
 namespace {
 
-// The levels are plain numbers of the unit selected when the key is pressed.
+// The levels are plain numbers of the unit selected when the key is pressed:
+// the table holds the Celsius range.
 void UnitLimits(int16_t& bottom, int16_t& top) {
-  bottom = Settings.OatUnit == 1 ? -58 : -50;
-  top = Settings.OatUnit == 1 ? 302 : 150;
+  if (Settings.OatUnit != 1) return;
+  bottom = -58;
+  top = 302;
 }
 
 // The calibration is always in Celsius, whatever the unit shown.
@@ -29,24 +31,20 @@ const TMenuItem OatItems[] = {
     {"OAT DISPLAY: ",  ShowOffOn,  ItemSwitch, Field(Settings.OatDisplay)},
     {"TEMP UNIT: ",    ShowUnit,   ItemSwitch, Field(Settings.OatUnit)},
     {"HIGH ALARM: ",   ShowOffOn,  ItemSwitch, Field(Settings.OatHighAlarmOn)},
-    {"HIGH ALARM: ",   ShowWhole,  ItemWrap,   Field(Settings.OatHighAlarm),      0, 0,     StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
-    {"HIGH CAUTION: ", ShowWhole,  ItemWrap,   Field(Settings.OatHighCaution),    0, 0,     StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
-    {"LOW CAUTION: ",  ShowWhole,  ItemWrap,   Field(Settings.OatLowCaution),     0, 0,     StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
+    {"HIGH ALARM: ",   ShowWhole,  ItemWrap,   Field(Settings.OatHighAlarm),      -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
+    {"HIGH CAUTION: ", ShowWhole,  ItemWrap,   Field(Settings.OatHighCaution),    -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
+    {"LOW CAUTION: ",  ShowWhole,  ItemWrap,   Field(Settings.OatLowCaution),     -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
     {"LOW ALARM: ",    ShowOffOn,  ItemSwitch, Field(Settings.OatLowAlarmOn)},
-    {"LOW ALARM: ",    ShowWhole,  ItemWrap,   Field(Settings.OatLowAlarm),       0, 0,     StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
+    {"LOW ALARM: ",    ShowWhole,  ItemWrap,   Field(Settings.OatLowAlarm),       -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
     {"OAT CAL: ",      ShowCustom, ItemStop,   Field(Calibration.OatCalOffset),   -20, 20,  StepsNone,  1, CalText},
 };
 // clang-format on
 
-const TMenuList OatList = {.Page = OatSetupPage,
-                           .Title = "OAT",
-                           .Subtitle = "SETUP",
-                           .Items = OatItems,
-                           .Count = 9,
-                           .Parent = MainMenuPage,
-                           .HiddenFrom = 1,
-                           .ShownWhile = &Settings.OatDisplay,
-                           .StoresCalibration = true};
+// clang-format off
+const TMenuList OatList = {.Page = OatSetupPage, .Title = "OAT", .Subtitle = "SETUP",
+                           .Items = OatItems, .Count = CountOf(OatItems), .Parent = MainMenuPage,
+                           .HiddenFrom = 1, .ShownWhile = &Settings.OatDisplay, .Options = ListStoresCalibration};
+// clang-format on
 
 }  // namespace
 

@@ -24,14 +24,10 @@ const TMenuItem SecurityItems[] = {
 }  // namespace
 
 // CHANGE CODE exists only while security is on.
-const TMenuList SecurityList = {.Page = SecuritySetupPage,
-                                .Title = "SECURITY",
-                                .Subtitle = "SETUP",
-                                .Items = SecurityItems,
-                                .Count = 2,
-                                .Parent = MiscSetupPage,
-                                .HiddenFrom = 1,
-                                .ShownWhile = &Settings.SecurityEnabled,
-                                .ScrollBar = false};
+// clang-format off
+const TMenuList SecurityList = {.Page = SecuritySetupPage, .Title = "SECURITY", .Subtitle = "SETUP",
+                                .Items = SecurityItems, .Count = CountOf(SecurityItems), .Parent = MiscSetupPage,
+                                .HiddenFrom = 1, .ShownWhile = &Settings.SecurityEnabled, .Options = ListNoScrollBar};
+// clang-format on
 
 void SecuritySetupPage() { RunMenuList(SecurityList); }

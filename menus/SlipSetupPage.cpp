@@ -18,14 +18,11 @@ const TMenuItem SlipItems[] = {
 
 }  // namespace
 
-const TMenuList SlipList = {.Page = SlipSetupPage,
-                            .Title = "SLIP",
-                            .Subtitle = "SETUP",
-                            .Items = SlipItems,
-                            .Count = 3,
-                            .Parent = MainMenuPage,
-                            .HiddenFrom = 1,
-                            .ShownWhile = &Settings.SlipDisplay};
+// clang-format off
+const TMenuList SlipList = {.Page = SlipSetupPage, .Title = "SLIP", .Subtitle = "SETUP",
+                            .Items = SlipItems, .Count = CountOf(SlipItems), .Parent = MainMenuPage,
+                            .HiddenFrom = 1, .ShownWhile = &Settings.SlipDisplay};
+// clang-format on
 
 void SlipSetupPage() { RunMenuList(SlipList); }
 

@@ -41,11 +41,9 @@ const TMenuItem TimeItems[] = {
 
 }  // namespace
 
-const TMenuList TimeList = {.Page = TimeSetupPage,
-                            .Title = "TIME",
-                            .Subtitle = "SETUP",
-                            .Items = TimeItems,
-                            .Count = 7,
-                            .Parent = MainMenuPage};
+// clang-format off
+const TMenuList TimeList = {.Page = TimeSetupPage, .Title = "TIME", .Subtitle = "SETUP",
+                            .Items = TimeItems, .Count = CountOf(TimeItems), .Parent = MainMenuPage};
+// clang-format on
 
 void TimeSetupPage() { RunMenuList(TimeList); }

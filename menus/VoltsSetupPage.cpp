@@ -29,13 +29,11 @@ const TMenuItem VoltsItems[] = {
 };
 // clang-format on
 
-const TMenuList VoltsList = {.Page = VoltsSetupPage,
-                             .Title = "VOLTS",
-                             .Subtitle = "SETUP",
-                             .Items = VoltsItems,
-                             .Count = 9,
-                             .Parent = MainMenuPage,
-                             .StoresCalibration = true};
+// clang-format off
+const TMenuList VoltsList = {.Page = VoltsSetupPage, .Title = "VOLTS", .Subtitle = "SETUP",
+                             .Items = VoltsItems, .Count = CountOf(VoltsItems), .Parent = MainMenuPage,
+                             .Options = ListStoresCalibration};
+// clang-format on
 
 }  // namespace
 
