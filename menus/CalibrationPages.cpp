@@ -5,67 +5,83 @@
 #include "core/Sensors.h"
 #include "core/Settings.h"
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
+#include "pages/SoftKeys.h"
 
 namespace {
 
 constexpr uint8_t AxisX = 0;
 constexpr uint8_t AxisY = 1;
 constexpr uint8_t AxisZ = 2;
-constexpr uint8_t CalAxisCount = 8;
 constexpr uint8_t LastStep = 6;
 constexpr uint8_t AllSteps = 7;
-constexpr uint8_t CalibrationItem = 6;
 
-const char* const CalAxisItems[CalAxisCount] = {
-    "CAL ALL AXIS", "XY-AXIS 0G", "X-AXIS 1G/Z-AXIS 0G", "X-AXIS -1G",
-    "Y-AXIS 1G",    "Y-AXIS -1G", "Z-AXIS 1G",           "Z-AXIS -1G",
-};
+// A press on the menu runs all steps from item 0, or the single step of the
+// item below it.
+void StartCalibration() {
+  const uint8_t item = MenuState.Selection;
+  CalTargetStep = item == 0 ? AllSteps : item - 1;
+  ResetMenuState(item == 0 ? 0 : item - 1);
+  PageHandler = CalStepPage;
+}
 
-const char* const StepSubtitles[LastStep + 1] = {
-    "X/Y-AXIS 0G", "X 1G / Z 0G", "X-AXIS -1G", "Y-AXIS 1G",
-    "Y-AXIS -1G",  "Z-AXIS 1G",   "Z-AXIS -1G",
+// clang-format off
+const TMenuItem CalAxisItems[] = {
+    {.Label = "CAL ALL AXIS", .Press = StartCalibration},
+    {.Label = "XY-AXIS 0G", .Press = StartCalibration},
+    {.Label = "X-AXIS 1G/Z-AXIS 0G", .Press = StartCalibration},
+    {.Label = "X-AXIS -1G", .Press = StartCalibration},
+    {.Label = "Y-AXIS 1G", .Press = StartCalibration},
+    {.Label = "Y-AXIS -1G", .Press = StartCalibration},
+    {.Label = "Z-AXIS 1G", .Press = StartCalibration},
+    {.Label = "Z-AXIS -1G", .Press = StartCalibration},
 };
+// clang-format on
+
+// "BACK" returns to the setup entry that led here through the warning.
+// clang-format off
+const TMenuList CalAxisList = {.Page = CalWarningPage, .Title = "G-FORCE", .Subtitle = "CAL AXIS",
+                               .Items = CalAxisItems, .Count = CountOf(CalAxisItems), .Parent = GForceSetupPage};
+// clang-format on
+
+// The seven attitudes: the axis held at full scale, beyond Limit (a negative
+// limit asks for a count below it), while the other two axes read near zero.
+// Step 0 takes the zeros of X and Y; the others take the scale of their axis
+// on the side of their limit.
+struct TCalStep {
+  const char* Subtitle;
+  uint8_t Axis;
+  int16_t Limit;
+};
+// clang-format off
+const TCalStep CalSteps[LastStep + 1] = {
+    {"X/Y-AXIS 0G", AxisZ, -240},
+    {"X 1G / Z 0G", AxisX, 240},
+    {"X-AXIS -1G",  AxisX, -240},
+    {"Y-AXIS 1G",   AxisY, 240},
+    {"Y-AXIS -1G",  AxisY, -240},
+    {"Z-AXIS 1G",   AxisZ, 230},
+    {"Z-AXIS -1G",  AxisZ, -230},
+};
+// clang-format on
 
 bool NearZero(int16_t count) { return count > -20 && count < 20; }
 
-// The axis a scale step measures, and on which side of its zero.
-struct TScaleStep {
-  uint8_t Axis;
-  bool Positive;
-};
-const TScaleStep ScaleSteps[LastStep] = {
-    {AxisX, true}, {AxisX, false}, {AxisY, true}, {AxisY, false}, {AxisZ, true}, {AxisZ, false},
-};
+bool AttitudeReached(uint8_t step) {
+  const TCalStep& cal = CalSteps[step];
+  for (uint8_t axis = AxisX; axis <= AxisZ; ++axis)
+    if (axis != cal.Axis && !NearZero(AxisCount[axis])) return false;
+  const int16_t count = AxisCount[cal.Axis];
+  return cal.Limit > 0 ? count > cal.Limit : count < cal.Limit;
+}
 
 // The count's distance from the stored zero lies on the side the step
 // measures; only then is its reciprocal a usable scale (never 1 / 0).
 bool ScaleUsable(uint8_t step) {
-  const TScaleStep& scale = ScaleSteps[step - 1];
-  const int difference = AxisCount[scale.Axis] - Calibration.Axis[scale.Axis].AxisZero;
-  return scale.Positive ? difference > 0 : difference < 0;
-}
-
-bool AttitudeReached(uint8_t step) {
-  const int16_t x = AxisCount[AxisX], y = AxisCount[AxisY], z = AxisCount[AxisZ];
-  switch (step) {
-    case 0:
-      return NearZero(x) && NearZero(y) && z < -240;
-    case 1:
-      return x > 240 && NearZero(y) && NearZero(z);
-    case 2:
-      return x < -240 && NearZero(y) && NearZero(z);
-    case 3:
-      return y > 240 && NearZero(x) && NearZero(z);
-    case 4:
-      return y < -240 && NearZero(x) && NearZero(z);
-    case 5:
-      return z > 230 && NearZero(x) && NearZero(y);
-    case 6:
-      return z < -230 && NearZero(x) && NearZero(y);
-    default:
-      return false;
-  }
+  const TCalStep& cal = CalSteps[step];
+  const int difference = AxisCount[cal.Axis] - Calibration.Axis[cal.Axis].AxisZero;
+  return cal.Limit > 0 ? difference > 0 : difference < 0;
 }
 
 void StoreStep(uint8_t step) {
@@ -74,10 +90,10 @@ void StoreStep(uint8_t step) {
     Calibration.Axis[AxisY].AxisZero = AxisCount[AxisY];
     return;
   }
-  const TScaleStep& scale = ScaleSteps[step - 1];
-  TAxisCalibration& axis = Calibration.Axis[scale.Axis];
-  const float value = static_cast<float>(1.0 / (AxisCount[scale.Axis] - axis.AxisZero));
-  if (scale.Positive)
+  const TCalStep& cal = CalSteps[step];
+  TAxisCalibration& axis = Calibration.Axis[cal.Axis];
+  const float value = static_cast<float>(1.0 / (AxisCount[cal.Axis] - axis.AxisZero));
+  if (cal.Limit > 0)
     axis.AxisPosScale = value;
   else
     axis.AxisNegScale = value;
@@ -115,7 +131,7 @@ void DrawReadings() {
 }  // namespace
 
 bool CalStepReady(uint8_t step) {
-  if (!AttitudeReached(step)) return false;
+  if (step > LastStep || !AttitudeReached(step)) return false;
   return step == 0 || ScaleUsable(step);
 }
 
@@ -124,62 +140,25 @@ void CalWarningPage() {
   DrawString(80, 38, "PROCEEDING CAN", 8, AlignCentre, ColourWhite);
   DrawString(80, 58, "CAUSE THE UNIT", 8, AlignCentre, ColourWhite);
   DrawString(80, 78, "TO MALFUNCTION", 8, AlignCentre, ColourWhite);
-  DrawSoftKeys(2);
+  DrawSoftKeys(SoftKeysBack);
 
   const uint8_t key = TakeKey();
-  if (key == KeyLeft) {
-    PageHandler = GForceSetupPage;
-    ResetMenuState(CalibrationItem);
-  } else if (key != KeyNone) {
+  if (key == KeyLeft)
+    ReturnToParent(GForceSetupPage, CalWarningPage);
+  else if (key != KeyNone)
     PageHandler = CalAxisPage;
-  }
 }
 
-void CalAxisPage() {
-  if (MenuState.Selection >= CalAxisCount) MenuState.Selection = 0;
-  UpdateScrollOffset();
-  const uint8_t selection = MenuState.Selection;
-
-  DrawTitleBar("G-FORCE", "CAL AXIS");
-  for (uint8_t item = 0; item < CalAxisCount; ++item)
-    DrawMenuRow(static_cast<int8_t>(item - MenuState.ScrollOffset), CalAxisItems[item],
-                item == selection ? ColourRed : ColourWhite);
-  DrawScrollIndicator(selection, CalAxisCount);
-  DrawSoftKeys(2);
-
-  const uint8_t key = TakeKey();
-  switch (key) {
-    case KeyLeft:
-      PageHandler = GForceSetupPage;
-      ResetMenuState(CalibrationItem);
-      break;
-    case KeyKnobPress:
-      if (selection == 0) {
-        CalTargetStep = AllSteps;
-        ResetMenuState(0);
-      } else {
-        CalTargetStep = selection - 1;
-        ResetMenuState(selection - 1);
-      }
-      PageHandler = CalStepPage;
-      break;
-    case KeyKnobPlus:
-    case KeyKnobMinus:
-      MoveSelection(key, CalAxisCount);
-      break;
-    default:
-      break;
-  }
-}
+void CalAxisPage() { RunMenuList(CalAxisList); }
 
 void CalStepPage() {
   if (MenuState.Selection > LastStep) MenuState.Selection = 0;
   const uint8_t step = MenuState.Selection;
   const bool ready = CalStepReady(step);
 
-  DrawTitleBar("CAL AXIS", StepSubtitles[step]);
+  DrawTitleBar("CAL AXIS", CalSteps[step].Subtitle);
   DrawString(110, 35, "CALIBRATE", 9, AlignCentre, ColourRed);
-  DrawString(110, 50, StepSubtitles[step], 9, AlignCentre, ColourRed);
+  DrawString(110, 50, CalSteps[step].Subtitle, 9, AlignCentre, ColourRed);
   DrawImage(5, 27, ready ? IconTick : IconCross);
   DrawReadings();
   DrawHLine(0, 159, 102, ColourWhite);

@@ -2,14 +2,17 @@
 // then the CODE CHANGED or CODE ERROR message.
 #include "core/Settings.h"
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
 #include "pages/CodeDigits.h"
 #include "pages/HomePage.h"
+#include "pages/SoftKeys.h"
 
 namespace {
 
+// The chain returns to the security entry that started it.
 void ShowCodeMessage(uint16_t result) {
-  MenuState.Selection = 1;
+  MenuState.Selection = EntryOf(SecuritySetupPage, VerifyCodePage);
   MenuState.PendingCode = result;
   PageHandler = CodeMessagePage;
   MenuState.ReturnPage = SecuritySetupPage;
@@ -19,11 +22,10 @@ void ShowCodeMessage(uint16_t result) {
 // has been confirmed with a knob press.
 bool CodePageCompleted(const char* prompt1, const char* prompt2) {
   if (MenuState.Selection > 3) MenuState.Selection = 0;
-  DrawCodeDigits(prompt1, prompt2, 2);
+  DrawCodeDigits(prompt1, prompt2, SoftKeysBack);
   const uint8_t key = TakeKey();
   if (key != KeyLeft) return StepCodeDigits(key);
-  PageHandler = SecuritySetupPage;
-  ResetMenuState(1);
+  ReturnToParent(SecuritySetupPage, VerifyCodePage);
   return false;
 }
 

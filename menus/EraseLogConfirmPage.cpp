@@ -3,5 +3,5 @@
 #include "menus/Menus.h"
 
 void EraseLogConfirmPage() {
-  if (QuestionAnswered("ERASE", "FLIGHT", "LOG?", FlightTimerSetupPage, 1)) EraseFlightLog();
+  if (QuestionAnswered("ERASE", "FLIGHT", "LOG?", FlightTimerSetupPage)) EraseFlightLog();
 }

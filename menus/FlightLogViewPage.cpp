@@ -3,7 +3,9 @@
 
 #include "core/Clock.h"
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
+#include "pages/SoftKeys.h"
 
 namespace {
 
@@ -52,13 +54,11 @@ void FlightLogViewPage() {
   else
     DrawLogEntry(record);
   DrawScrollIndicator(selection, FlightLogSlots);
-  DrawSoftKeys(2);
+  DrawSoftKeys(SoftKeysBack);
 
   const uint8_t key = TakeKey();
-  if (key == KeyLeft) {
-    PageHandler = FlightTimerSetupPage;
-    ResetMenuState(0);
-  } else {
+  if (key == KeyLeft)
+    ReturnToParent(FlightTimerSetupPage, FlightLogViewPage);
+  else
     MoveSelection(key, FlightLogSlots);
-  }
 }

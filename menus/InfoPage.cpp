@@ -2,7 +2,9 @@
 #include <cstdio>
 
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
+#include "pages/SoftKeys.h"
 
 void InfoPage() {
   DrawTitleBar("INFO", "");
@@ -10,10 +12,7 @@ void InfoPage() {
   char text[24];
   std::snprintf(text, sizeof text, "FIRMWARE: V%.2f", FirmwareVersion * 0.01);
   DrawMenuRow(1, text, ColourWhite);
-  DrawSoftKeys(2);
+  DrawSoftKeys(SoftKeysBack);
 
-  if (TakeKey() == KeyLeft) {
-    PageHandler = MiscSetupPage;
-    ResetMenuState(2);
-  }
+  if (TakeKey() == KeyLeft) ReturnToParent(MiscSetupPage, InfoPage);
 }

@@ -3,6 +3,7 @@
 #include "menus/FlightSetup.h"
 #include "menus/GForceSetup.h"
 #include "menus/MainMenu.h"
+#include "menus/MenuList.h"
 #include "menus/MiscPages.h"
 #include "menus/SensorSetup.h"
 #include "menus/TimeSetup.h"

@@ -1,9 +1,10 @@
 // The question screen that asks before a setting or record is changed.
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
 
-bool QuestionAnswered(const char* line1, const char* line2, const char* line3, TPageHandler back,
-                      uint8_t item) {
+bool QuestionAnswered(const char* line1, const char* line2, const char* line3,
+                      TPageHandler parent) {
   DrawTitleBar("MESSAGE", "");
   DrawImage(5, 40, IconQuestion);
   DrawString(110, 35, line1, 9, AlignCentre, ColourWhite);
@@ -13,12 +14,11 @@ bool QuestionAnswered(const char* line1, const char* line2, const char* line3, T
 
   const uint8_t key = TakeKey();
   if (key == KeyLeft) {
-    PageHandler = back;
-    ResetMenuState(item);
+    ReturnToParent(parent, PageHandler);
   } else if (key == KeyRight) {
-    MenuState.ReturnPage = back;
+    MenuState.Selection = EntryOf(parent, PageHandler);
+    MenuState.ReturnPage = parent;
     PageHandler = MessagePage;
-    MenuState.Selection = item;
     return true;
   }
   return false;

@@ -1,47 +1,33 @@
 // Security setup: the security switch and, while it is on, the code change.
 #include "core/Settings.h"
-#include "graphics/Graphics.h"
+#include "graphics/Furniture.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
 #include "pages/CodeDigits.h"
 
-void SecuritySetupPage() {
-  // CHANGE CODE exists only while security is on.
-  const uint8_t count = Settings.SecurityEnabled ? 2 : 1;
-  if (MenuState.Selection >= count) {
-    MenuState.Selection = 0;
-    MenuState.EditMode = 0;
-  }
-  UpdateScrollOffset();
-  const uint8_t selection = MenuState.Selection;
+namespace {
 
-  DrawTitleBar("SECURITY", "SETUP");
-  DrawMenuItem(0, "SECURITY: ", SwitchText(Settings.SecurityEnabled));
-  if (Settings.SecurityEnabled)
-    DrawMenuRow(1, "CHANGE CODE", selection == 1 ? ColourRed : ColourWhite);
-  DrawSoftKeys(2);
-
-  switch (TakeKey()) {
-    case KeyLeft:
-      PageHandler = MiscSetupPage;
-      ResetMenuState(1);
-      break;
-    case KeyKnobPress:
-      if (selection == 0) {
-        MenuState.EditMode = !MenuState.EditMode;
-      } else {
-        ClearCodeDigits();
-        PageHandler = VerifyCodePage;
-        MenuState.ReturnPage = SecuritySetupPage;
-      }
-      break;
-    case KeyKnobPlus:
-    case KeyKnobMinus:
-      if (MenuState.EditMode && selection == 0)
-        Settings.SecurityEnabled = !Settings.SecurityEnabled;
-      else if (!MenuState.EditMode && Settings.SecurityEnabled)
-        MenuState.Selection = selection == 0 ? 1 : 0;
-      break;
-    default:
-      break;
-  }
+// The code change starts on the first digit of 0000.
+void StartCodeChange() {
+  ClearCodeDigits();
+  MenuState.ReturnPage = SecuritySetupPage;
 }
+
+// clang-format off
+const TMenuItem SecurityItems[] = {
+ // Label           Shown as     Kind        Field
+    {"SECURITY: ",  ShowOffOn,   ItemSwitch, Field(Settings.SecurityEnabled)},
+    {.Label = "CHANGE CODE", .Opens = VerifyCodePage, .Press = StartCodeChange},
+};
+// clang-format on
+
+}  // namespace
+
+// CHANGE CODE exists only while security is on.
+// clang-format off
+const TMenuList SecurityList = {.Page = SecuritySetupPage, .Title = "SECURITY", .Subtitle = "SETUP",
+                                .Items = SecurityItems, .Count = CountOf(SecurityItems), .Parent = MiscSetupPage,
+                                .HiddenFrom = 1, .ShownWhile = &Settings.SecurityEnabled, .Options = ListNoScrollBar};
+// clang-format on
+
+void SecuritySetupPage() { RunMenuList(SecurityList); }

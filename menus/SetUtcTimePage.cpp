@@ -3,94 +3,65 @@
 #include <cstdio>
 
 #include "graphics/Graphics.h"
+#include "menus/MenuList.h"
 #include "menus/Menus.h"
+#include "pages/SoftKeys.h"
 
 TTimeEditFields TimeEditFields;
 
 namespace {
 
-constexpr uint8_t FieldCount = 6;
-constexpr int YearFirst = 2018;
-constexpr int YearLast = 2100;
+// The six fields in the order they are edited, each wrapping round its range.
+struct TTimeField {
+  int16_t X;
+  int16_t Y;
+  const char* Format;
+  TFieldRef Value;
+  int16_t First;
+  int16_t Last;
+};
 
-uint8_t FieldColour(uint8_t field) {
-  return MenuState.Selection == field ? ColourRed : ColourWhite;
-}
+// clang-format off
+const TTimeField TimeFields[] = {
+    {34,  35, "%04u", Field(TimeEditFields.Year),   2018, 2100},
+    {97,  35, "%02u", Field(TimeEditFields.Month),  1, 12},
+    {144, 35, "%02u", Field(TimeEditFields.Day),    1, 31},
+    {36,  65, "%02u", Field(TimeEditFields.Hour),   0, 23},
+    {80,  65, "%02u", Field(TimeEditFields.Minute), 0, 59},
+    {124, 65, "%02u", Field(TimeEditFields.Second), 0, 59},
+};
+// clang-format on
+constexpr uint8_t FieldCount = sizeof TimeFields / sizeof TimeFields[0];
 
-void DrawField(uint8_t field, int16_t x, int16_t y, const char* format, unsigned value) {
+void DrawField(uint8_t index) {
+  const TTimeField& field = TimeFields[index];
   char text[8];
-  std::snprintf(text, sizeof text, format, value);
-  DrawString(x, y, text, 16, AlignCentre, FieldColour(field));
-}
-
-// Steps a field counted from first to last by step, wrapping to the far end.
-uint8_t WrapStep(int value, int step, int first, int last) {
-  value += step;
-  if (value > last) return static_cast<uint8_t>(first);
-  if (value < first) return static_cast<uint8_t>(last);
-  return static_cast<uint8_t>(value);
-}
-
-void EditField(uint8_t field, bool up) {
-  TTimeEditFields& f = TimeEditFields;
-  const int step = up ? MenuState.StepMultiplier : -MenuState.StepMultiplier;
-  switch (field) {
-    case 0: {
-      const int year = f.Year + step;
-      f.Year = static_cast<uint16_t>(year > YearLast    ? YearFirst
-                                     : year < YearFirst ? YearLast
-                                                        : year);
-      break;
-    }
-    case 1:
-      f.Month = up ? (f.Month >= 12 ? 1 : f.Month + 1) : (f.Month <= 1 ? 12 : f.Month - 1);
-      break;
-    case 2:
-      f.Day = up ? (f.Day >= 31 ? 1 : f.Day + 1) : (f.Day <= 1 ? 31 : f.Day - 1);
-      break;
-    case 3:
-      f.Hour = up ? (f.Hour >= 23 ? 0 : f.Hour + 1) : (f.Hour == 0 ? 23 : f.Hour - 1);
-      break;
-    case 4:
-      f.Minute = WrapStep(f.Minute, step, 0, 59);
-      break;
-    default:
-      f.Second = WrapStep(f.Second, step, 0, 59);
-      break;
-  }
+  std::snprintf(text, sizeof text, field.Format, static_cast<unsigned>(ReadField(field.Value)));
+  DrawString(field.X, field.Y, text, 16, AlignCentre,
+             MenuState.Selection == index ? ColourRed : ColourWhite);
 }
 
 }  // namespace
 
 void SetUtcTimePage() {
   if (MenuState.Selection >= FieldCount) MenuState.Selection = 0;
-  const TTimeEditFields& f = TimeEditFields;
 
   DrawTitleBar("SET UTC", "TIME");
-  DrawField(0, 34, 35, "%04u", f.Year);
+  for (uint8_t index = 0; index < FieldCount; ++index) DrawField(index);
   DrawString(73, 35, "/", 16, AlignCentre, ColourWhite);
-  DrawField(1, 97, 35, "%02u", f.Month);
   DrawString(120, 35, "/", 16, AlignCentre, ColourWhite);
-  DrawField(2, 144, 35, "%02u", f.Day);
-  DrawField(3, 36, 65, "%02u", f.Hour);
   DrawString(57, 65, ":", 16, AlignCentre, ColourWhite);
-  DrawField(4, 80, 65, "%02u", f.Minute);
   DrawString(101, 65, ":", 16, AlignCentre, ColourWhite);
-  DrawField(5, 124, 65, "%02u", f.Second);
-  DrawSoftKeys(2);
+  DrawSoftKeys(SoftKeysBack);
 
   const uint8_t key = TakeKey();
-  if (key == KeyKnobPress) {
-    if (MenuState.Selection < FieldCount - 1) {
-      ++MenuState.Selection;
-    } else {
-      PageHandler = TimeSetupPage;
-      ResetMenuState(0);
-    }
-  } else if (key == KeyLeft) {
-    PageHandler = TimeSetupPage;
-    ResetMenuState(0);
+  const TTimeField& field = TimeFields[MenuState.Selection];
+  if (key == KeyKnobPress && MenuState.Selection < FieldCount - 1) {
+    ++MenuState.Selection;
+  } else if (key == KeyKnobPress || key == KeyLeft) {
+    ReturnToParent(TimeSetupPage, SetUtcTimePage);
   } else if (key == KeyKnobPlus || key == KeyKnobMinus) {
-    EditField(MenuState.Selection, key == KeyKnobPlus);
+    const int step = key == KeyKnobPlus ? MenuState.StepMultiplier : -MenuState.StepMultiplier;
+    WriteField(field.Value, StepWrap(ReadField(field.Value), step, field.First, field.Last));
   }
 }

@@ -5,6 +5,7 @@
 #include "pages/CodeDigits.h"
 #include "pages/HomePage.h"
 #include "pages/PageHandlers.h"
+#include "pages/SoftKeys.h"
 
 uint8_t CodeEntryPurpose;
 
@@ -20,13 +21,13 @@ void CheckCode() {
   }
   ClearCodeDigits();
   switch (CodeEntryPurpose) {
-    case 0:
+    case CodeForMenu:
       PageHandler = MainMenuPage;
       return;
-    case 1:
+    case CodeForGReset:
       ResetGMinMax();
       break;
-    case 2:
+    case CodeForAllReset:
       ResetAllMinMax();
       break;
     default:
@@ -44,7 +45,7 @@ void OpenCodeEntry(uint8_t purpose) {
 }
 
 void CodeEntryPage() {
-  DrawCodeDigits("ENTER SECURITY", "CODE", 1);
+  DrawCodeDigits("ENTER SECURITY", "CODE", SoftKeysExit);
   const uint8_t key = TakeKey();
   if (key == KeyLeft)
     PageHandler = HomePage;

@@ -2,6 +2,8 @@
 // alarms and acts on the keys.
 #include "core/Core.h"
 #include "graphics/Graphics.h"
+#include "menus/Editing.h"
+#include "menus/MainMenu.h"
 #include "pages/PageHandlers.h"
 #include "pages/Pages.h"
 
@@ -40,14 +42,14 @@ void DrawTimerView(void (*band)()) {
 
 void DrawHomeView() {
   switch (Settings.HomeView) {
-    case 0:
+    case ViewUtc:
       DrawLocalTimeBand();
       DrawStatusLetters();
       DrawUtcBand();
       DrawGAndOat();
       DrawBottomGraphic();
       break;
-    case 1:
+    case ViewFlightTimer:
       DrawLocalTimeBand();
       DrawStatusLetters();
       DrawFlightTimeBand();
@@ -58,16 +60,16 @@ void DrawHomeView() {
         DrawCompactLowerHalf();
       }
       break;
-    case 2:
+    case ViewStopwatch:
       DrawTimerView(DrawStopwatchBand);
       break;
-    case 3:
+    case ViewCountdown:
       DrawTimerView(DrawCountdownBand);
       break;
-    case 4:
+    case ViewAlarmClock:
       DrawTimerView(DrawAlarmClockBand);
       break;
-    case 5:
+    case ViewElectrical:
       DrawLocalTimeBand();
       // The battery symbol takes the status letters' corner.
       if (Settings.CurrentDisplay == 1) {
@@ -79,11 +81,11 @@ void DrawHomeView() {
       DrawGAndOat();
       DrawBottomGraphic();
       break;
-    case 6:
+    case ViewGForce:
       if (Settings.SlipDisplay == 0) {
         // The G view went away with the slip display: one blank pass, then
         // the minimum/maximum view.
-        Settings.HomeView = 7;
+        Settings.HomeView = ViewMinMax;
         StoreSettings();
         break;
       }
@@ -92,7 +94,7 @@ void DrawHomeView() {
       DrawGAndOat();
       DrawSlipBall(103);
       break;
-    case 7:
+    case ViewMinMax:
       DrawMinMaxView();
       break;
     default:
@@ -111,47 +113,45 @@ bool AcknowledgeAlarm() {
   return false;
 }
 
-uint8_t Toggled(uint8_t flag) { return flag == 1 ? 0 : 1; }
-
 void ResetGWithCode() {
   if (Settings.SecurityEnabled != 0)
-    OpenCodeEntry(1);
+    OpenCodeEntry(CodeForGReset);
   else
     ResetGMinMax();
 }
 
 void HandleLeftKey() {
   switch (Settings.HomeView) {
-    case 1:
+    case ViewFlightTimer:
       if (Settings.FlightTimerMode != 0) break;
       if (FlightTimerRunning == 1)
         StopFlight();
       else
         StartFlight();
       break;
-    case 2:
-      StopwatchRunning = Toggled(StopwatchRunning);
+    case ViewStopwatch:
+      StopwatchRunning = Flipped(StopwatchRunning);
       break;
-    case 3:
-      CountdownRunning = Toggled(CountdownRunning);
+    case ViewCountdown:
+      CountdownRunning = Flipped(CountdownRunning);
       break;
-    case 4:
-      Settings.AlarmClockOn = Toggled(Settings.AlarmClockOn);
+    case ViewAlarmClock:
+      Settings.AlarmClockOn = Flipped(Settings.AlarmClockOn);
       StoreSettings();
       break;
-    case 5:
+    case ViewElectrical:
       // With the slip display on, view 5 resets the G memory without a code.
       if (Settings.SlipDisplay == 0)
         ResetGWithCode();
       else
         ResetGMinMax();
       break;
-    case 6:
+    case ViewGForce:
       ResetGWithCode();
       break;
-    case 7:
+    case ViewMinMax:
       if (Settings.SecurityEnabled != 0)
-        OpenCodeEntry(2);
+        OpenCodeEntry(CodeForAllReset);
       else
         ResetAllMinMax();
       break;
@@ -162,14 +162,14 @@ void HandleLeftKey() {
 
 void HandleRightKey() {
   switch (Settings.HomeView) {
-    case 2:
+    case ViewStopwatch:
       StopwatchCount = 0;
       break;
-    case 3:
+    case ViewCountdown:
       MenuState.Selection = 0;
       PageHandler = SetTimerPage;
       break;
-    case 4:
+    case ViewAlarmClock:
       MenuState.Selection = 0;
       PageHandler = SetAlarmPage;
       break;
@@ -192,7 +192,7 @@ void HandleHomeKey(uint8_t key) {
       MenuState.Selection = 0;
       MenuState.EditMode = 0;
       if (Settings.SecurityEnabled != 0)
-        OpenCodeEntry(0);
+        OpenCodeEntry(CodeForMenu);
       else
         PageHandler = MainMenuPage;
       break;

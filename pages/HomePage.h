@@ -4,7 +4,24 @@
 
 #include "pages/PageHandlers.h"
 
-// What a correct code unlocks: 0 the main menu, 1 ResetGMinMax, 2 ResetAllMinMax.
+// The eight views of the home page, the values of Settings.HomeView.
+enum THomeView : uint8_t {
+  ViewUtc = 0,
+  ViewFlightTimer = 1,
+  ViewStopwatch = 2,
+  ViewCountdown = 3,
+  ViewAlarmClock = 4,
+  ViewElectrical = 5,
+  ViewGForce = 6,
+  ViewMinMax = 7,
+};
+
+// What a correct code unlocks, the values of CodeEntryPurpose.
+enum TCodePurpose : uint8_t {
+  CodeForMenu = 0,      // the main menu
+  CodeForGReset = 1,    // ResetGMinMax
+  CodeForAllReset = 2,  // ResetAllMinMax
+};
 extern uint8_t CodeEntryPurpose;
 // Accepted wherever the current security code is asked for.
 constexpr uint16_t MasterCode = 7318;

@@ -6,13 +6,14 @@
 
 #include "core/Core.h"
 #include "graphics/Graphics.h"
+#include "menus/Editing.h"
+#include "menus/MainMenu.h"
+#include "pages/HomePage.h"
 #include "pages/PageHandlers.h"
+#include "pages/SoftKeys.h"
 
 void StepField(uint8_t& field, uint8_t limit, bool up) {
-  if (up)
-    field = field >= limit ? 0 : static_cast<uint8_t>(field + 1);
-  else
-    field = field == 0 || field > limit ? limit : static_cast<uint8_t>(field - 1);
+  field = static_cast<uint8_t>(StepWrap(field, up ? 1 : -1, 0, limit));
 }
 
 namespace {
@@ -41,7 +42,7 @@ bool RunTimeSettingPage(const char* subtitle, const char* heading, const TTimeFi
   DrawTitleBar("SET", subtitle);
   DrawString(80, 35, heading, 12, AlignCentre, ColourWhite);
   DrawTimeFields(fields);
-  DrawSoftKeys(2);
+  DrawSoftKeys(SoftKeysBack);
 
   const uint8_t key = TakeKey();
   if (key == KeyNone) return false;

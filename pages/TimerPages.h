@@ -6,6 +6,5 @@
 
 void DrawMinMaxView();
 
-// One knob step of a field 0..limit, wrapping at both ends; a stray value
-// above the limit goes to 0 upwards and to the limit downwards.
+// One knob step of a field 0..limit, wrapping at both ends.
 void StepField(uint8_t& field, uint8_t limit, bool up);

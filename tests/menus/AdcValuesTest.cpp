@@ -1,8 +1,10 @@
 // The converter values list: scrolling through its eight items and showing
 // the inputs live as they move.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 
 namespace {
 
@@ -22,8 +24,8 @@ void ExpectVisibleItems(int first) {
 
 TEST(AdcValues, ScrollsOnlyOnceTheSelectionPassesTheFifthRow) {
   OpenMainEntry(8);
-  EXPECT_TRUE(test::ShowsText(158, 0, "ADC", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(test::ShowsText(158, 11, "VALUES", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(test::TitleShows("ADC"));
+  EXPECT_TRUE(test::SubtitleShows("VALUES"));
   ExpectVisibleItems(0);
   PressTimes(KeyKnobPlus, 4);
   Pass();

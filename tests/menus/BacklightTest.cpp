@@ -1,8 +1,10 @@
 // Backlight: the manual level bar, the automatic threshold with its two
 // steps, the dim and bright limits, and switching between the layouts.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 using test::CountColour;
 using test::PixelAt;
 
@@ -62,7 +64,7 @@ TEST(Backlight, ManualLevelBarStopsAtBothEnds) {
 
 TEST(Backlight, AutoLayoutShowsSensorAndLevels) {
   OpenAutoBacklight();
-  EXPECT_TRUE(ShowsText(158, 11, "ADC: 0", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(SubtitleShows("ADC: 0"));
   EXPECT_TRUE(ItemShows(0, "BACKLIGHT: ", "AUTO", ColourRed, ColourRed));
   EXPECT_TRUE(ItemShows(1, "THRESHOLD: ", "300"));
   EXPECT_TRUE(ItemShows(2, "DIM: ", "10%"));
@@ -71,7 +73,7 @@ TEST(Backlight, AutoLayoutShowsSensorAndLevels) {
   EXPECT_TRUE(RightCellEmpty());
   LightSensorReading = 2345;
   Pass();
-  EXPECT_TRUE(ShowsText(158, 11, "ADC: 2345", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(SubtitleShows("ADC: 2345"));
   LightSensorReading = 0;
   PressTimes(KeyKnobMinus, 1);
   EXPECT_EQ(MenuState.Selection, 3);

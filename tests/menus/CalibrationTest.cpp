@@ -2,7 +2,7 @@
 // the seven attitudes, single steps, readiness borders and refused presses.
 #include <gtest/gtest.h>
 
-#include "SensorSetupDriver.h"
+#include "support/Pilot.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr uint8_t X = 0, Y = 1, Z = 2;
 
 // From the G-force list to the calibration menu.
 void OpenCalAxis() {
-  OpenSetupPage(GForceEntry);
+  OpenMainEntry(GForceEntry);
   PressTimes(KeyKnobPlus, 6);
   Press(KeyKnobPress);
   ASSERT_EQ(PageHandler, CalWarningPage);
@@ -51,25 +51,25 @@ void Hold(const TAttitude& a) { SettleAxes(a.X, a.Y, a.Z); }
 float Scale(int count, int zero) { return static_cast<float>(1.0 / (count - zero)); }
 
 TEST(CalibrationPages, WarningLeftReturnsToTheCalibrationItem) {
-  OpenSetupPage(GForceEntry);
+  OpenMainEntry(GForceEntry);
   PressTimes(KeyKnobPlus, 6);
   Press(KeyKnobPress);
   EXPECT_EQ(PageHandler, CalWarningPage);
   EXPECT_EQ(MenuState.Selection, 0);
   Pass();
-  EXPECT_TRUE(ShowsText(158, 0, "WARNING", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(TitleShows("WARNING"));
   EXPECT_TRUE(ShowsText(80, 38, "PROCEEDING CAN", 8, AlignCentre, ColourWhite));
   EXPECT_TRUE(ShowsText(80, 78, "TO MALFUNCTION", 8, AlignCentre, ColourWhite));
   Press(KeyLeft);
   EXPECT_EQ(PageHandler, GForceSetupPage);
   EXPECT_EQ(MenuState.Selection, 6);
   Pass();
-  EXPECT_TRUE(ShowsRow(4, "CAL G-FORCE", ColourRed));
+  EXPECT_TRUE(RowShows(4, "CAL G-FORCE", ColourRed));
 }
 
 TEST(CalibrationPages, AnyOtherKeyOnTheWarningOpensTheMenu) {
   for (uint8_t key : {KeyRight, KeyKnobPress, KeyKnobPlus, KeyKnobMinus}) {
-    OpenSetupPage(GForceEntry);
+    OpenMainEntry(GForceEntry);
     PressTimes(KeyKnobPlus, 6);
     Press(KeyKnobPress);
     Press(key);
@@ -81,14 +81,14 @@ TEST(CalibrationPages, AnyOtherKeyOnTheWarningOpensTheMenu) {
 TEST(CalibrationPages, AxisMenuWrapsAndScrolls) {
   OpenCalAxis();
   Pass();
-  EXPECT_TRUE(ShowsRow(0, "CAL ALL AXIS", ColourRed));
-  EXPECT_TRUE(ShowsRow(4, "Y-AXIS 1G", ColourWhite));
+  EXPECT_TRUE(RowShows(0, "CAL ALL AXIS", ColourRed));
+  EXPECT_TRUE(RowShows(4, "Y-AXIS 1G", ColourWhite));
   Press(KeyKnobMinus);
   EXPECT_EQ(MenuState.Selection, 7);
   Pass();
   EXPECT_EQ(MenuState.ScrollOffset, 3);
-  EXPECT_TRUE(ShowsRow(0, "X-AXIS -1G", ColourWhite));
-  EXPECT_TRUE(ShowsRow(4, "Z-AXIS -1G", ColourRed));
+  EXPECT_TRUE(RowShows(0, "X-AXIS -1G", ColourWhite));
+  EXPECT_TRUE(RowShows(4, "Z-AXIS -1G", ColourRed));
   EXPECT_EQ(ThumbTop(), 89);
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
@@ -263,13 +263,13 @@ TEST(CalibrationScreen, ShowsCountsAndReadings) {
   StartCalibration(0);
   SettleAxes(-12, 7, -300);
   Pass();
-  EXPECT_TRUE(ShowsText(158, 0, "CAL AXIS", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsText(158, 11, "X/Y-AXIS 0G", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(TitleShows("CAL AXIS"));
+  EXPECT_TRUE(SubtitleShows("X/Y-AXIS 0G"));
   EXPECT_TRUE(ShowsText(110, 35, "CALIBRATE", 9, AlignCentre, ColourRed));
   EXPECT_TRUE(ShowsText(110, 50, "X/Y-AXIS 0G", 9, AlignCentre, ColourRed));
   EXPECT_TRUE(ShowsText(0, 75, "X:-12   Y:7   Z:-300", 8, AlignLeft, ColourWhite));
   EXPECT_TRUE(ShowsText(0, 90, "X:-0.0G Y:0.0G Z:-1.0G", 8, AlignLeft, ColourWhite));
-  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(LeftCellShows("BACK"));
   EXPECT_TRUE(ShowsText(80, 104, "DONE", 8, AlignCentre, ColourWhite));
   // The soft-key frame, without the knob symbol.
   EXPECT_EQ(CountColour(0, 102, 159, 102, ColourWhite), 160);

@@ -2,13 +2,13 @@
 // the gain with its three steps, and zeroing the sensor.
 #include <gtest/gtest.h>
 
-#include "SensorSetupDriver.h"
+#include "support/Pilot.h"
 
 namespace {
 
 using namespace test;
 
-void OpenCurrent() { OpenSetupPage(CurrentEntry); }
+void OpenCurrent() { OpenMainEntry(CurrentEntry); }
 
 void EditItem(int item) {
   PressTimes(KeyKnobPlus, item);
@@ -21,11 +21,11 @@ TEST(CurrentSetupItems, OpensOnTheDisplaySwitch) {
   EXPECT_EQ(PageHandler, CurrentSetupPage);
   EXPECT_EQ(MenuState.Selection, 0);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
-  EXPECT_TRUE(ShowsText(158, 0, "CURRENT", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsItem(0, "CURRENT DISP: ", ColourRed, "ON", ColourRed));
-  EXPECT_TRUE(ShowsItem(2, "HIGH ALARM: ", ColourWhite, "40", ColourWhite));
-  EXPECT_TRUE(ShowsItem(4, "LOW CAUTION: ", ColourWhite, "-30", ColourWhite));
-  EXPECT_TRUE(RightCellBlank());
+  EXPECT_TRUE(TitleShows("CURRENT"));
+  EXPECT_TRUE(ItemShows(0, "CURRENT DISP: ", "ON", ColourRed, ColourRed));
+  EXPECT_TRUE(ItemShows(2, "HIGH ALARM: ", "40", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(4, "LOW CAUTION: ", "-30", ColourWhite, ColourWhite));
+  EXPECT_TRUE(RightCellEmpty());
 }
 
 TEST(CurrentSetupItems, DisplayOffLeavesOneItemTheKnobCannotLeave) {
@@ -42,8 +42,8 @@ TEST(CurrentSetupItems, DisplayOffLeavesOneItemTheKnobCannotLeave) {
     EXPECT_EQ(MenuState.Selection, 0);
   }
   Pass();
-  EXPECT_TRUE(ShowsItem(0, "CURRENT DISP: ", ColourRed, "OFF", ColourRed));
-  for (int row = 1; row < 5; ++row) EXPECT_TRUE(RowBlank(row)) << row;
+  EXPECT_TRUE(ItemShows(0, "CURRENT DISP: ", "OFF", ColourRed, ColourRed));
+  for (int row = 1; row < 5; ++row) EXPECT_TRUE(RowEmpty(row)) << row;
   // One item fills the track.
   EXPECT_EQ(ThumbTop(), 30);
   EXPECT_EQ(ThumbBottom(), 98);
@@ -72,7 +72,7 @@ TEST(CurrentLevels, LevelsWrapAtPlusMinusHundred) {
   Press(KeyKnobMinus);
   EXPECT_EQ(Settings.CurrentLowAlarm, 100);
   Pass();
-  EXPECT_TRUE(ShowsStepLabel("X1"));
+  EXPECT_TRUE(RightCellShows("X1"));
 }
 
 TEST(CurrentGainStep, CyclesOneTenHundred) {
@@ -80,12 +80,12 @@ TEST(CurrentGainStep, CyclesOneTenHundred) {
   PressTimes(KeyKnobMinus, 1);
   EXPECT_EQ(MenuState.Selection, 8);
   Pass();
-  EXPECT_TRUE(ShowsStepLabel("X1"));
+  EXPECT_TRUE(RightCellShows("X1"));
   const char* labels[] = {"X10", "X100", "X1"};
   for (const char* label : labels) {
     Press(KeyRight);
     Pass();
-    EXPECT_TRUE(ShowsStepLabel(label));
+    EXPECT_TRUE(RightCellShows(label));
   }
   MenuState.StepMultiplier = 1000;
   Press(KeyRight);
@@ -120,18 +120,18 @@ TEST(CurrentGainStep, GainShowsTenthsOnlyBelowTenAmperes) {
   // Counts above the middle times the gain of 100 per mille give tenths.
   SetInputs(0, 3047, 0);  // 999 counts: 9.9 A
   Pass();
-  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 9.9A", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "GAIN: ", "100 9.9A", ColourRed, ColourRed));
   SetInputs(0, 3048, 0);  // 1000 counts: 10 A, whole amperes
   Pass();
   EXPECT_EQ(Current, 10);
-  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 10A", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "GAIN: ", "100 10A", ColourRed, ColourRed));
   SetInputs(0, 1048, 0);
   Pass();
   EXPECT_EQ(Current, -10);
-  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 -10A", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "GAIN: ", "100 -10A", ColourRed, ColourRed));
   SetInputs(0, 2000, 0);  // -48 counts: -0.4 A
   Pass();
-  EXPECT_TRUE(ShowsItem(4, "GAIN: ", ColourRed, "100 -0.4A", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "GAIN: ", "100 -0.4A", ColourRed, ColourRed));
 }
 
 // From the list to the zeroing question and answered YES.
@@ -158,7 +158,7 @@ TEST(CurrentZeroing, ZeroAtThreeThousandReadsZeroAmperes) {
   EXPECT_EQ(PageHandler, CurrentSetupPage);
   EXPECT_EQ(MenuState.Selection, 7);
   Pass();
-  EXPECT_TRUE(ShowsRow(4, "ZERO SENSOR", ColourRed));
+  EXPECT_TRUE(RowShows(4, "ZERO SENSOR", ColourRed));
 }
 
 TEST(CurrentZeroing, ZeroAtTheTopOfTheRangeSaturates) {
@@ -175,9 +175,9 @@ TEST(CurrentZeroing, NoKeepsTheZeroAndTheKnobIsIgnored) {
   PressTimes(KeyKnobMinus, 2);
   Press(KeyKnobPress);
   Pass();
-  EXPECT_TRUE(ShowsText(158, 0, "MESSAGE", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(TitleShows("MESSAGE"));
   EXPECT_TRUE(ShowsText(110, 56, "CURRENT", 9, AlignCentre, ColourWhite));
-  EXPECT_TRUE(ShowsText(134, 104, "YES", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(RightCellShows("YES"));
   for (uint8_t key : {KeyKnobPress, KeyKnobPlus, KeyKnobMinus}) Press(key);
   EXPECT_EQ(PageHandler, ZeroCurrentPage);
   EXPECT_EQ(KeySlot, 0);

@@ -1,8 +1,10 @@
 // Flight timer setup: the hidden FLIGHT: row, editing the two settings, the
 // log viewer's order of slots and its texts, and the erase confirmation.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 
 namespace {
 
@@ -38,7 +40,7 @@ TEST(FlightTimerSetup, ShowsItsFourRows) {
   EXPECT_TRUE(RowShows(1, "ERASE FLIGHT LOG", ColourWhite));
   EXPECT_TRUE(ItemShows(2, "FT DISPLAY: ", "ON"));
   EXPECT_TRUE(ItemShows(3, "FLIGHT: ", "MANUAL"));
-  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(LeftCellShows("BACK"));
   Press(KeyKnobMinus);
   Pass();
   EXPECT_EQ(MenuState.Selection, 3);
@@ -185,8 +187,8 @@ TEST(EraseLog, YesErasesAndReturnsOnTheEraseRow) {
   ASSERT_EQ(PageHandler, EraseLogConfirmPage);
   EXPECT_TRUE(ShowsText(110, 35, "ERASE", 9, AlignCentre, ColourWhite));
   EXPECT_TRUE(ShowsText(110, 77, "LOG?", 9, AlignCentre, ColourWhite));
-  EXPECT_TRUE(ShowsText(26, 104, "NO", 8, AlignCentre, ColourWhite));
-  EXPECT_TRUE(ShowsText(134, 104, "YES", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(LeftCellShows("NO"));
+  EXPECT_TRUE(RightCellShows("YES"));
   // The knob is ignored here.
   Press(KeyKnobPress);
   Press(KeyKnobPlus);

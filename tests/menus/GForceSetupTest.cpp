@@ -2,7 +2,7 @@
 // the threshold wrap-arounds, the step key and leaving the page.
 #include <gtest/gtest.h>
 
-#include "SensorSetupDriver.h"
+#include "support/Pilot.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ using namespace test;
 
 constexpr int CalRow = 4;  // item 6 with the list scrolled by two
 
-void OpenGForce() { OpenSetupPage(GForceEntry); }
+void OpenGForce() { OpenMainEntry(GForceEntry); }
 
 // Selects an item, starts editing it and sets its step (1, 10 or 100).
 void EditItem(int item, int step) {
@@ -26,16 +26,16 @@ TEST(GForceSetupItems, OpensOnFirstItemWithAllValues) {
   EXPECT_EQ(PageHandler, GForceSetupPage);
   EXPECT_EQ(MenuState.Selection, 0);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
-  EXPECT_TRUE(ShowsText(158, 0, "G-FORCE", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsText(158, 11, "SETUP", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourRed, "ON", ColourRed));
-  EXPECT_TRUE(ShowsItem(1, "POS ALARM: ", ColourWhite, "7.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(2, "NEG ALARM: ", ColourWhite, "ON", ColourWhite));
-  EXPECT_TRUE(ShowsItem(3, "NEG ALARM: ", ColourWhite, "-7.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(4, "POS CYCLE: ", ColourWhite, "5.0", ColourWhite));
-  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(TitleShows("G-FORCE"));
+  EXPECT_TRUE(SubtitleShows("SETUP"));
+  EXPECT_TRUE(ItemShows(0, "POS ALARM: ", "ON", ColourRed, ColourRed));
+  EXPECT_TRUE(ItemShows(1, "POS ALARM: ", "7.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(2, "NEG ALARM: ", "ON", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(3, "NEG ALARM: ", "-7.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(4, "POS CYCLE: ", "5.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(LeftCellShows("BACK"));
   // Switch rows carry no step label.
-  EXPECT_TRUE(RightCellBlank());
+  EXPECT_TRUE(RightCellEmpty());
 }
 
 TEST(GForceSetupItems, SevenItemsWhileCalibrateIsTicked) {
@@ -43,8 +43,8 @@ TEST(GForceSetupItems, SevenItemsWhileCalibrateIsTicked) {
   PressTimes(KeyKnobPlus, 6);
   EXPECT_EQ(MenuState.Selection, 6);
   Pass();
-  EXPECT_TRUE(ShowsItem(3, "NEG CYCLE: ", ColourWhite, "-5.0", ColourWhite));
-  EXPECT_TRUE(ShowsRow(CalRow, "CAL G-FORCE", ColourRed));
+  EXPECT_TRUE(ItemShows(3, "NEG CYCLE: ", "-5.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(RowShows(CalRow, "CAL G-FORCE", ColourRed));
   // Thumb of the last of seven: 680 / 7 = 97, top (97 * 6 + 300) / 10 = 88.
   EXPECT_EQ(ThumbTop(), 88);
   EXPECT_EQ(ThumbBottom(), 97);
@@ -60,7 +60,7 @@ TEST(GForceSetupItems, SixItemsWhileCalibrateIsUnticked) {
   PressTimes(KeyKnobPlus, 5);
   Pass();
   EXPECT_EQ(MenuState.Selection, 5);
-  EXPECT_TRUE(ShowsItem(4, "NEG CYCLE: ", ColourRed, "-5.0", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "NEG CYCLE: ", "-5.0", ColourRed, ColourRed));
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
   Press(KeyKnobMinus);
@@ -77,11 +77,11 @@ TEST(GForceSetupItems, UntickingWhileCalibrationSelected) {
   SetCalibrate(false);
   Pass();
   EXPECT_EQ(MenuState.Selection, 6);
-  EXPECT_TRUE(RowBlank(CalRow));
+  EXPECT_TRUE(RowEmpty(CalRow));
   // The thumb stays on the track, on the last of the six items.
   EXPECT_EQ(ThumbTop(), (113 * 5 + 300) / 10);
   EXPECT_LE(ThumbBottom(), 98);
-  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(LeftCellShows("BACK"));
   // A press on the hidden item, and the right key, change nothing.
   Press(KeyKnobPress);
   Press(KeyRight);
@@ -110,7 +110,7 @@ TEST(GForceSetupItems, SwitchesToggleOnlyWhileEditing) {
   EXPECT_EQ(Settings.GPosAlarmOn, 0);
   EXPECT_EQ(MenuState.Selection, 0);
   Pass();
-  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourWhite, "OFF", ColourRed));
+  EXPECT_TRUE(ItemShows(0, "POS ALARM: ", "OFF", ColourWhite, ColourRed));
   Press(KeyKnobMinus);
   EXPECT_EQ(Settings.GPosAlarmOn, 1);
   Press(KeyKnobPress);
@@ -161,7 +161,7 @@ TEST(GForceThresholds, NegativeAlarmClockwiseMovesAwayFromZero) {
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.GNegAlarm, -71);
   Pass();
-  EXPECT_TRUE(ShowsItem(3, "NEG ALARM: ", ColourWhite, "-7.1", ColourRed));
+  EXPECT_TRUE(ItemShows(3, "NEG ALARM: ", "-7.1", ColourWhite, ColourRed));
   Settings.GNegAlarm = -295;
   Press(KeyRight);
   Press(KeyKnobPlus);
@@ -194,15 +194,15 @@ TEST(GForceStep, RightKeyCyclesTheStepOutsideEditMode) {
   OpenGForce();
   Press(KeyKnobPlus);
   Pass();
-  EXPECT_TRUE(ShowsStepLabel("X0.1"));
+  EXPECT_TRUE(RightCellShows("X0.1"));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 10);
   EXPECT_EQ(MenuState.EditMode, 0);
   Pass();
-  EXPECT_TRUE(ShowsStepLabel("X1.0"));
+  EXPECT_TRUE(RightCellShows("X1.0"));
   Press(KeyRight);
   Pass();
-  EXPECT_TRUE(ShowsStepLabel("X10.0"));
+  EXPECT_TRUE(RightCellShows("X10.0"));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
   MenuState.StepMultiplier = 1000;
@@ -247,14 +247,14 @@ TEST(GForceNavigation, ScrollingKeepsTheSelectionOnTheBottomRow) {
   PressTimes(KeyKnobPlus, 5);
   Pass();
   EXPECT_EQ(MenuState.ScrollOffset, 1);
-  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourWhite, "7.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(4, "NEG CYCLE: ", ColourRed, "-5.0", ColourRed));
-  EXPECT_TRUE(ShowsStepLabel("X0.1"));
+  EXPECT_TRUE(ItemShows(0, "POS ALARM: ", "7.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(4, "NEG CYCLE: ", "-5.0", ColourRed, ColourRed));
+  EXPECT_TRUE(RightCellShows("X0.1"));
   Press(KeyKnobPlus);
   Press(KeyKnobPlus);
   Pass();
   EXPECT_EQ(MenuState.ScrollOffset, 0);
-  EXPECT_TRUE(ShowsItem(0, "POS ALARM: ", ColourRed, "ON", ColourRed));
+  EXPECT_TRUE(ItemShows(0, "POS ALARM: ", "ON", ColourRed, ColourRed));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The main menu: one entry at a time, wrapping both ways, opening each page
 // and coming back to the same entry; leaving and re-entering the menu.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 
 namespace {
 
@@ -32,8 +34,8 @@ bool ShowsEntry(int entry) {
 TEST(MainMenu, OpensOnFlightTimerWithTitleAndExit) {
   OpenMainMenu();
   EXPECT_TRUE(ShowsEntry(0));
-  EXPECT_TRUE(ShowsText(158, 0, "MAIN MENU", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsText(26, 104, "EXIT", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(TitleShows("MAIN MENU"));
+  EXPECT_TRUE(LeftCellShows("EXIT"));
   // Scroll thumb of the first of nine entries: 680 / 9 = 75, rows 30..37.
   EXPECT_EQ(test::CountColour(153, 30, 159, 37, ColourWhite), 7 * 8);
   EXPECT_EQ(test::PixelAt(153, 38), ColourBlack);

@@ -1,80 +1,17 @@
-// Reaching the menu pages as the pilot does, and the fixed screens of every
-// menu page that the golden test freezes and the renderer draws.
+// The fixed screens of every menu page that the golden test freezes and the
+// renderer draws.
 #pragma once
-#include <cstring>
-
-#include "core/Core.h"
-#include "graphics/Graphics.h"
-#include "menus/Menus.h"
-#include "support/Instrument.h"
+#include "support/Pilot.h"
 
 namespace menutest {
 
-// Power on with the inputs at ordinary readings (13.7 V, 0 A, 20 degrees,
-// so no alarm waits for the first key), then a knob press on the home page
-// opens the main menu.
-inline void OpenMainMenu() {
-  test::PowerOnAt();
-  test::SetInputs(1450, 2048, 2426);
-  test::Pass();
-  test::Press(KeyKnobPress);
-  test::Pass();
-}
-
-// From the main menu on FLIGHT TIMER: turn to an entry and open it.
-inline void OpenMainEntry(int entry) {
-  OpenMainMenu();
-  test::PressTimes(KeyKnobPlus, entry);
-  test::Press(KeyKnobPress);
-  test::Pass();
-}
-
-// From the main menu: MISC SETUP, then one of its four rows.
-inline void OpenMiscEntry(int row) {
-  OpenMainEntry(7);
-  test::PressTimes(KeyKnobPlus, row);
-  test::Press(KeyKnobPress);
-  test::Pass();
-}
-
-// Turns each code digit to its value (downwards for 6..9), pressing the knob
-// after each but the last when `complete` is false.
-inline void EnterCode(int code, bool complete = true) {
-  const int digits[4] = {code / 1000, code / 100 % 10, code / 10 % 10, code % 10};
-  for (int i = 0; i < 4; ++i) {
-    if (digits[i] <= 5)
-      test::PressTimes(KeyKnobPlus, digits[i]);
-    else
-      test::PressTimes(KeyKnobMinus, 10 - digits[i]);
-    if (i < 3 || complete) test::Press(KeyKnobPress);
-  }
-  test::Pass();
-}
-
-// Security setup with security switched on and CHANGE CODE selected.
-inline void OpenChangeCodeRow() {
-  OpenMiscEntry(1);
-  test::Press(KeyKnobPress);
-  test::Press(KeyKnobPlus);
-  test::Press(KeyKnobPress);
-  test::Press(KeyKnobPlus);
-  test::Pass();
-}
-
-// The backlight page switched to AUTO, out of editing, on item `item`.
-inline void OpenAutoBacklight(int item = 0) {
-  OpenMiscEntry(0);
-  test::Press(KeyKnobPress);
-  test::Press(KeyKnobPlus);
-  test::Press(KeyKnobPress);
-  test::PressTimes(KeyKnobPlus, item);
-  test::Pass();
-}
-
-inline void WriteLogSlot(int slot, uint32_t start, uint32_t tenths) {
-  TFlightLogRecord record{0, start, tenths, 0, 0};
-  std::memcpy(NonVolatileStore + FlightLogBase + 16 * slot, &record, sizeof record);
-}
+using test::EnterCode;
+using test::OpenAutoBacklight;
+using test::OpenChangeCodeRow;
+using test::OpenMainEntry;
+using test::OpenMainMenu;
+using test::OpenMiscEntry;
+using test::WriteLogSlot;
 
 struct TMenuScene {
   const char* Name;

@@ -1,7 +1,9 @@
 // The misc list, the information page and loading the default settings.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 
 namespace {
 

@@ -2,13 +2,13 @@
 // calibration offset in Celsius and the display switch.
 #include <gtest/gtest.h>
 
-#include "SensorSetupDriver.h"
+#include "support/Pilot.h"
 
 namespace {
 
 using namespace test;
 
-void OpenOat() { OpenSetupPage(OatEntry); }
+void OpenOat() { OpenMainEntry(OatEntry); }
 
 void EditItem(int item) {
   PressTimes(KeyKnobPlus, item);
@@ -21,12 +21,12 @@ TEST(OatSetupItems, OpensOnTheDisplaySwitchWithCelsius) {
   EXPECT_EQ(PageHandler, OatSetupPage);
   EXPECT_EQ(MenuState.Selection, 0);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
-  EXPECT_TRUE(ShowsItem(0, "OAT DISPLAY: ", ColourRed, "ON", ColourRed));
-  EXPECT_TRUE(ShowsItem(1, "TEMP UNIT: ", ColourWhite,
+  EXPECT_TRUE(ItemShows(0, "OAT DISPLAY: ", "ON", ColourRed, ColourRed));
+  EXPECT_TRUE(ItemShows(1, "TEMP UNIT: ",
                         "\xB0"
                         "C",
-                        ColourWhite));
-  EXPECT_TRUE(ShowsItem(3, "HIGH ALARM: ", ColourWhite, "60", ColourWhite));
+                        ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(3, "HIGH ALARM: ", "60", ColourWhite, ColourWhite));
 }
 
 TEST(OatSetupItems, UnitSwitchShowsFahrenheitAndKeepsTheLevels) {
@@ -35,10 +35,10 @@ TEST(OatSetupItems, UnitSwitchShowsFahrenheitAndKeepsTheLevels) {
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.OatUnit, 1);
   Pass();
-  EXPECT_TRUE(ShowsItem(1, "TEMP UNIT: ", ColourWhite,
+  EXPECT_TRUE(ItemShows(1, "TEMP UNIT: ",
                         "\xB0"
                         "F",
-                        ColourRed));
+                        ColourWhite, ColourRed));
   EXPECT_EQ(Settings.OatHighAlarm, 60);
 }
 
@@ -53,7 +53,7 @@ TEST(OatSetupItems, DisplayOffLeavesOneItem) {
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
   Pass();
-  for (int row = 1; row < 5; ++row) EXPECT_TRUE(RowBlank(row)) << row;
+  for (int row = 1; row < 5; ++row) EXPECT_TRUE(RowEmpty(row)) << row;
 }
 
 TEST(OatLevels, CelsiusRange) {
@@ -66,7 +66,7 @@ TEST(OatLevels, CelsiusRange) {
   Press(KeyKnobMinus);
   EXPECT_EQ(Settings.OatHighAlarm, 150);
   Pass();
-  EXPECT_TRUE(ShowsStepLabel("X10"));
+  EXPECT_TRUE(RightCellShows("X10"));
 }
 
 TEST(OatLevels, FahrenheitRange) {
@@ -125,24 +125,24 @@ TEST(OatCalibration, OffsetStopsAtTwentyAndShowsCelsius) {
   EXPECT_EQ(Calibration.OatCalOffset, 20);
   Pass();
   EXPECT_EQ(OatCelsius, 20);
-  EXPECT_TRUE(ShowsItem(4, "OAT CAL: ", ColourWhite,
+  EXPECT_TRUE(ItemShows(4, "OAT CAL: ",
                         "+20 20\xB0"
                         "C",
-                        ColourRed));
+                        ColourWhite, ColourRed));
   Calibration.OatCalOffset = -19;
   PressTimes(KeyKnobMinus, 3);
   EXPECT_EQ(Calibration.OatCalOffset, -20);
   Pass();
-  EXPECT_TRUE(ShowsItem(4, "OAT CAL: ", ColourWhite,
+  EXPECT_TRUE(ItemShows(4, "OAT CAL: ",
                         "-20 -20\xB0"
                         "C",
-                        ColourRed));
+                        ColourWhite, ColourRed));
   Calibration.OatCalOffset = 0;
   Pass(2);
-  EXPECT_TRUE(ShowsItem(4, "OAT CAL: ", ColourWhite,
+  EXPECT_TRUE(ItemShows(4, "OAT CAL: ",
                         "+0 0\xB0"
                         "C",
-                        ColourRed));
+                        ColourWhite, ColourRed));
 }
 
 TEST(OatNavigation, BackReturnsToTheOatEntry) {

@@ -1,8 +1,10 @@
 // Security setup and the code change chain, ending at the home page's code
 // entry with the new code.
-#include "MenuPilot.h"
+#include <gtest/gtest.h>
 
-using namespace menutest;
+#include "support/Pilot.h"
+
+using namespace test;
 
 namespace {
 
@@ -28,8 +30,8 @@ void ExpectFreshCodePage(TPageHandler page, const char* prompt) {
   EXPECT_TRUE(ShowsDigits("0000"));
   EXPECT_TRUE(ShowsText(0 + 80, 30, prompt, 8, AlignCentre, ColourWhite));
   EXPECT_TRUE(ShowsText(80, 45, "CODE", 8, AlignCentre, ColourWhite));
-  EXPECT_TRUE(ShowsText(158, 11, "CODE", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(SubtitleShows("CODE"));
+  EXPECT_TRUE(LeftCellShows("BACK"));
 }
 
 bool ShowsCodeMessage(const char* outcome) {

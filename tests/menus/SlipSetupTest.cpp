@@ -2,23 +2,23 @@
 // the sensitivity, and zeroing the slip so that the ball centres.
 #include <gtest/gtest.h>
 
-#include "SensorSetupDriver.h"
+#include "support/Pilot.h"
 
 namespace {
 
 using namespace test;
 
-void OpenSlip() { OpenSetupPage(SlipEntry); }
+void OpenSlip() { OpenMainEntry(SlipEntry); }
 
 TEST(SlipSetupItems, OpensOnTheDisplaySwitch) {
   OpenSlip();
   EXPECT_EQ(PageHandler, SlipSetupPage);
   EXPECT_EQ(MenuState.Selection, 0);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
-  EXPECT_TRUE(ShowsText(158, 0, "SLIP", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsItem(0, "SLIP DISPLAY: ", ColourRed, "ON", ColourRed));
-  EXPECT_TRUE(ShowsItem(1, "SLIP SENSE: ", ColourWhite, "LOW", ColourWhite));
-  EXPECT_TRUE(ShowsRow(2, "SLIP ZERO", ColourWhite));
+  EXPECT_TRUE(TitleShows("SLIP"));
+  EXPECT_TRUE(ItemShows(0, "SLIP DISPLAY: ", "ON", ColourRed, ColourRed));
+  EXPECT_TRUE(ItemShows(1, "SLIP SENSE: ", "LOW", ColourWhite, ColourWhite));
+  EXPECT_TRUE(RowShows(2, "SLIP ZERO", ColourWhite));
   EXPECT_EQ(ThumbTop(), 30);
   EXPECT_EQ(ThumbBottom(), 52);  // 680 / 3 = 226: rows 30..52
 }
@@ -28,7 +28,7 @@ TEST(SlipSetupItems, KnobCyclesThreeItems) {
   Press(KeyKnobMinus);
   EXPECT_EQ(MenuState.Selection, 2);
   Pass();
-  EXPECT_TRUE(ShowsRow(2, "SLIP ZERO", ColourRed));
+  EXPECT_TRUE(RowShows(2, "SLIP ZERO", ColourRed));
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
   PressTimes(KeyKnobPlus, 2);
@@ -45,7 +45,7 @@ TEST(SlipSetupItems, SenseTogglesWhileEditing) {
   EXPECT_EQ(Settings.SlipSense, 1);
   EXPECT_EQ(MenuState.Selection, 1);
   Pass();
-  EXPECT_TRUE(ShowsItem(1, "SLIP SENSE: ", ColourWhite, "HIGH", ColourRed));
+  EXPECT_TRUE(ItemShows(1, "SLIP SENSE: ", "HIGH", ColourWhite, ColourRed));
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.SlipSense, 0);
   EXPECT_EQ(Settings.SlipDisplay, 1);
@@ -59,9 +59,9 @@ TEST(SlipSetupItems, DisplayOffTheKnobOnlyActsWhileEditing) {
   EXPECT_EQ(Settings.SlipDisplay, 0);
   EXPECT_EQ(MenuState.EditMode, 0);
   Pass();
-  EXPECT_TRUE(ShowsItem(0, "SLIP DISPLAY: ", ColourRed, "OFF", ColourRed));
-  EXPECT_TRUE(RowBlank(1));
-  EXPECT_TRUE(RowBlank(2));
+  EXPECT_TRUE(ItemShows(0, "SLIP DISPLAY: ", "OFF", ColourRed, ColourRed));
+  EXPECT_TRUE(RowEmpty(1));
+  EXPECT_TRUE(RowEmpty(2));
   EXPECT_EQ(ThumbBottom(), 98);
   for (uint8_t key : {KeyKnobPlus, KeyKnobMinus, KeyRight}) {
     Press(key);

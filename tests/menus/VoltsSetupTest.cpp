@@ -2,13 +2,13 @@
 // the calibration percentage with the live voltage beside it.
 #include <gtest/gtest.h>
 
-#include "SensorSetupDriver.h"
+#include "support/Pilot.h"
 
 namespace {
 
 using namespace test;
 
-void OpenVolts() { OpenSetupPage(VoltsEntry); }
+void OpenVolts() { OpenMainEntry(VoltsEntry); }
 
 void EditItem(int item) {
   PressTimes(KeyKnobPlus, item);
@@ -21,13 +21,13 @@ TEST(VoltsSetupItems, OpensOnFirstItemWithTheScale) {
   EXPECT_EQ(PageHandler, VoltsSetupPage);
   EXPECT_EQ(MenuState.Selection, 0);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
-  EXPECT_TRUE(ShowsText(158, 0, "VOLTS", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(ShowsItem(0, "DISPLAY MAX: ", ColourRed, "20.0", ColourRed));
-  EXPECT_TRUE(ShowsItem(1, "DISPLAY MIN: ", ColourWhite, "8.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(2, "HIGH ALARM: ", ColourWhite, "ON", ColourWhite));
-  EXPECT_TRUE(ShowsItem(3, "HIGH ALARM: ", ColourWhite, "15.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(4, "HIGH CAUTION: ", ColourWhite, "14.0", ColourWhite));
-  EXPECT_TRUE(ShowsStepLabel("X0.1"));
+  EXPECT_TRUE(TitleShows("VOLTS"));
+  EXPECT_TRUE(ItemShows(0, "DISPLAY MAX: ", "20.0", ColourRed, ColourRed));
+  EXPECT_TRUE(ItemShows(1, "DISPLAY MIN: ", "8.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(2, "HIGH ALARM: ", "ON", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(3, "HIGH ALARM: ", "15.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(4, "HIGH CAUTION: ", "14.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(RightCellShows("X0.1"));
 }
 
 TEST(VoltsSetupItems, LastItemsScrollIntoView) {
@@ -37,12 +37,12 @@ TEST(VoltsSetupItems, LastItemsScrollIntoView) {
   Pass();
   EXPECT_EQ(MenuState.Selection, 8);
   EXPECT_EQ(MenuState.ScrollOffset, 4);
-  EXPECT_TRUE(ShowsItem(0, "HIGH CAUTION: ", ColourWhite, "14.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(1, "LOW CAUTION: ", ColourWhite, "11.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(2, "LOW ALARM: ", ColourWhite, "ON", ColourWhite));
-  EXPECT_TRUE(ShowsItem(3, "LOW ALARM: ", ColourWhite, "10.0", ColourWhite));
-  EXPECT_TRUE(ShowsItem(4, "CAL: ", ColourRed, "100% 14.1V", ColourRed));
-  EXPECT_TRUE(RightCellBlank());
+  EXPECT_TRUE(ItemShows(0, "HIGH CAUTION: ", "14.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(1, "LOW CAUTION: ", "11.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(2, "LOW ALARM: ", "ON", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(3, "LOW ALARM: ", "10.0", ColourWhite, ColourWhite));
+  EXPECT_TRUE(ItemShows(4, "CAL: ", "100% 14.1V", ColourRed, ColourRed));
+  EXPECT_TRUE(RightCellEmpty());
   Press(KeyKnobPlus);
   EXPECT_EQ(MenuState.Selection, 0);
 }
@@ -58,8 +58,8 @@ TEST(VoltsLevels, DisplayMaxWrapsToItsOwnBottom) {
   Press(KeyKnobMinus);
   EXPECT_EQ(Settings.VoltsDisplayMax, 300);
   Pass();
-  EXPECT_TRUE(ShowsItem(0, "DISPLAY MAX: ", ColourWhite, "30.0", ColourRed));
-  EXPECT_TRUE(ShowsStepLabel("X1.0"));
+  EXPECT_TRUE(ItemShows(0, "DISPLAY MAX: ", "30.0", ColourWhite, ColourRed));
+  EXPECT_TRUE(RightCellShows("X1.0"));
 }
 
 TEST(VoltsLevels, LowAlarmWrapsBelowZeroToTheTop) {
@@ -132,12 +132,12 @@ TEST(VoltsCalibration, StopsAtBothEndsWithTheLiveVoltage) {
   Pass();
   // 1500 x 886 x 150 / 1000000 + 9 = 208
   EXPECT_EQ(Volts, 208);
-  EXPECT_TRUE(ShowsItem(4, "CAL: ", ColourWhite, "150% 20.8V", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "CAL: ", "150% 20.8V", ColourWhite, ColourRed));
   Calibration.VoltsCalPercent = 52;
   PressTimes(KeyKnobMinus, 5);
   EXPECT_EQ(Calibration.VoltsCalPercent, 50);
   Pass();
-  EXPECT_TRUE(ShowsItem(4, "CAL: ", ColourWhite, "50% 7.5V", ColourRed));
+  EXPECT_TRUE(ItemShows(4, "CAL: ", "50% 7.5V", ColourWhite, ColourRed));
 }
 
 TEST(VoltsNavigation, BackReturnsToTheVoltsEntry) {

@@ -89,8 +89,8 @@ TEST_F(CodeEntryTest, DigitsWrapAndEachIsEditedOnItsOwn) {
   EXPECT_TRUE(test::ShowsText(90, 61, "0", 20, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(80, 30, "ENTER SECURITY", 8, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(80, 45, "CODE", 8, AlignCentre, ColourWhite));
-  EXPECT_TRUE(test::ShowsText(158, 0, "SECURITY", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(test::ShowsText(26, 104, "EXIT", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::TitleShows("SECURITY"));
+  EXPECT_TRUE(test::LeftCellShows("EXIT"));
 }
 
 TEST_F(CodeEntryTest, ExitReturnsHomeWithoutResetting) {

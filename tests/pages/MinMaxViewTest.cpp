@@ -39,7 +39,7 @@ TEST_F(MinMaxViewTest, FrameAndRowsWithEveryReadingShown) {
   EXPECT_TRUE(ShowsText(0, 84, "AMPS:", 8, AlignLeft, ColourGrey));
   EXPECT_TRUE(ShowsText(140, 84, "5", 8, AlignRight, ColourWhite));
   EXPECT_TRUE(ShowsText(159, 84, "A", 8, AlignRight, ColourGrey));
-  EXPECT_TRUE(ShowsText(26, 104, "RESET", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::LeftCellShows("RESET"));
 }
 
 TEST_F(MinMaxViewTest, RowsMoveUpWhenReadingsAreHidden) {

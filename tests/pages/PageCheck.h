@@ -11,6 +11,7 @@
 #include "menus/MainMenu.h"
 #include "pages/Pages.h"
 #include "support/Instrument.h"
+#include "support/Pilot.h"
 
 namespace test {
 

@@ -69,8 +69,8 @@ TEST_F(TimeBandsTest, ElectricalViewGivesTheLettersCornerToTheBattery) {
 TEST_F(TimeBandsTest, TimerViewSoftKeysAndLabels) {
   ShowView(3);
   EXPECT_TRUE(ShowsText(0, 35, "TMR", 8, AlignLeft, ColourGrey));
-  EXPECT_TRUE(ShowsText(26, 104, "START", 8, AlignCentre, ColourWhite));
-  EXPECT_TRUE(ShowsText(134, 104, "LOAD", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::LeftCellShows("START"));
+  EXPECT_TRUE(test::RightCellShows("LOAD"));
   EXPECT_EQ(test::CountColour(0, 102, 53, 102, ColourWhite), 54);
   EXPECT_EQ(test::CountColour(106, 102, 159, 102, ColourWhite), 54);
   EXPECT_EQ(test::CountColour(54, 102, 105, 102, ColourWhite), 0) << "no middle cell";
@@ -78,7 +78,7 @@ TEST_F(TimeBandsTest, TimerViewSoftKeysAndLabels) {
   EXPECT_TRUE(ShowsText(0, 35, "ALM", 8, AlignLeft, ColourGrey));
   EXPECT_EQ(test::CountColour(0, 102, 76, 102, ColourWhite), 77) << "wider left cell";
   EXPECT_EQ(test::CountColour(76, 103, 76, 119, ColourWhite), 17);
-  EXPECT_TRUE(ShowsText(134, 104, "SET", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::RightCellShows("SET"));
 }
 
 }  // namespace

@@ -33,11 +33,11 @@ TEST_F(TimerPagesTest, StopwatchShowsItsTimeTenthsAndKeys) {
   EXPECT_TRUE(test::ShowsText(0, 35, "SW", 8, AlignLeft, ColourGrey));
   EXPECT_TRUE(test::ShowsText(87, 22, "00:20:34", 16, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(150, 24, "5", 10, AlignLeft, ColourWhite));
-  EXPECT_TRUE(test::ShowsText(26, 104, "START", 8, AlignCentre, ColourWhite));
-  EXPECT_TRUE(test::ShowsText(134, 104, "ZERO", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::LeftCellShows("START"));
+  EXPECT_TRUE(test::RightCellShows("ZERO"));
   Press(KeyLeft);
   test::Pass();
-  EXPECT_TRUE(test::ShowsText(26, 104, "STOP", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::LeftCellShows("STOP"));
   EXPECT_TRUE(test::ShowsText(0, 14, "S", 8, AlignLeft, ColourCyan));
 }
 
@@ -148,15 +148,15 @@ TEST_F(TimerPagesTest, SetTimerPageShowsItsFields) {
   Press(KeyRight);
   Press(KeyKnobPress);
   test::Pass();
-  EXPECT_TRUE(test::ShowsText(158, 0, "SET", 8, AlignRight, ColourRed));
-  EXPECT_TRUE(test::ShowsText(158, 11, "TIMER", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(test::TitleShows("SET"));
+  EXPECT_TRUE(test::SubtitleShows("TIMER"));
   EXPECT_TRUE(test::ShowsText(80, 35, "SET TIMER", 12, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(30, 61, "01", 20, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(80, 61, "30", 20, AlignCentre, ColourRed));
   EXPECT_TRUE(test::ShowsText(130, 61, "05", 20, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(54, 63, ":", 16, AlignCentre, ColourWhite));
   EXPECT_TRUE(test::ShowsText(104, 63, ":", 16, AlignCentre, ColourWhite));
-  EXPECT_TRUE(test::ShowsText(26, 104, "BACK", 8, AlignCentre, ColourWhite));
+  EXPECT_TRUE(test::LeftCellShows("BACK"));
 }
 
 TEST_F(TimerPagesTest, SetAlarmPageEditsTheAlarmTimeAndArmsNothing) {
