@@ -47,13 +47,13 @@ case "$mode" in
       -DAXIM_BUILD_BENCH=OFF
     cmake --build build/fuzz -j "$jobs" --target fuzz_events fuzz_scenario fuzz_png
     mkdir -p build/fuzz/corpus build/fuzz/scenario-corpus build/fuzz/png-corpus build/fuzz/artifacts
-    build/fuzz/fuzz/fuzz_events -max_total_time="${AXIM_FUZZ_SECONDS:-60}" -timeout=20 \
+    build/fuzz/fuzz/fuzz_events -max_total_time="${AXIM_FUZZ_SECONDS:-45}" -timeout=20 \
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 build/fuzz/corpus
     # Scenario text (seeded with the project's scenarios) and the PNG reader.
-    build/fuzz/fuzz/fuzz_scenario -max_total_time="${AXIM_FUZZ_SECONDS:-60}" -timeout=20 \
+    build/fuzz/fuzz/fuzz_scenario -max_total_time="${AXIM_FUZZ_SECONDS:-45}" -timeout=20 \
       -dict=fuzz/scenario.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
       build/fuzz/scenario-corpus tests/scenarios docs/scenarios
-    build/fuzz/fuzz/fuzz_png -max_total_time=30 -timeout=20 \
+    build/fuzz/fuzz/fuzz_png -max_total_time=20 -timeout=20 \
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
       build/fuzz/png-corpus tests/scenarios/refs
     ;;
