@@ -20,10 +20,10 @@
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
 #include "host/HelpMenu.h"
-#include "host/InspectorWindow.h"
 #include "host/RunLoop.h"
 #include "host/ScenarioPlayer.h"
 #include "host/ScenarioRecording.h"
+#include "host/StateWindow.h"
 #include "host/WindowTips.h"
 #include "pages/Pages.h"
 

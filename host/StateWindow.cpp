@@ -1,4 +1,4 @@
-#include "host/InspectorWindow.h"
+#include "host/StateWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,14 +64,13 @@ QString FollowControl(TfrmMain* main, const QString& name) {
 
 // Edits the value column in place; what is typed goes through the row's
 // writer, never straight into the tree.
-class TInspectorDelegate : public QStyledItemDelegate {
+class TStateDelegate : public QStyledItemDelegate {
  public:
-  explicit TInspectorDelegate(TInspectorWindow* window)
-      : QStyledItemDelegate(window), Window(window) {}
+  explicit TStateDelegate(TStateWindow* window) : QStyledItemDelegate(window), Window(window) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                         const QModelIndex& index) const override {
-    TInspectorWindow::TShownRow* row = RowAt(index);
+    TStateWindow::TShownRow* row = RowAt(index);
     if (index.column() != ValueColumn || row == nullptr || !row->Row.Write) return nullptr;
     Window->Editing = row->Item;
     return new QLineEdit(parent);
@@ -80,7 +79,7 @@ class TInspectorDelegate : public QStyledItemDelegate {
     static_cast<QLineEdit*>(editor)->setText(index.data().toString());
   }
   void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
-    if (TInspectorWindow::TShownRow* row = RowAt(index)) {
+    if (TStateWindow::TShownRow* row = RowAt(index)) {
       Window->Editing = nullptr;
       Window->Edit(row->Row.Name, static_cast<QLineEdit*>(editor)->text());
     }
@@ -91,14 +90,14 @@ class TInspectorDelegate : public QStyledItemDelegate {
   }
 
  private:
-  TInspectorWindow::TShownRow* RowAt(const QModelIndex& index) const {
+  TStateWindow::TShownRow* RowAt(const QModelIndex& index) const {
     const QVariant i = index.siblingAtColumn(NameColumn).data(RowRole);
     return i.isValid() ? &Window->Rows[i.toUInt()] : nullptr;
   }
-  TInspectorWindow* Window;
+  TStateWindow* Window;
 };
 
-TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main) {
+TStateWindow::TStateWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main) {
   setObjectName("Inspector");
   setWindowTitle("Inspector");
   Clock.start();
@@ -106,7 +105,7 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
   Filter = new QLineEdit(this);
   Filter->setPlaceholderText("Find fields by name");
   Filter->setClearButtonEnabled(true);
-  connect(Filter, &QLineEdit::textChanged, this, &TInspectorWindow::ApplyFilter);
+  connect(Filter, &QLineEdit::textChanged, this, &TStateWindow::ApplyFilter);
 
   Tree = new QTreeWidget(this);
   Tree->setColumnCount(3);
@@ -116,7 +115,7 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
   Tree->setTextElideMode(Qt::ElideMiddle);
   Tree->setAlternatingRowColors(true);
   Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Tree->setItemDelegate(new TInspectorDelegate(this));
+  Tree->setItemDelegate(new TStateDelegate(this));
   Tree->header()->setStretchLastSection(true);
 
   Message = new QLabel(this);
@@ -136,7 +135,7 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
     bold.setBold(true);
     groups.back()->setFont(NameColumn, bold);
   }
-  for (TInspectorRow& row : InspectorRows()) {
+  for (TStateRow& row : InspectorRows()) {
     const auto group = std::find(InspectorGroups().begin(), InspectorGroups().end(), row.Group);
     // A record's fields under the record's own group go without its name.
     const QString prefix = row.Group + ".";
@@ -159,7 +158,7 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
   auto* copy = new QAction("Copy Value", Tree);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  connect(copy, &QAction::triggered, this, &TInspectorWindow::CopyValue);
+  connect(copy, &QAction::triggered, this, &TStateWindow::CopyValue);
   auto* copyName = new QAction("Copy Name", Tree);
   connect(copyName, &QAction::triggered, this, [this] {
     if (const TShownRow* row = RowOf(Tree->currentItem()))
@@ -170,10 +169,10 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
 
   FadeTimer = new QTimer(this);
   FadeTimer->setInterval(100);
-  connect(FadeTimer, &QTimer::timeout, this, &TInspectorWindow::Fade);
+  connect(FadeTimer, &QTimer::timeout, this, &TStateWindow::Fade);
   Catchup = new QTimer(this);
   Catchup->setSingleShot(true);
-  connect(Catchup, &QTimer::timeout, this, &TInspectorWindow::Refresh);
+  connect(Catchup, &QTimer::timeout, this, &TStateWindow::Refresh);
 
   // The first reading fills the tree without flashing anything.
   Refresh();
@@ -186,31 +185,30 @@ TInspectorWindow::TInspectorWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Ma
 }
 
 // Wide enough for a float with all its digits.
-int TInspectorWindow::ValueWidth() const {
+int TStateWindow::ValueWidth() const {
   return fontMetrics().horizontalAdvance("-0.00329999998") + 16;
 }
 
-TInspectorWindow::TShownRow* TInspectorWindow::RowOf(const QTreeWidgetItem* item) {
+TStateWindow::TShownRow* TStateWindow::RowOf(const QTreeWidgetItem* item) {
   if (item == nullptr) return nullptr;
   const QVariant i = item->data(NameColumn, RowRole);
   return i.isValid() ? &Rows[i.toUInt()] : nullptr;
 }
 
-QTreeWidgetItem* TInspectorWindow::ItemOf(const QString& name) const {
+QTreeWidgetItem* TStateWindow::ItemOf(const QString& name) const {
   for (const TShownRow& row : Rows)
     if (row.Row.Name == name) return row.Item;
   return nullptr;
 }
 
-void TInspectorWindow::showEvent(QShowEvent* event) {
+void TStateWindow::showEvent(QShowEvent* event) {
   if (!Placed) PlaceBesideMain();
-  connect(Main, &TfrmMain::StateAdvanced, this, &TInspectorWindow::StateAdvanced,
-          Qt::UniqueConnection);
+  connect(Main, &TfrmMain::StateAdvanced, this, &TStateWindow::StateAdvanced, Qt::UniqueConnection);
   Refresh();
   QWidget::showEvent(event);
 }
 
-void TInspectorWindow::hideEvent(QHideEvent* event) {
+void TStateWindow::hideEvent(QHideEvent* event) {
   disconnect(Main, &TfrmMain::StateAdvanced, this, nullptr);
   Catchup->stop();
   FadeTimer->stop();
@@ -221,7 +219,7 @@ void TInspectorWindow::hideEvent(QHideEvent* event) {
 // Beside the main window on the side with more room, top edges level. On a
 // small screen it narrows to the room there, but never below a usable width:
 // then it keeps to the screen's edge and covers part of the main window.
-void TInspectorWindow::PlaceBesideMain() {
+void TStateWindow::PlaceBesideMain() {
   Placed = true;
   const QRect main = Main->frameGeometry();
   const QRect screen = Main->screen()->availableGeometry();
@@ -247,7 +245,7 @@ void TInspectorWindow::PlaceBesideMain() {
 // Passes may come faster than the screen shows them (the display panel's
 // refresh without a vertical sync); the rows are read at most once per
 // screen refresh, and the last state of a burst is always read.
-void TInspectorWindow::StateAdvanced() {
+void TStateWindow::StateAdvanced() {
   const qreal rate = screen() ? screen()->refreshRate() : 60.0;
   const qint64 interval = qMax<qint64>(1, qRound(1000.0 / (rate > 1 ? rate : 60.0)));
   const qint64 since = Clock.elapsed() - LastRefresh;
@@ -257,7 +255,7 @@ void TInspectorWindow::StateAdvanced() {
     Catchup->start(static_cast<int>(interval - since));
 }
 
-void TInspectorWindow::Refresh() {
+void TStateWindow::Refresh() {
   ++Refreshes;
   const qint64 now = Clock.elapsed();
   LastRefresh = now;
@@ -277,7 +275,7 @@ void TInspectorWindow::Refresh() {
   if (!FadeTimer->isActive() && isVisible()) FadeTimer->start();
 }
 
-void TInspectorWindow::Fade() {
+void TStateWindow::Fade() {
   const qint64 now = Clock.elapsed();
   bool flashing = false;
   for (TShownRow& row : Rows) {
@@ -293,7 +291,7 @@ void TInspectorWindow::Fade() {
   if (!flashing) FadeTimer->stop();
 }
 
-void TInspectorWindow::ApplyFilter() {
+void TStateWindow::ApplyFilter() {
   const QString text = Filter->text().trimmed();
   for (int g = 0; g < Tree->topLevelItemCount(); ++g) {
     QTreeWidgetItem* group = Tree->topLevelItem(g);
@@ -309,12 +307,12 @@ void TInspectorWindow::ApplyFilter() {
   }
 }
 
-void TInspectorWindow::CopyValue() {
+void TStateWindow::CopyValue() {
   if (const TShownRow* row = RowOf(Tree->currentItem()))
     QApplication::clipboard()->setText(row->Item->text(ValueColumn));
 }
 
-bool TInspectorWindow::Edit(const QString& name, const QString& text) {
+bool TStateWindow::Edit(const QString& name, const QString& text) {
   TShownRow* row = nullptr;
   for (TShownRow& r : Rows)
     if (r.Row.Name == name) row = &r;
@@ -338,7 +336,7 @@ bool TInspectorWindow::Edit(const QString& name, const QString& text) {
   return true;
 }
 
-void TInspectorWindow::ShowOutcome(const QString& text, bool refused) {
+void TStateWindow::ShowOutcome(const QString& text, bool refused) {
   Message->setText(text);
   Message->setStyleSheet(refused ? "color: #b00000; font-weight: bold;" : QString());
 }
@@ -350,12 +348,12 @@ QAction* AddInspectorAction(TfrmMain* main, QMenu* view) {
   action->setShortcutContext(Qt::ApplicationShortcut);
   action->setCheckable(true);
   QObject::connect(action, &QAction::toggled, main, [main, action](bool on) {
-    auto* inspector = main->findChild<TInspectorWindow*>();
+    auto* inspector = main->findChild<TStateWindow*>();
     if (inspector == nullptr && !on) return;
     if (inspector == nullptr) {
-      inspector = new TInspectorWindow(main);
+      inspector = new TStateWindow(main);
       // Closing the window by its title bar unticks the menu item.
-      QObject::connect(inspector, &TInspectorWindow::Closed, action,
+      QObject::connect(inspector, &TStateWindow::Closed, action,
                        [action] { action->setChecked(false); });
     }
     if (inspector->isVisible() != on) inspector->setVisible(on);

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "host/InspectorRows.h"
+#include "host/StateRows.h"
 
 class QAction;
 class QLabel;
@@ -17,10 +17,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TfrmMain;
 
-class TInspectorWindow : public QWidget {
+class TStateWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TInspectorWindow(TfrmMain* main);
+  explicit TStateWindow(TfrmMain* main);
 
   QTreeWidget* Tree;
   QLineEdit* Filter;
@@ -47,9 +47,9 @@ class TInspectorWindow : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  friend class TInspectorDelegate;
+  friend class TStateDelegate;
   struct TShownRow {
-    TInspectorRow Row;
+    TStateRow Row;
     QTreeWidgetItem* Item;
     qint64 FlashUntil = 0;
   };

@@ -1,4 +1,4 @@
-#include "host/InspectorRows.h"
+#include "host/StateRows.h"
 
 #include <cmath>
 
@@ -84,8 +84,8 @@ QString WriteText(const TField& field, const QString& text) {
   return QString("%1 was not written.").arg(name);
 }
 
-TInspectorRow TableRow(const QString& group, const TField& field) {
-  TInspectorRow row{group, QString::fromUtf8(field.Name), [&field] { return ValueText(field); }};
+TStateRow TableRow(const QString& group, const TField& field) {
+  TStateRow row{group, QString::fromUtf8(field.Name), [&field] { return ValueText(field); }};
   if (field.Show != ShowNumber && field.Show != ShowPageName)
     row.Shown = [&field] { return ShownNow(field); };
   if (field.Settable) row.Write = [&field](const QString& text) { return WriteText(field, text); };
@@ -99,7 +99,7 @@ QString DateTimeText(const TDateTime& t) {
 
 // Each alarm bit by name: clear, active (the lamp is red for it), or
 // acknowledged (set, and the pilot has seen it); then the lamp.
-void AddAlarmRows(std::vector<TInspectorRow>& rows) {
+void AddAlarmRows(std::vector<TStateRow>& rows) {
   const std::pair<const char*, uint32_t> bits[] = {{"AlarmVolts", AlarmVolts},
                                                    {"AlarmCurrent", AlarmCurrent},
                                                    {"AlarmOat", AlarmOat},
@@ -115,7 +115,7 @@ void AddAlarmRows(std::vector<TInspectorRow>& rows) {
 }
 
 // The five records newest first, as the log viewer lists them.
-void AddFlightLogRows(std::vector<TInspectorRow>& rows) {
+void AddFlightLogRows(std::vector<TStateRow>& rows) {
   for (int p = 0; p < FlightLogSlots; ++p)
     rows.push_back({"Flight log", QString("Record %1 of 5").arg(p + 1), [p] {
                       const int slot = FlightLogHead >= p ? FlightLogHead - p
@@ -140,8 +140,8 @@ const std::vector<QString>& InspectorGroups() {
   return groups;
 }
 
-std::vector<TInspectorRow> InspectorRows() {
-  std::vector<TInspectorRow> rows;
+std::vector<TStateRow> InspectorRows() {
+  std::vector<TStateRow> rows;
   for (uint16_t i = 0; i < FieldCount; ++i)
     rows.push_back(TableRow(InspectorGroups().at(Fields[i].Group), Fields[i]));
   // Fields that belong to two groups appear in both.

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-struct TInspectorRow {
+struct TStateRow {
   QString Group;
   QString Name;
   std::function<QString()> Value;
@@ -20,4 +20,4 @@ struct TInspectorRow {
 // The groups in the order the inspector shows them.
 const std::vector<QString>& InspectorGroups();
 // Every row of every group, in order.
-std::vector<TInspectorRow> InspectorRows();
+std::vector<TStateRow> InspectorRows();

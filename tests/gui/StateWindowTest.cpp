@@ -14,31 +14,31 @@
 #include "GuiSupport.h"
 #include "core/Core.h"
 #include "host/Controls.h"
-#include "host/InspectorWindow.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
+#include "host/StateWindow.h"
 
 namespace {
 
 using InspectorTest = gui::WindowTest;
 
-TInspectorWindow* OpenInspector() {
+TStateWindow* OpenInspector() {
   frmMain->activateWindow();
   if (!QTest::qWaitForWindowActive(frmMain)) return nullptr;
   gui::Type(Qt::Key_I, Qt::ControlModifier);
-  auto* inspector = frmMain->findChild<TInspectorWindow*>();
+  auto* inspector = frmMain->findChild<TStateWindow*>();
   if (inspector == nullptr || !QTest::qWaitForWindowExposed(inspector)) return nullptr;
   return inspector;
 }
 
-std::string ValueOf(TInspectorWindow* inspector, const char* name, int column = 1) {
+std::string ValueOf(TStateWindow* inspector, const char* name, int column = 1) {
   QTreeWidgetItem* item = inspector->ItemOf(name);
   return item ? item->text(column).toStdString() : "no such row";
 }
 
 // Double-clicks the value, types the text and presses Enter; false when no
 // editor opened.
-bool EditInPlace(TInspectorWindow* inspector, const char* name, const QString& text) {
+bool EditInPlace(TStateWindow* inspector, const char* name, const QString& text) {
   QTreeWidget* tree = inspector->Tree;
   inspector->activateWindow();
   if (!QTest::qWaitForWindowActive(inspector)) return false;
@@ -62,7 +62,7 @@ TEST_F(InspectorTest, ShowsASettingChangedByAKeyOnASetupPageAndFlashesIt) {
   w.ScrollBar29->setValue(1500);  // 14.1 V and 16 °C raise no alarm for a key to acknowledge
   w.ScrollBar2->setValue(2400);
   gui::Click(w.Button1);
-  TInspectorWindow* inspector = OpenInspector();
+  TStateWindow* inspector = OpenInspector();
   ASSERT_NE(inspector, nullptr);
   EXPECT_FALSE(inspector->geometry().intersects(w.geometry())) << "beside the main window";
   EXPECT_EQ(ValueOf(inspector, "Settings.VoltsDisplayMax"), "200");
@@ -87,7 +87,7 @@ TEST_F(InspectorTest, ShowsASettingChangedByAKeyOnASetupPageAndFlashesIt) {
 
 TEST_F(InspectorTest, RefusesValuesOutOfRangeOrOfTheWrongTypeAndWritesNothing) {
   gui::Click(frmMain->Button1);
-  TInspectorWindow* inspector = OpenInspector();
+  TStateWindow* inspector = OpenInspector();
   ASSERT_NE(inspector, nullptr);
   const struct {
     const char* name;
@@ -118,7 +118,7 @@ TEST_F(InspectorTest, RefusesValuesOutOfRangeOrOfTheWrongTypeAndWritesNothing) {
 TEST_F(InspectorTest, AnAcceptedEditTakesEffectOnTheNextPass) {
   TfrmMain& w = *frmMain;
   gui::Click(w.Button1);
-  TInspectorWindow* inspector = OpenInspector();
+  TStateWindow* inspector = OpenInspector();
   ASSERT_NE(inspector, nullptr);
   ASSERT_TRUE(EditInPlace(inspector, "VoltsInput", "1500"));
   EXPECT_EQ(w.ScrollBar29->value(), 1500) << "the scroll bar follows the input";
@@ -139,7 +139,7 @@ TEST_F(InspectorTest, AnAcceptedEditTakesEffectOnTheNextPass) {
 TEST_F(InspectorTest, RefreshesAtMostOncePerScreenRefreshAndNotAtAllWhenClosed) {
   TfrmMain& w = *frmMain;
   gui::Click(w.Button1);
-  TInspectorWindow* inspector = OpenInspector();
+  TStateWindow* inspector = OpenInspector();
   ASSERT_NE(inspector, nullptr);
   QElapsedTimer clock;
   clock.start();
