@@ -21,7 +21,15 @@ extern TMenuState MenuState;
 void ResetFurniture();
 
 void DrawTitleBar(const char* title, const char* subtitle);
-void DrawSoftKeys(uint8_t kind);
+// The kinds of soft-key bar DrawSoftKeys draws, by the label of each cell.
+enum TSoftKeys : uint8_t {
+  SoftKeysNone = 0,      // the lines and the knob only
+  SoftKeysExit = 1,      // "EXIT"
+  SoftKeysBack = 2,      // "BACK"
+  SoftKeysDone = 3,      // "DONE"
+  SoftKeysBackDone = 4,  // "BACK" and "DONE"
+};
+void DrawSoftKeys(uint8_t kind);  // TSoftKeys
 void DrawNoYesKeys();
 void DrawKnobIcon();
 void DrawMenuItem(int8_t row, const char* label, const char* value);

@@ -4,10 +4,10 @@
 
 #include "core/Sensors.h"
 #include "core/Settings.h"
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MenuList.h"
 #include "menus/Menus.h"
-#include "pages/SoftKeys.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The code change chain: the current code, the new code, its confirmation,
 // then the CODE CHANGED or CODE ERROR message.
 #include "core/Settings.h"
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MenuList.h"
 #include "menus/Menus.h"
 #include "pages/CodeDigits.h"
 #include "pages/HomePage.h"
-#include "pages/SoftKeys.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <cstdio>
 
 #include "core/Clock.h"
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MenuList.h"
 #include "menus/Menus.h"
-#include "pages/SoftKeys.h"
 
 namespace {
 

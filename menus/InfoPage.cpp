@@ -1,10 +1,10 @@
 // The information page: model and firmware version.
 #include <cstdio>
 
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MenuList.h"
 #include "menus/Menus.h"
-#include "pages/SoftKeys.h"
 
 void InfoPage() {
   DrawTitleBar("INFO", "");

@@ -3,16 +3,12 @@
 #include <cstdint>
 
 #include "core/RunState.h"
+#include "pages/PageHandlers.h"
 
 void GoHome();
 void ResetMenuState(uint8_t index);
-void MainMenuPage();
-void MiscSetupPage();
-void AdcValuesPage();
 
 // Helpers shared by the menu pages.
-// Returns the pending key code (0 for none) and empties the key slot.
-uint8_t TakeKey();
 // Moves Selection through count items for a plus or minus key, from the last
 // item to the first and back.
 void MoveSelection(uint8_t key, uint8_t count);

@@ -1,8 +1,8 @@
 // The main menu: one entry at a time, its icon and its two lines.
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MenuList.h"
 #include "menus/Menus.h"
-#include "pages/SoftKeys.h"
 
 namespace {
 

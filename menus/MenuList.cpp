@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "core/Settings.h"
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MainMenu.h"
-#include "pages/SoftKeys.h"
 
 namespace {
 

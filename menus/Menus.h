@@ -5,5 +5,5 @@
 #include "menus/MainMenu.h"
 #include "menus/MenuList.h"
 #include "menus/MiscPages.h"
-#include "menus/SensorSetup.h"
 #include "menus/TimeSetup.h"
+#include "pages/PageHandlers.h"

@@ -2,12 +2,6 @@
 #pragma once
 #include <cstdint>
 
-constexpr uint16_t FirmwareVersion = 100;  // hundredths: version 1.00
+#include "pages/PageHandlers.h"
 
-void BacklightPage();
-void SecuritySetupPage();
-void VerifyCodePage();
-void NewCodePage();
-void ConfirmCodePage();
-void InfoPage();
-void LoadDefaultsConfirmPage();
+constexpr uint16_t FirmwareVersion = 100;  // hundredths: version 1.00

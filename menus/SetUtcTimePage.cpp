@@ -2,10 +2,10 @@
 // always follows the host computer, so leaving the editor changes nothing.
 #include <cstdio>
 
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/MenuList.h"
 #include "menus/Menus.h"
-#include "pages/SoftKeys.h"
 
 TTimeEditFields TimeEditFields;
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "pages/PageHandlers.h"
+
 struct TTimeEditFields {
   uint16_t Year;
   uint8_t Month;
@@ -11,6 +13,3 @@ struct TTimeEditFields {
   uint8_t Second;
 };
 extern TTimeEditFields TimeEditFields;
-
-void TimeSetupPage();
-void SetUtcTimePage();

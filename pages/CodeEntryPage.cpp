@@ -1,11 +1,11 @@
 // The security code entry: four digits set with the knob, checked against
 // the security code and the master code.
 #include "core/Core.h"
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "pages/CodeDigits.h"
 #include "pages/HomePage.h"
 #include "pages/PageHandlers.h"
-#include "pages/SoftKeys.h"
 
 uint8_t CodeEntryPurpose;
 

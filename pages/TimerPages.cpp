@@ -5,12 +5,12 @@
 #include <cstdio>
 
 #include "core/Core.h"
+#include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
 #include "menus/Editing.h"
 #include "menus/MainMenu.h"
 #include "pages/HomePage.h"
 #include "pages/PageHandlers.h"
-#include "pages/SoftKeys.h"
 
 void StepField(uint8_t& field, uint8_t limit, bool up) {
   field = static_cast<uint8_t>(StepWrap(field, up ? 1 : -1, 0, limit));
