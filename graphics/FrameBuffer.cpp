@@ -7,13 +7,6 @@ uint8_t FrameBuffer[FrameBufferSize];
 
 void ClearFrameBuffer() { std::memset(FrameBuffer, ColourBlack, sizeof FrameBuffer); }
 
-// Negative coordinates become very large ones as unsigned values, so one test
-// per axis clips all four edges.
-void PutPixel(int16_t x, int16_t y, uint8_t colour) {
-  if (static_cast<uint16_t>(x) < ScreenWidth && static_cast<uint16_t>(y) < ScreenHeight)
-    FrameBuffer[y * ScreenWidth + x] = colour;
-}
-
 // Runs are clipped to the visible rows and columns first, which writes the
 // same pixels as PutPixel for every point from one end to the other.
 void DrawHLine(int16_t x0, int16_t x1, int16_t y, uint8_t colour) {

@@ -20,7 +20,12 @@ constexpr uint8_t ColourGrey = 229;
 extern uint8_t FrameBuffer[FrameBufferSize];
 
 void ClearFrameBuffer();
-void PutPixel(int16_t x, int16_t y, uint8_t colour);
+// One pixel, clipped at the four edges: negative coordinates become very
+// large ones as unsigned values, so one test per axis clips both of its ends.
+inline void PutPixel(int16_t x, int16_t y, uint8_t colour) {
+  if (static_cast<uint16_t>(x) < ScreenWidth && static_cast<uint16_t>(y) < ScreenHeight)
+    FrameBuffer[y * ScreenWidth + x] = colour;
+}
 void DrawLine(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour);
 void DrawThickLine(int16_t x0, int16_t y0, int16_t x1, int16_t y1, uint8_t colour);
 void DrawHLine(int16_t x0, int16_t x1, int16_t y, uint8_t colour);

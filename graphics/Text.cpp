@@ -43,10 +43,12 @@ void DrawGlyph(const uint8_t* font, const uint8_t* entry, int16_t pen, int16_t y
   const uint8_t* bits = font + offset;
   const uint8_t bytesPerRow = static_cast<uint8_t>((width + 7) / 8);
   for (uint8_t r = 0; r < height; ++r)
-    for (uint8_t b = 0; b < bytesPerRow; ++b)
-      for (uint8_t bit = 0; bit < 8; ++bit)
-        if (bits[r * bytesPerRow + b] & (0x80 >> bit))
+    for (uint8_t b = 0; b < bytesPerRow; ++b) {
+      const uint8_t row = bits[r * bytesPerRow + b];
+      for (uint8_t bit = 0; row != 0 && bit < 8; ++bit)
+        if (row & (0x80 >> bit))
           PutPixel(static_cast<int16_t>(pen + 8 * b + bit), static_cast<int16_t>(y + r), colour);
+    }
 }
 
 }  // namespace
