@@ -8,7 +8,7 @@
 
 #include "core/Core.h"
 #include "graphics/Graphics.h"
-#include "host/GifRecording.h"
+#include "pictures/GifRecording.h"
 #include "host/RunLoop.h"
 #include "support/Instrument.h"
 

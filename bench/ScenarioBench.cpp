@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "host/Scenario.h"
-#include "host/ScenarioRun.h"
+#include "scenario/Scenario.h"
+#include "scenario/ScenarioRun.h"
 
 namespace {
 

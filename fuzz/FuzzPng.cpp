@@ -1,5 +1,5 @@
 // libFuzzer target: the PNG reader of the reference screens.
-#include "host/PngReader.h"
+#include "pictures/PngReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TPngImage image;

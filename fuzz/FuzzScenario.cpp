@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "host/Scenario.h"
-#include "host/ScenarioRun.h"
+#include "scenario/Scenario.h"
+#include "scenario/ScenarioRun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TScenarioOptions options;

@@ -16,15 +16,15 @@
 
 #include "core/Sensors.h"
 #include "host/Controls.h"
-#include "host/DisplayActions.h"
+#include "window/DisplayActions.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
-#include "host/HelpMenu.h"
+#include "window/HelpMenu.h"
 #include "host/RunLoop.h"
-#include "host/ScenarioPlayer.h"
-#include "host/ScenarioRecording.h"
-#include "host/StateWindow.h"
-#include "host/WindowTips.h"
+#include "window/ScenarioPlayer.h"
+#include "window/ScenarioRecording.h"
+#include "window/StateWindow.h"
+#include "window/WindowTips.h"
 #include "pages/Pages.h"
 
 TfrmMain* frmMain = nullptr;

@@ -16,9 +16,9 @@
 #include "GuiSupport.h"
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/DisplayActions.h"
+#include "window/DisplayActions.h"
 #include "host/DisplayPanel.h"
-#include "host/DisplayWindow.h"
+#include "window/DisplayWindow.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
 

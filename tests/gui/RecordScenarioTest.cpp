@@ -15,8 +15,8 @@
 #include "GuiSupport.h"
 #include "host/Controls.h"
 #include "host/PCMain.h"
-#include "host/Pictures.h"
-#include "host/ScenarioRecording.h"
+#include "pictures/Pictures.h"
+#include "window/ScenarioRecording.h"
 #include "menus/FieldTable.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "GuiSupport.h"
 #include "core/Core.h"
 #include "host/PCMain.h"
-#include "host/ScenarioPlayer.h"
+#include "window/ScenarioPlayer.h"
 
 namespace {
 

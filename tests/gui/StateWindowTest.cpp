@@ -16,7 +16,7 @@
 #include "host/Controls.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
-#include "host/StateWindow.h"
+#include "window/StateWindow.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace test {
 namespace {

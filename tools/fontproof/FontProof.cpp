@@ -9,7 +9,7 @@
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "Art.h"
 #include "graphics/ColourTable.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace {
 

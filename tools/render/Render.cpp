@@ -7,7 +7,7 @@
 
 #include "Scenes.h"
 #include "graphics/FrameBuffer.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace render {
 namespace {

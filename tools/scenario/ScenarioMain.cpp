@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Scenario.h"
-#include "host/ScenarioRun.h"
+#include "scenario/Scenario.h"
+#include "scenario/ScenarioRun.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/StateWindow.h"
+#include "window/StateWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/RunLoop.h"
-#include "host/ScenarioRecorder.h"
+#include "scenario/ScenarioRecorder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "host/StateRows.h"
+#include "window/StateRows.h"
 
 class QAction;
 class QLabel;

@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "graphics/FrameBuffer.h"
-#include "host/Scenario.h"
+#include "scenario/Scenario.h"
 
 namespace fs = std::filesystem;
 

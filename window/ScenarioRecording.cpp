@@ -1,4 +1,4 @@
-#include "host/ScenarioRecording.h"
+#include "window/ScenarioRecording.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,10 +22,10 @@
 #include "graphics/FrameBuffer.h"
 #include "host/Controls.h"
 #include "host/PCMain.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 #include "host/RunLoop.h"
-#include "host/ScenarioPlayer.h"
-#include "host/ScenarioRun.h"
+#include "window/ScenarioPlayer.h"
+#include "scenario/ScenarioRun.h"
 #include "menus/FieldTable.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "host/HelpMenu.h"
+#include "window/HelpMenu.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

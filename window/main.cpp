@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "host/HelpMenu.h"
+#include "window/HelpMenu.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
 

@@ -1,4 +1,4 @@
-#include "host/ScenarioPlayer.h"
+#include "window/ScenarioPlayer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,10 +14,10 @@
 #include "core/Clock.h"
 #include "graphics/FrameBuffer.h"
 #include "host/Controls.h"
-#include "host/GifRecording.h"
+#include "pictures/GifRecording.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
-#include "host/ScenarioRun.h"
+#include "scenario/ScenarioRun.h"
 
 namespace {
 

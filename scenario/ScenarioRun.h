@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Scenario.h"
+#include "scenario/Scenario.h"
 
 struct TScenarioResult {
   enum TOutcome : uint8_t { Passed, Failed, Broken } Outcome = Passed;

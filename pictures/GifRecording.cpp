@@ -1,4 +1,4 @@
-#include "host/GifRecording.h"
+#include "pictures/GifRecording.h"
 
 #include <gif_lib.h>
 
@@ -9,7 +9,7 @@
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace {
 

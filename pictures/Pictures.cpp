@@ -1,4 +1,4 @@
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "host/PngReader.h"
+#include "pictures/PngReader.h"
 
 #include <zlib.h>
 

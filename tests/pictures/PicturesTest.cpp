@@ -7,7 +7,7 @@
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "host/GifRecording.h"
+#include "pictures/GifRecording.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "graphics/FrameBuffer.h"
-#include "host/Scenario.h"
+#include "scenario/Scenario.h"
 
 class TScenarioRecorder {
  public:

@@ -1,4 +1,4 @@
-#include "host/DisplayActions.h"
+#include "window/DisplayActions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,9 +16,9 @@
 
 #include "host/Controls.h"
 #include "host/DisplayPanel.h"
-#include "host/DisplayWindow.h"
+#include "window/DisplayWindow.h"
 #include "host/PCMain.h"
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 TDisplayActions::TDisplayActions(TfrmMain* main) : QObject(main), Main(main) {
   CopyDisplay = new QAction("Copy Display", this);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/PngReader.h"
+#include "pictures/PngReader.h"
 #include "menus/FieldTable.h"
 
 // The inputs a window control feeds.

@@ -1,11 +1,11 @@
-#include "host/ScenarioRecorder.h"
+#include "scenario/ScenarioRecorder.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <filesystem>
 
-#include "host/Pictures.h"
+#include "pictures/Pictures.h"
 
 namespace {
 

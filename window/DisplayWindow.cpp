@@ -1,4 +1,4 @@
-#include "host/DisplayWindow.h"
+#include "window/DisplayWindow.h"
 
 #include <QKeyEvent>
 #include <QPainter>

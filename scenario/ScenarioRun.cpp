@@ -1,4 +1,4 @@
-#include "host/ScenarioRun.h"
+#include "scenario/ScenarioRun.h"
 
 #include <cmath>
 #include <cstring>
@@ -7,8 +7,8 @@
 #include "core/Core.h"
 #include "graphics/ColourTable.h"
 #include "graphics/Graphics.h"
-#include "host/GifRecording.h"
-#include "host/Pictures.h"
+#include "pictures/GifRecording.h"
+#include "pictures/Pictures.h"
 #include "host/RunLoop.h"
 #include "menus/Menus.h"
 #include "pages/Pages.h"

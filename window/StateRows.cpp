@@ -1,4 +1,4 @@
-#include "host/StateRows.h"
+#include "window/StateRows.h"
 
 #include <cmath>
 

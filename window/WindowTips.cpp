@@ -1,4 +1,4 @@
-#include "host/WindowTips.h"
+#include "window/WindowTips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include <ctime>
 #include <memory>
 
-#include "host/Scenario.h"
+#include "scenario/Scenario.h"
 
 class QAction;
 class QMenu;

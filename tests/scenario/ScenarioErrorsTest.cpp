@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "core/Settings.h"
-#include "host/Scenario.h"
-#include "host/ScenarioRun.h"
+#include "scenario/Scenario.h"
+#include "scenario/ScenarioRun.h"
 
 namespace {
 

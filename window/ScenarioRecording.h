@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "host/ScenarioRecorder.h"
+#include "scenario/ScenarioRecorder.h"
 
 class QAction;
 class QScrollBar;

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "host/GifRecording.h"
+#include "pictures/GifRecording.h"
 
 class QAction;
 class QActionGroup;
