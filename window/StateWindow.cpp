@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -112,11 +113,16 @@ TStateWindow::TStateWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main)
   Tree->setHeaderLabels({"Field", "Value", "As shown"});
   Tree->setUniformRowHeights(true);
   Tree->setIndentation(14);
-  Tree->setTextElideMode(Qt::ElideMiddle);
   Tree->setAlternatingRowColors(true);
   Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Tree->setItemDelegate(new TStateDelegate(this));
+  // Names and values are never cut short: their columns follow what they
+  // hold, and a window too narrow for them scrolls sideways.
   Tree->header()->setStretchLastSection(true);
+  Tree->header()->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
+  Tree->header()->setSectionResizeMode(ValueColumn, QHeaderView::ResizeToContents);
+  Tree->header()->setResizeContentsPrecision(-1);
+  Tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
   Message = new QLabel(this);
   Message->setWordWrap(true);
@@ -166,6 +172,9 @@ TStateWindow::TStateWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main)
   });
   Tree->addActions({copy, copyName});
   Tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+  // Ctrl+C is also the main window's "Copy Display"; in the list it copies
+  // the value, so the list claims the key before any shortcut sees it.
+  Tree->installEventFilter(this);
 
   FadeTimer = new QTimer(this);
   FadeTimer->setInterval(100);
@@ -177,16 +186,12 @@ TStateWindow::TStateWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main)
   // The first reading fills the tree without flashing anything.
   Refresh();
   Filled = true;
-  Tree->resizeColumnToContents(NameColumn);
-  Tree->setColumnWidth(ValueColumn, ValueWidth());
-  resize(Tree->columnWidth(NameColumn) + Tree->columnWidth(ValueColumn) +
-             fontMetrics().horizontalAdvance("-20.4 A  ") + 40,
-         640);
-}
-
-// Wide enough for a float with all its digits.
-int TStateWindow::ValueWidth() const {
-  return fontMetrics().horizontalAdvance("-0.00329999998") + 16;
+  int width = 60;
+  for (int column : {NameColumn, ValueColumn, ShownColumn}) {
+    Tree->resizeColumnToContents(column);
+    width += Tree->columnWidth(column);
+  }
+  resize(width, 640);
 }
 
 TStateWindow::TShownRow* TStateWindow::RowOf(const QTreeWidgetItem* item) {
@@ -232,10 +237,6 @@ void TStateWindow::PlaceBesideMain() {
   const int w = qMin(qMax(qMax(left, right) - frame, usable), width());
   const int h = qMin(height(), screen.height() - titleBar);
   resize(w, h);
-  // Narrowed, the names give way first (their middle is elided).
-  Tree->resizeColumnToContents(NameColumn);
-  Tree->setColumnWidth(NameColumn, qMin(Tree->columnWidth(NameColumn), w * 45 / 100));
-  Tree->setColumnWidth(ValueColumn, qMin(ValueWidth(), w * 28 / 100));
   const int x = right >= left ? qMin(main.right() + gap, screen.right() - w - frame)
                               : qMax(main.left() - gap - w - frame, screen.left());
   const int y = qMax(qMin(main.top(), screen.bottom() - h - titleBar), screen.top());
@@ -305,6 +306,17 @@ void TStateWindow::ApplyFilter() {
     }
     group->setHidden(!any);
   }
+}
+
+bool TStateWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != Tree ||
+      (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+    return QWidget::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (!key->matches(QKeySequence::Copy)) return false;
+  event->accept();
+  if (event->type() == QEvent::KeyPress) CopyValue();
+  return event->type() == QEvent::KeyPress;
 }
 
 void TStateWindow::CopyValue() {

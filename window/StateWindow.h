@@ -45,6 +45,7 @@ class TStateWindow : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class TStateDelegate;
@@ -60,7 +61,6 @@ class TStateWindow : public QWidget {
   void ShowOutcome(const QString& text, bool refused);
   void PlaceBesideMain();
   TShownRow* RowOf(const QTreeWidgetItem* item);
-  int ValueWidth() const;
 
   TfrmMain* Main;
   std::vector<TShownRow> Rows;
