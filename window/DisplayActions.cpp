@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -16,9 +15,10 @@
 
 #include "host/Controls.h"
 #include "host/DisplayPanel.h"
-#include "window/DisplayWindow.h"
 #include "host/PCMain.h"
 #include "pictures/Pictures.h"
+#include "window/DisplayWindow.h"
+#include "window/FileDialogs.h"
 
 TDisplayActions::TDisplayActions(TfrmMain* main) : QObject(main), Main(main) {
   CopyDisplay = new QAction("Copy Display", this);
@@ -104,8 +104,8 @@ bool TDisplayActions::SaveImageTo(const QString& path) {
 }
 
 void TDisplayActions::AskAndSave() {
-  const QString path = QFileDialog::getSaveFileName(Main, "Save Display Image", DefaultPath("png"),
-                                                    "PNG images (*.png)");
+  const QString path =
+      AskFileToWrite(Main, "Save Display Image", DefaultPath("png"), "PNG images (*.png)", "png");
   if (!path.isEmpty()) SaveImageTo(path);
 }
 
@@ -143,11 +143,9 @@ void TDisplayActions::AskAndRecord() {
     StopRecording();
     return;
   }
-  QString path = QFileDialog::getSaveFileName(Main, "Record Display", DefaultPath("gif"),
-                                              "GIF animations (*.gif)");
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".gif";
-  StartRecording(path);
+  const QString path =
+      AskFileToWrite(Main, "Record Display", DefaultPath("gif"), "GIF animations (*.gif)", "gif");
+  if (!path.isEmpty()) StartRecording(path);
 }
 
 void TDisplayActions::ShowWindow() {

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,10 +13,11 @@
 #include "core/Clock.h"
 #include "graphics/FrameBuffer.h"
 #include "host/Controls.h"
-#include "pictures/GifRecording.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
+#include "pictures/GifRecording.h"
 #include "scenario/ScenarioRun.h"
+#include "window/FileDialogs.h"
 
 namespace {
 
@@ -51,8 +51,7 @@ std::time_t TScenarioPlayer::Clock() {
 }
 
 void TScenarioPlayer::Choose() {
-  const QString path = QFileDialog::getOpenFileName(Window, "Play Scenario", QString(),
-                                                    "Scenario files (*.yaml *.yml);;All files (*)");
+  const QString path = AskScenarioToPlay(Window);
   if (!path.isEmpty()) Play(path);
 }
 

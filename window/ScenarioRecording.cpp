@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -22,11 +21,12 @@
 #include "graphics/FrameBuffer.h"
 #include "host/Controls.h"
 #include "host/PCMain.h"
-#include "pictures/Pictures.h"
 #include "host/RunLoop.h"
-#include "window/ScenarioPlayer.h"
-#include "scenario/ScenarioRun.h"
 #include "menus/FieldTable.h"
+#include "pictures/Pictures.h"
+#include "scenario/ScenarioRun.h"
+#include "window/FileDialogs.h"
+#include "window/ScenarioPlayer.h"
 
 namespace {
 
@@ -172,12 +172,8 @@ void TScenarioRecording::RecordTriggered() {
                              "A scenario is playing. Stop it before recording a new one.");
     return;
   }
-  QString path =
-      QFileDialog::getSaveFileName(Window, "Record Scenario", QString(), "Scenarios (*.yaml)",
-                                   nullptr, QFileDialog::DontUseNativeDialog);
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".yaml";
-  Start(path);
+  const QString path = AskScenarioToRecord(Window);
+  if (!path.isEmpty()) Start(path);
 }
 
 bool TScenarioRecording::Start(const QString& path) {
@@ -290,8 +286,7 @@ void TScenarioRecording::Finish() {
     }
     QMessageBox::warning(Window, "Record Scenario",
                          QString::fromStdString(error) + "\nChoose another file for the scenario.");
-    path = QFileDialog::getSaveFileName(Window, "Record Scenario", path, "Scenarios (*.yaml)",
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    path = AskFileToWrite(Window, "Record Scenario", path, "Scenarios (*.yaml)", "yaml");
     if (path.isEmpty()) {
       emit Finished(Path, false);
       return;
