@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -41,6 +42,24 @@ TDisplayWindow::TDisplayWindow(TfrmMain* main) : QWidget(main, Qt::Window), Main
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   resize(4 * ScreenWidth + 2 * (Ring + Gap), 4 * ScreenHeight + 2 * (Ring + Gap));
+  KeepWholeDisplay();
+}
+
+// Never smaller than the display at one device pixel per pixel with its
+// ring, on the screen the window is on.
+void TDisplayWindow::KeepWholeDisplay() {
+  const qreal ratio = devicePixelRatioF();
+  const int border = 2 * (Ring + Gap);
+  setMinimumSize(static_cast<int>(std::ceil((ScreenWidth + border) / ratio)),
+                 static_cast<int>(std::ceil((ScreenHeight + border) / ratio)));
+}
+
+void TDisplayWindow::showEvent(QShowEvent* event) {
+  KeepWholeDisplay();
+  if (QWindow* handle = windowHandle())
+    connect(handle, &QWindow::screenChanged, this, &TDisplayWindow::KeepWholeDisplay,
+            Qt::UniqueConnection);
+  QWidget::showEvent(event);
 }
 
 void TDisplayWindow::Show(const uint8_t* frame, QColor lamp) {

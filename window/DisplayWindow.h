@@ -24,11 +24,14 @@ class TDisplayWindow : public QWidget {
   int Scale() const;
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void KeepWholeDisplay();
+
   TfrmMain* Main;
   std::array<uint8_t, FrameBufferSize> Frame{};
   QColor Lamp{128, 0, 0};

@@ -16,11 +16,11 @@
 #include "GuiSupport.h"
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "window/DisplayActions.h"
 #include "host/DisplayPanel.h"
-#include "window/DisplayWindow.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
+#include "window/DisplayActions.h"
+#include "window/DisplayWindow.h"
 
 namespace {
 
@@ -143,6 +143,29 @@ TEST_F(DisplayPicturesTest, DisplayWindowShowsTheLargestWholeScaleAtTwoSizesAndT
   EXPECT_EQ(KeySlot, KeyRight);
   window->close();
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DisplayPicturesTest, DisplayWindowNeverCutsTheDisplayOrItsRing) {
+  ShowPattern();
+  frmMain->DisplayActions->DisplayWindow->trigger();
+  TDisplayWindow* window = frmMain->DisplayActions->Window;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  for (const QSize asked : {QSize(120, 90), QSize(1, 1), QSize(400, 90), QSize(179, 139)}) {
+    SCOPED_TRACE(asked.width());
+    window->resize(asked);
+    gui::Settle(150);
+    EXPECT_GE(window->width(), 180);
+    EXPECT_GE(window->height(), 140);
+    const QImage image = gui::Grab(window);
+    const int left = (image.width() - 160) / 2, top = (image.height() - 120) / 2;
+    EXPECT_EQ(window->Scale(), 1);
+    EXPECT_EQ(WrongPixels(image, left, top, 1), 0);
+    const QRgb ring = qRgb(128, 0, 0);
+    EXPECT_EQ(image.pixel(left - 10, top - 10), ring);
+    EXPECT_EQ(image.pixel(left + 169, top + 129), ring);
+    EXPECT_EQ(image.pixel(left + 80, top - 5), ring);
+    EXPECT_EQ(image.pixel(left + 164, top + 60), ring);
+  }
 }
 
 }  // namespace
