@@ -59,7 +59,7 @@ QAction* FileEntry(const QString& text) {
 TEST_F(FileDialogsTest, ANameTypedWithoutItsSuffixGetsIt) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  TDisplayActions* actions = frmMain->DisplayActions;
+  TDisplayActions* actions = gui::Tools().DisplayActions;
   const struct {
     QAction* action;
     const char* typed;
@@ -97,7 +97,7 @@ TEST_F(FileDialogsTest, ScenarioDialogsOpenAtTheTourThenWhereTheUserLastWas) {
   ASSERT_TRUE(dir.isValid());
   const QString folder = QDir(dir.path()).canonicalPath();
   EXPECT_EQ(AnswerDialog(record, folder, "mine"), tourFolder);
-  auto* recording = frmMain->findChild<TScenarioRecording*>();
+  auto* recording = gui::Tools().Recording;
   ASSERT_TRUE(recording->Active());
   recording->Stop();
   ASSERT_TRUE(gui::WaitFor([&] { return !recording->Active(); }));
