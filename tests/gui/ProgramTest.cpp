@@ -1,15 +1,22 @@
 // The built simulator as a user runs it: a real X pointer and keyboard
 // through xdotool, and the pixels the X server shows.
+#include <gif_lib.h>
+#include <signal.h>
+
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstring>
 
 #include "GuiSupport.h"
 #include "XClose.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
+#include "scenario/Scenario.h"
 
 namespace {
 
@@ -309,6 +316,74 @@ TEST_F(ProgramTest, CloseButtonWhileRunningEndsWithCodeZero) {
   ASSERT_TRUE(Finished(&code));
   EXPECT_EQ(code, 0);
 }
+
+// Killed, interrupted or hung up while recording the display and a
+// scenario, the program ends as File > Exit does: both files complete.
+class SignalTest : public ProgramTest, public ::testing::WithParamInterface<int> {
+ protected:
+  // Answers the file dialog of the given title with the path.
+  void AnswerDialog(const QString& title, const QString& path) {
+    QString dialog;
+    for (int i = 0; i < 100 && dialog.isEmpty(); ++i) {
+      dialog =
+          Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n').value(0);
+      if (dialog.isEmpty()) QTest::qWait(50);
+    }
+    ASSERT_FALSE(dialog.isEmpty()) << title.toStdString();
+    QTest::qWait(300);
+    Xdotool({"windowfocus", "--sync", dialog});
+    Xdotool({"key", "ctrl+a"});
+    Xdotool({"type", "--delay", "5", path});
+    Xdotool({"key", "Return"});
+    QTest::qWait(500);
+  }
+};
+
+TEST_P(SignalTest, EndsAsFileExitWithBothRecordingsWritten) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString gif = dir.filePath("display.gif"), yaml = dir.filePath("session.yaml");
+  PressOn();
+  QTest::qWait(300);
+  Xdotool({"windowfocus", "--sync", Window});
+  Xdotool({"key", "ctrl+r"});
+  AnswerDialog("Record Display", gif);
+  ASSERT_TRUE(QFileInfo::exists(gif));
+  Xdotool({"windowfocus", "--sync", Window});
+  Xdotool({"key", "alt+f", "Down", "Return"});  // "Record Scenario...", after "Play Scenario..."
+  AnswerDialog("Record Scenario", yaml);
+  PressPlus();
+  QTest::qWait(1200);  // a few frames and a step
+
+  ASSERT_EQ(::kill(static_cast<pid_t>(Sim.processId()), GetParam()), 0);
+  int code = -2;
+  ASSERT_TRUE(Finished(&code));
+  EXPECT_EQ(code, 0);
+
+  int error = 0;
+  GifFileType* file = DGifOpenFileName(gif.toLocal8Bit().constData(), &error);
+  ASSERT_NE(file, nullptr) << GifErrorString(error);
+  EXPECT_EQ(DGifSlurp(file), GIF_OK) << GifErrorString(file->Error);
+  EXPECT_GE(file->ImageCount, 1);
+  DGifCloseFile(file, &error);
+  QFile bytes(gif);
+  ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(bytes.readAll().endsWith(';')) << "the trailer";
+
+  TScenario scenario;
+  TScenarioOptions options;
+  options.CheckFiles = false;
+  std::string problem;
+  ASSERT_TRUE(LoadScenario(yaml.toStdString(), options, scenario, problem)) << problem;
+  const bool pressed = std::any_of(scenario.Steps.begin(), scenario.Steps.end(),
+                                   [](const TStep& s) { return s.Kind == TStepKind::Press; });
+  EXPECT_TRUE(pressed) << "the knob turned while recording";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, SignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP), [](const auto& info) {
+      return std::string(info.param == SIGTERM ? "Term" : info.param == SIGINT ? "Int" : "Hup");
+    });
 
 TEST_F(ProgramTest, CloseWhileOffEndsWithCodeZero) {
   ASSERT_TRUE(SendDeleteWindow(Window.toULong()));
