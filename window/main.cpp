@@ -6,6 +6,7 @@
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
 #include "window/Assembly.h"
+#include "window/EndOnSignal.h"
 #include "window/HelpMenu.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   try {
     frmMain = new TfrmMain;
     AssembleWindow(frmMain);
+    EndOnSignals(frmMain->Exit1);
     frmMain->show();
     if (!frmMain->FaceError.isEmpty())
       QMessageBox::warning(frmMain, QApplication::applicationName(), frmMain->FaceError);
