@@ -17,6 +17,7 @@
 #include "pictures/Pictures.h"
 #include "window/DisplayWindow.h"
 #include "window/FileDialogs.h"
+#include "window/RecordingStatus.h"
 
 TDisplayActions::TDisplayActions(TInstrumentWindow* main) : QObject(main), Main(main) {
   CopyDisplay = new QAction("Copy Display", this);
@@ -131,7 +132,7 @@ void TDisplayActions::StopRecording() {
 
 void TDisplayActions::RecordingEnded() {
   StatusTimer->stop();
-  Main->statusBar()->clearMessage();
+  TRecordingStatus::Of(Main->statusBar())->Clear(TRecordingStatus::Display);
   RecordDisplay->setText("Record Display...");
 }
 
@@ -164,10 +165,7 @@ void TDisplayActions::FramePresented() {
 }
 
 void TDisplayActions::ShowStatus() {
-  const qint64 seconds = Clock.elapsed() / 1000;
-  const QString name = QFileInfo(QString::fromStdString(Recorder.Path())).fileName();
-  Main->statusBar()->showMessage(QString("Recording %1:%2 - %3")
-                                     .arg(seconds / 60)
-                                     .arg(seconds % 60, 2, 10, QChar('0'))
-                                     .arg(name));
+  TRecordingStatus::Of(Main->statusBar())
+      ->Set(TRecordingStatus::Display, Clock.elapsed() / 1000,
+            QString::fromStdString(Recorder.Path()));
 }

@@ -24,6 +24,7 @@
 #include "pictures/Pictures.h"
 #include "scenario/ScenarioRun.h"
 #include "window/FileDialogs.h"
+#include "window/RecordingStatus.h"
 #include "window/ScenarioPlayer.h"
 
 namespace {
@@ -255,7 +256,7 @@ void TScenarioRecording::Finish() {
   RecordAction->setText("Record Scenario...");
   ExpectAction->setVisible(false);
   EnablePlaying(true);
-  Window->statusBar()->clearMessage();
+  TRecordingStatus::Of(Window->statusBar())->Clear(TRecordingStatus::Scenario);
 
   // Nothing recorded is lost: a file that cannot be written is offered
   // elsewhere until it is written or the user gives up.
@@ -283,11 +284,7 @@ void TScenarioRecording::Finish() {
 void TScenarioRecording::EnablePlaying(bool enabled) { Player->Action->setEnabled(enabled); }
 
 void TScenarioRecording::ShowStatus() {
-  const uint32_t seconds = Ticks / 10;
-  Window->statusBar()->showMessage(QString("Recording scenario %1:%2 - %3")
-                                       .arg(seconds / 60)
-                                       .arg(seconds % 60, 2, 10, QChar('0'))
-                                       .arg(QFileInfo(Path).fileName()));
+  TRecordingStatus::Of(Window->statusBar())->Set(TRecordingStatus::Scenario, Ticks / 10, Path);
 }
 
 // Closing the window while recording writes the scenario.

@@ -21,6 +21,7 @@
 #include "host/RunLoop.h"
 #include "window/DisplayActions.h"
 #include "window/DisplayWindow.h"
+#include "window/ScenarioRecording.h"
 
 namespace {
 
@@ -143,6 +144,40 @@ TEST_F(DisplayPicturesTest, DisplayWindowShowsTheLargestWholeScaleAtTwoSizesAndT
   EXPECT_EQ(KeySlot, KeyRight);
   window->close();
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DisplayPicturesTest, TwoRecordingsAtOnceShowBothInTheStatusBar) {
+  TDisplayActions* actions = gui::Tools().DisplayActions;
+  TScenarioRecording* scenario = gui::Tools().Recording;
+  QStatusBar* bar = frmMain->statusBar();
+  const QString gif = TempPath("axim7-both.gif"), yaml = TempPath("axim7-both.yaml");
+  ASSERT_TRUE(actions->StartRecording(gif));
+  ASSERT_TRUE(scenario->Start(yaml));
+  // Over a few seconds of passes, ticks and status updates, every look at
+  // the bar finds both.
+  QStringList seen;
+  for (int i = 0; i < 120; ++i) {
+    gui::Settle(20);
+    const QString message = bar->currentMessage();
+    if (!message.contains("axim7-both.gif") || !message.contains("axim7-both.yaml"))
+      seen << message;
+  }
+  EXPECT_TRUE(seen.isEmpty()) << seen.join(" / ").toStdString();
+  EXPECT_TRUE(bar->currentMessage().startsWith("Recording 0:02 - axim7-both.gif; scenario 0:0"))
+      << bar->currentMessage().toStdString();
+  EXPECT_LE(bar->fontMetrics().horizontalAdvance(bar->currentMessage()), bar->width());
+
+  // One ends: the other is told of alone, each in its own words.
+  actions->StopRecording();
+  EXPECT_TRUE(bar->currentMessage().startsWith("Recording scenario 0:0"))
+      << bar->currentMessage().toStdString();
+  ASSERT_TRUE(actions->StartRecording(gif));
+  scenario->Stop();
+  ASSERT_TRUE(gui::WaitFor([&] { return !scenario->Active(); }));
+  gui::Settle(300);
+  EXPECT_TRUE(bar->currentMessage().startsWith("Recording 0:00 - axim7-both.gif"))
+      << bar->currentMessage().toStdString();
+  actions->StopRecording();
 }
 
 TEST_F(DisplayPicturesTest, DisplayWindowNeverCutsTheDisplayOrItsRing) {
