@@ -44,6 +44,29 @@ TScenarioPlayer::TScenarioPlayer(TInstrumentWindow* window) : QObject(window), W
   FrameTimer = new QTimer(this);
   FrameTimer->setInterval(40);
   connect(FrameTimer, &QTimer::timeout, this, &TScenarioPlayer::OfferFrame);
+  WatchTheUser();
+}
+
+// What the user does to the instrument while a scenario plays ends the
+// playback: the scenario no longer knows what the instrument does.
+void TScenarioPlayer::WatchTheUser() {
+  connect(Window, &TInstrumentWindow::PowerPressed, this,
+          [this](bool on) { UserActed(on ? "On was pressed" : "Off was pressed"); });
+  connect(Window, &TInstrumentWindow::KeyDeposited, this,
+          [this](int) { UserActed("a key was pressed"); });
+  const char* names[] = {"Volts", "Current", "OAT", "X-axis", "Y-axis", "Z-axis"};
+  for (int i = 0; i < SensorInputCount; ++i)
+    connect(Window->SensorBars()[static_cast<std::size_t>(i)], &QScrollBar::valueChanged, this,
+            [this, name = QString(names[i])] { UserActed("the " + name + " input was moved"); });
+  connect(Window->CalibrateBox(), &QCheckBox::toggled, this,
+          [this] { UserActed("Calibrate was changed"); });
+}
+
+void TScenarioPlayer::UserActed(const QString& what) {
+  if (!Active || Acting) return;
+  const QString reason = "Scenario stopped: " + what;
+  Stop(reason);
+  emit Interrupted(reason);
 }
 
 TScenarioPlayer::~TScenarioPlayer() {
@@ -72,9 +95,11 @@ bool TScenarioPlayer::Play(const QString& path) {
   RequestStop();
   ResetToProgramStart();
   StopRequested = 1;
+  Acting = true;
   for (QScrollBar* bar : Window->SensorBars())
     bar->setValue(0);  // its handler shows 0 and writes the input (already 0)
   Window->CalibrateBox()->setChecked(true);
+  Acting = false;
   SavedClock = HostClock;
   Start = Scenario.Clock;
   Elapsed.start();
@@ -127,6 +152,12 @@ void TScenarioPlayer::Next() {
 void TScenarioPlayer::RunStep(const TStep& step) {
   int wait = 150;  // long enough to see each step in the status bar
   std::string failure;
+  // The controls the steps work are not the user's doing.
+  struct TActing {
+    bool& Flag;
+    explicit TActing(bool& flag) : Flag(flag) { Flag = true; }
+    ~TActing() { Flag = false; }
+  } acting(Acting);
   switch (step.Kind) {
     case TStepKind::SetControl:
       if (step.Control == TControl::Calibrate)

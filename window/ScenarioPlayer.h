@@ -1,7 +1,8 @@
 // "File > Play Scenario...": runs a scenario file in the window at real
 // speed, visibly: the scroll bars and the check box move, keys are deposited
 // with a short pause, the status bar shows the step. "Stop Scenario" (the
-// same menu entry while playing) ends it at once.
+// same menu entry while playing) ends it at once, and so does anything the
+// user does to the instrument meanwhile: "&On", "&Off", a key, an input.
 #pragma once
 #include <QElapsedTimer>
 #include <QObject>
@@ -31,8 +32,11 @@ class TScenarioPlayer : public QObject {
   int KeyPause = 400;
 
  signals:
-  // Emitted when the playback ends: passed, failed (message) or stopped.
+  // Emitted when the playback ends: passed or failed (message).
   void Finished(bool passed, const QString& message);
+  // The user took the instrument over during playback; why, as the status
+  // bar says it.
+  void Interrupted(const QString& reason);
 
  private:
   void Choose();
@@ -40,6 +44,8 @@ class TScenarioPlayer : public QObject {
   void RunStep(const TStep& step);
   void Fail(const TStep& step, const std::string& what);
   void OfferFrame();
+  void WatchTheUser();
+  void UserActed(const QString& what);
   static std::time_t Clock();
 
   TInstrumentWindow* Window;
@@ -51,6 +57,7 @@ class TScenarioPlayer : public QObject {
   size_t StepIndex = 0;
   int PressesLeft = 0;
   bool Active = false;
+  bool Acting = false;  // the player itself is working the controls
   std::time_t (*SavedClock)() = nullptr;
   static inline std::time_t Start = 0;
   static inline QElapsedTimer Elapsed;
