@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -85,7 +88,14 @@ void TScenarioPlayer::Choose() {
 bool TScenarioPlayer::Play(const QString& path) {
   if (Active) Stop("");
   std::string error;
-  Options = TScenarioOptions{};
+  Options = BaseOptions;
+  if (Options.OutDir.empty() && !QFileInfo(QFileInfo(path).absolutePath()).isWritable()) {
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty()) cache = QDir::temp().filePath("axim7-sim");
+    Options.OutDir =
+        QFile::encodeName(QDir(cache).filePath("scenarios/" + QFileInfo(path).completeBaseName()))
+            .toStdString();
+  }
   if (!LoadScenario(path.toStdString(), Options, Scenario, error)) {
     QMessageBox::warning(Window, "Play Scenario", QString::fromStdString(error));
     return false;
@@ -132,7 +142,7 @@ void TScenarioPlayer::Fail(const TStep& step, const std::string& what) {
       QString::fromStdString(Scenario.File + ":" + std::to_string(step.Line) + ": " + what);
   Stop("Scenario failed at line " + QString::number(step.Line));
   emit Finished(false, message);
-  QMessageBox::warning(Window, "Play Scenario", message);
+  if (ReportFailures) QMessageBox::warning(Window, "Play Scenario", message);
 }
 
 void TScenarioPlayer::Next() {

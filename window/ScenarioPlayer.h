@@ -30,6 +30,13 @@ class TScenarioPlayer : public QObject {
   void Stop(const QString& status);
   // Pause between the key presses of a step, in milliseconds.
   int KeyPause = 400;
+  // Where the scenario's screenshots and recordings go and whether
+  // references that differ are rewritten. Without a folder they go next to
+  // the scenario, or, when that folder may not be written (the installed
+  // tour), into a folder of the user's cache.
+  TScenarioOptions BaseOptions;
+  // A failure is shown in a message box as well as in the status bar.
+  bool ReportFailures = true;
 
  signals:
   // Emitted when the playback ends: passed or failed (message).
