@@ -19,17 +19,36 @@ const TOption Options[] = {
     {"full-screen", "", "show the display window on the whole screen (implies --display)"},
 };
 
+const TOption* OwnOption(const QString& argument) {
+  if (!argument.startsWith("--")) return nullptr;
+  const QString name = argument.mid(2).section('=', 0, 0);
+  for (const TOption& option : Options)
+    if (name == option.Name) return &option;
+  return nullptr;
+}
+
 }  // namespace
+
+void SplitArguments(const QStringList& all, QStringList& own, QStringList& rest) {
+  own = rest = all.mid(0, 1);
+  for (qsizetype i = 1; i < all.size(); ++i) {
+    const TOption* option = OwnOption(all[i]);
+    if (option == nullptr) {
+      rest << all[i];
+      continue;
+    }
+    own << all[i];
+    if (*option->Argument && !all[i].contains('=') && i + 1 < all.size()) own << all[++i];
+  }
+}
 
 TCommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const TOption& option : Options)
     parser.addOption(QCommandLineOption(option.Name, option.Text, QString(option.Argument)));
   TCommandLine line;
   if (!parser.parse(arguments)) {
     line.Error = parser.errorText();
-    line.Unknown = !parser.unknownOptionNames().isEmpty();
   } else if (!parser.positionalArguments().isEmpty()) {
     line.Error = "Unexpected argument '" + parser.positionalArguments().constFirst() + "'.";
   }

@@ -12,10 +12,14 @@ struct TCommandLine {
   bool Display = false;     // --display: the display window opened
   bool FullScreen = false;  // --full-screen: the display window on the whole screen
   QString Error;            // what is wrong with the command line, empty when nothing
-  bool Unknown = false;     // the error is an option unknown here (Qt's own, before Qt reads them)
 };
 
-// Reads the arguments (the program's name first).
+// Parts the arguments (the program's name first in each) into this
+// program's own, "--name" or "--name=VALUE" with the value of --play, and
+// the rest, which are Qt's to read ("-display :1", "-platform xcb"): Qt
+// would take "--display" for its own.
+void SplitArguments(const QStringList& all, QStringList& own, QStringList& rest);
+// Reads this program's own arguments (the program's name first).
 TCommandLine ParseCommandLine(const QStringList& arguments);
 // "axim7-sim --help": one option a line, "  --name ARG  text".
 QString HelpText();

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
@@ -102,9 +103,18 @@ void TDisplayWindow::paintEvent(QPaintEvent*) {
   QPainter(this).drawImage(QPoint(0, 0), canvas);
 }
 
+void TDisplayWindow::ShowFullScreen() {
+  showFullScreen();
+  // A screen without a window manager (a kiosk) has nobody else to make the
+  // window as large as the screen.
+  if (const QScreen* on = screen()) setGeometry(on->geometry());
+  raise();
+  activateWindow();
+}
+
 void TDisplayWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
-    isFullScreen() ? showNormal() : showFullScreen();
+    isFullScreen() ? showNormal() : ShowFullScreen();
   } else if (event->key() == Qt::Key_Escape && isFullScreen()) {
     showNormal();
   } else if (!Main->FrontPanelKey(event)) {

@@ -22,6 +22,8 @@ class TDisplayWindow : public QWidget {
   void Show(const uint8_t* frame, QColor lamp);
   // Display pixels per side of each pixel at the present size.
   int Scale() const;
+  // Fills the screen it is on (F11 again or Esc leaves it).
+  void ShowFullScreen();
 
  protected:
   void showEvent(QShowEvent* event) override;

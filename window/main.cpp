@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
@@ -32,24 +33,36 @@ int Refuse(const QString& error) {
 // The display window as the command line asks for it.
 void ShowDisplayWindow(const TWindowTools& tools, bool fullScreen) {
   tools.DisplayActions->DisplayWindow->trigger();
-  if (fullScreen) tools.DisplayActions->Window->showFullScreen();
+  if (fullScreen) tools.DisplayActions->Window->ShowFullScreen();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --help and --version need no display; Qt's own options are taken out
-  // by the application object before the rest is read again.
-  const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
-  if (early.Help || early.Version) {
-    std::fputs(qPrintable(early.Help ? HelpText() : VersionText()), stdout);
+  // --help, --version and a mistake in the options need no display.
+  QStringList own, rest;
+  SplitArguments(Arguments(argc, argv), own, rest);
+  const TCommandLine line = ParseCommandLine(own);
+  if (line.Help || line.Version) {
+    std::fputs(qPrintable(line.Help ? HelpText() : VersionText()), stdout);
     return 0;
   }
-  if (!early.Error.isEmpty() && !early.Unknown) return Refuse(early.Error);
-  ResetProgramState();
-  QApplication app(argc, argv);
-  const TCommandLine line = ParseCommandLine(QApplication::arguments());
   if (!line.Error.isEmpty()) return Refuse(line.Error);
+  ResetProgramState();
+  // Qt reads the rest and takes out what is its own; anything left is not
+  // an option of either.
+  std::vector<QByteArray> bytes;
+  for (const QString& argument : rest) bytes.push_back(argument.toLocal8Bit());
+  std::vector<char*> qtArgv;
+  for (QByteArray& b : bytes) qtArgv.push_back(b.data());
+  qtArgv.push_back(nullptr);
+  int qtArgc = static_cast<int>(bytes.size());
+  QApplication app(qtArgc, qtArgv.data());
+  if (QApplication::arguments().size() > 1) {
+    const QString stray = QApplication::arguments().at(1);
+    return Refuse((stray.startsWith('-') ? "Unknown option '" : "Unexpected argument '") + stray +
+                  "'.");
+  }
   QApplication::setApplicationName("Tavrix");
   QApplication::setWindowIcon(AppIcon());
   QGuiApplication::setDesktopFileName("axim7-sim");
