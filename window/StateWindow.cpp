@@ -116,13 +116,11 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
   Tree->setAlternatingRowColors(true);
   Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Tree->setItemDelegate(new TStateDelegate(this));
-  // Names and values are never cut short: their columns follow what they
-  // hold, and a window too narrow for them scrolls sideways.
+  // The columns follow what they hold (FitColumns); in a narrow window the
+  // names give way, elided in the middle, their tool tips whole.
   Tree->header()->setStretchLastSection(true);
-  Tree->header()->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
-  Tree->header()->setSectionResizeMode(ValueColumn, QHeaderView::ResizeToContents);
   Tree->header()->setResizeContentsPrecision(-1);
-  Tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  Tree->setTextElideMode(Qt::ElideMiddle);
 
   Message = new QLabel(this);
   Message->setWordWrap(true);
@@ -161,9 +159,10 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
       Tree->editItem(item, ValueColumn);
   });
 
-  auto* copy = new QAction("Copy Value", Tree);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  // The menu names the key; the list itself takes it (eventFilter), so no
+  // second Ctrl+C shortcut competes with the main window's.
+  auto* copy = new QAction(
+      "Copy Value\t" + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText), Tree);
   connect(copy, &QAction::triggered, this, &TStateWindow::CopyValue);
   auto* copyName = new QAction("Copy Name", Tree);
   connect(copyName, &QAction::triggered, this, [this] {
@@ -175,6 +174,8 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
   // Ctrl+C is also the main window's "Copy Display"; in the list it copies
   // the value, so the list claims the key before any shortcut sees it.
   Tree->installEventFilter(this);
+  // The room for the columns is the list's inside, which a scroll bar narrows.
+  Tree->viewport()->installEventFilter(this);
 
   FadeTimer = new QTimer(this);
   FadeTimer->setInterval(100);
@@ -186,12 +187,36 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
   // The first reading fills the tree without flashing anything.
   Refresh();
   Filled = true;
-  int width = 60;
+  MeasureColumns();
+  resize(Widest[NameColumn] + Widest[ValueColumn] + Widest[ShownColumn] + 60, 640);
+}
+
+void TStateWindow::MeasureColumns() {
+  for (int column : {ValueColumn, ShownColumn}) {
+    WidestText[column] = 0;
+    for (const TShownRow& row : Rows)
+      WidestText[column] =
+          qMax(WidestText[column], Tree->fontMetrics().horizontalAdvance(row.Item->text(column)));
+  }
+  // Measured unstretched: a stretched last column is as wide as the room.
+  Tree->header()->setStretchLastSection(false);
   for (int column : {NameColumn, ValueColumn, ShownColumn}) {
     Tree->resizeColumnToContents(column);
-    width += Tree->columnWidth(column);
+    Widest[column] = Tree->columnWidth(column);
   }
-  resize(width, 640);
+  Tree->header()->setStretchLastSection(true);
+  FitColumns();
+}
+
+// Every column as wide as its widest text when the window has the room;
+// otherwise the values and what the instrument shows stay whole and the
+// names take what is left, never less than a few letters.
+void TStateWindow::FitColumns() {
+  const int room = Tree->viewport()->width();
+  const int least = fontMetrics().horizontalAdvance("MenuSt…") + 2 * Tree->indentation();
+  const int others = Widest[ValueColumn] + Widest[ShownColumn];
+  Tree->setColumnWidth(NameColumn, qMax(qMin(Widest[NameColumn], room - others), least));
+  Tree->setColumnWidth(ValueColumn, Widest[ValueColumn]);
 }
 
 TStateWindow::TShownRow* TStateWindow::RowOf(const QTreeWidgetItem* item) {
@@ -238,6 +263,7 @@ void TStateWindow::PlaceBesideMain() {
   const int w = qMin(qMax(qMax(left, right) - frame, usable), width());
   const int h = qMin(height(), screen.height() - titleBar);
   resize(w, h);
+  FitColumns();
   const int x = right >= left ? qMin(main.right() + gap, screen.right() - w - frame)
                               : qMax(main.left() - gap - w - frame, screen.left());
   const int y = qMax(qMin(main.top(), screen.bottom() - h - titleBar), screen.top());
@@ -270,9 +296,16 @@ void TStateWindow::Refresh() {
     row.Item->setText(ValueColumn, value);
     row.Item->setText(ShownColumn, shown);
     if (!Filled) continue;
+    // A text wider than any before widens its column.
+    for (const auto& [column, text] : {std::pair{ValueColumn, value}, {ShownColumn, shown}})
+      if (Tree->fontMetrics().horizontalAdvance(text) > WidestText[column]) Remeasure = true;
     if (row.FlashUntil == 0)
       for (int column : {ValueColumn, ShownColumn}) row.Item->setBackground(column, FlashColour);
     row.FlashUntil = now + FlashMs;
+  }
+  if (Remeasure) {
+    Remeasure = false;
+    MeasureColumns();
   }
   if (!FadeTimer->isActive() && isVisible()) FadeTimer->start();
 }
@@ -310,6 +343,7 @@ void TStateWindow::ApplyFilter() {
 }
 
 bool TStateWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Tree->viewport() && event->type() == QEvent::Resize) FitColumns();
   if (watched != Tree ||
       (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
     return QWidget::eventFilter(watched, event);

@@ -167,7 +167,17 @@ TEST_F(InspectorTest, RefreshesAtMostOncePerScreenRefreshAndNotAtAllWhenClosed) 
   EXPECT_GT(inspector->RefreshCount(), closed);
 }
 
-TEST_F(InspectorTest, NamesAndValuesAreNeverCutShortAndNamesKeepTheirWholeNameInATip) {
+// The width of the widest text of a column, plus the indentation of a
+// field under its group for the names.
+int Needed(QTreeWidget* tree, int column) {
+  const QFontMetrics metrics(tree->font());
+  int widest = 0;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it)
+    widest = std::max(widest, metrics.horizontalAdvance((*it)->text(column)));
+  return widest + (column == 0 ? 2 * tree->indentation() : 0);
+}
+
+TEST_F(InspectorTest, ColumnsFollowWhatTheyHoldAndANarrowWindowElidesOnlyNames) {
   TfrmMain& w = *frmMain;
   gui::Click(w.Button1);
   TStateWindow* inspector = OpenInspector();
@@ -177,24 +187,21 @@ TEST_F(InspectorTest, NamesAndValuesAreNeverCutShortAndNamesKeepTheirWholeNameIn
   const uint32_t start = 1'800'000'000u, time = 360'005u;
   std::memcpy(NonVolatileStore + FlightLogBase + 4, &start, 4);
   std::memcpy(NonVolatileStore + FlightLogBase + 8, &time, 4);
-  for (int width : {inspector->width(), 1200}) {
+  // Wide, and at a narrow width: the values and what the instrument shows
+  // stay whole, and only there the names give way.
+  for (int width : {1200, 900, 520}) {
     SCOPED_TRACE(width);
     inspector->resize(width, inspector->height());
     ASSERT_TRUE(gui::WaitPasses(3));
-    inspector->Refresh();
     gui::Settle(50);
-    for (int column : {0, 1}) {
-      const QFontMetrics metrics(tree->font());
-      int widest = 0;
-      QString longest;
-      for (QTreeWidgetItemIterator it(tree); *it; ++it)
-        if (metrics.horizontalAdvance((*it)->text(column)) > widest) {
-          widest = metrics.horizontalAdvance((*it)->text(column));
-          longest = (*it)->text(column);
-        }
-      // Room for the text plus the indentation of a field under its group.
-      const int needed = widest + (column == 0 ? 2 * tree->indentation() : 0);
-      EXPECT_GE(tree->columnWidth(column), needed) << longest.toStdString();
+    EXPECT_GE(tree->columnWidth(1), Needed(tree, 1));
+    EXPECT_GE(tree->viewport()->width() - tree->columnViewportPosition(2), Needed(tree, 2))
+        << "what the instrument shows is in view";
+    if (width >= 900) {
+      EXPECT_GE(tree->columnWidth(0), Needed(tree, 0));
+    } else {
+      EXPECT_LT(tree->columnWidth(0), Needed(tree, 0));
+      EXPECT_GE(tree->columnWidth(0), 60);
     }
   }
   EXPECT_EQ(ValueOf(inspector, "Record 1 of 5").find("10:00:00.5") != std::string::npos, true)
