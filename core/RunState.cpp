@@ -18,6 +18,12 @@ uint8_t BlinkPhase;
 uint8_t TwoSecondCounter;
 uint8_t TwoSecondFlag;
 
+uint8_t TakeKey() {
+  const uint8_t key = KeySlot;
+  KeySlot = KeyNone;
+  return key;
+}
+
 void ResetRunState() {
   StopRequested = 0;
   KeySlot = KeyNone;

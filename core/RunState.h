@@ -17,6 +17,8 @@ constexpr uint8_t KeyKnobMinus = 5;
 
 extern uint8_t StopRequested;
 extern uint8_t KeySlot;
+// Returns the pending key code (0 for none) and empties the key slot.
+uint8_t TakeKey();
 extern TPageHandler PageHandler;
 // The page power-on makes current; the message pages fall back to it when
 // no page to return to was set.

@@ -10,15 +10,15 @@
 
 namespace {
 
-constexpr uint8_t ThresholdItem = 1;
-
+// The threshold steps by the step shown and turns round past the end it
+// moves towards; the percentages stop at their ends.
 // clang-format off
 const TMenuItem BacklightItems[] = {
- // Label           Shown as          Kind        Field                                 Range       Step label     Knob
+ // Label           Shown as          Kind        Field                                 Range                    Rule           Step label
     {"BACKLIGHT: ", ShowManualAuto,   ItemSwitch, Field(Settings.BacklightMode)},
-    {"THRESHOLD: ", ShowWhole,        ItemWrap,   Field(Settings.BacklightThreshold),   100, 4000,  StepsHundreds, 1},
-    {"DIM: ",       ShowWholePercent, ItemStop,   Field(Settings.BacklightDim),         10, 100,    StepsNone,     10},
-    {"BRIGHT: ",    ShowWholePercent, ItemStop,   Field(Settings.BacklightBright),      10, 100,    StepsNone,     10},
+    {"THRESHOLD: ", ShowWhole,        ItemNumber, Field(Settings.BacklightThreshold),   BacklightThresholdRange, StepWrapAhead, StepsHundreds},
+    {"DIM: ",       ShowWholePercent, ItemNumber, Field(Settings.BacklightDim),         BacklightDimRange,       StepStopAtEnd, StepsNone},
+    {"BRIGHT: ",    ShowWholePercent, ItemNumber, Field(Settings.BacklightBright),      BacklightBrightRange,    StepStopAtEnd, StepsNone},
 };
 // clang-format on
 
@@ -46,11 +46,6 @@ void BacklightPage() {
   const bool manual = Settings.BacklightMode == 0;
   const uint8_t count = ShownItems(BacklightList);
   PrepareMenuList(BacklightList, count);
-  // The threshold only steps by 100 or 1000, the two steps its label names.
-  if (MenuState.Selection == ThresholdItem && MenuState.StepMultiplier != 100 &&
-      MenuState.StepMultiplier != 1000)
-    MenuState.StepMultiplier = 100;
-
   if (manual) {
     DrawManualLayout();
   } else {
@@ -63,8 +58,11 @@ void BacklightPage() {
 
   // In MANUAL mode turning the knob alone sets the level.
   const uint8_t key = KeySlot;
-  if (manual && MenuState.EditMode == 0 && (key == KeyKnobPlus || key == KeyKnobMinus))
+  if (manual && MenuState.EditMode == 0 && (key == KeyKnobPlus || key == KeyKnobMinus)) {
+    const TRange& range = BacklightLevelRange;
     Settings.BacklightLevel = static_cast<uint8_t>(
-        StepStop(Settings.BacklightLevel, key == KeyKnobPlus ? 10 : -10, 10, 100));
+        StepValue(StepStopAtEnd, Settings.BacklightLevel,
+                  key == KeyKnobPlus ? range.Step : -range.Step, range.Bottom, range.Top));
+  }
   HandleMenuListKey(BacklightList, count);
 }

@@ -19,16 +19,16 @@ void GainText(char* text, std::size_t size) {
 
 // clang-format off
 const TMenuItem CurrentItems[] = {
- // Label              Shown as    Kind        Field                                Range       Step label       Knob
+ // Label              Shown as    Kind        Field                                Range                    Rule      Step label
     {"CURRENT DISP: ", ShowOffOn,  ItemSwitch, Field(Settings.CurrentDisplay)},
     {"HIGH ALARM: ",   ShowOffOn,  ItemSwitch, Field(Settings.CurrentHighAlarmOn)},
-    {"HIGH ALARM: ",   ShowWhole,  ItemWrap,   Field(Settings.CurrentHighAlarm),    -100, 100,  StepsWhole,      1},
-    {"HIGH CAUTION: ", ShowWhole,  ItemWrap,   Field(Settings.CurrentHighCaution),  -100, 100,  StepsWhole,      1},
-    {"LOW CAUTION: ",  ShowWhole,  ItemWrap,   Field(Settings.CurrentLowCaution),   -100, 100,  StepsWhole,      1},
+    {"HIGH ALARM: ",   ShowWhole,  ItemNumber, Field(Settings.CurrentHighAlarm),    CurrentHighAlarmRange,   StepWrap, StepsWhole},
+    {"HIGH CAUTION: ", ShowWhole,  ItemNumber, Field(Settings.CurrentHighCaution),  CurrentHighCautionRange, StepWrap, StepsWhole},
+    {"LOW CAUTION: ",  ShowWhole,  ItemNumber, Field(Settings.CurrentLowCaution),   CurrentLowCautionRange,  StepWrap, StepsWhole},
     {"LOW ALARM: ",    ShowOffOn,  ItemSwitch, Field(Settings.CurrentLowAlarmOn)},
-    {"LOW ALARM: ",    ShowWhole,  ItemWrap,   Field(Settings.CurrentLowAlarm),     -100, 100,  StepsWhole,      1},
+    {"LOW ALARM: ",    ShowWhole,  ItemNumber, Field(Settings.CurrentLowAlarm),     CurrentLowAlarmRange,    StepWrap, StepsWhole},
     {.Label = "ZERO SENSOR", .Opens = ZeroCurrentPage},
-    {"GAIN: ",         ShowCustom, ItemWrap,   Field(Settings.CurrentGain),         1, 1000,    StepsWholeCycle, 1, GainText},
+    {"GAIN: ",         ShowCustom, ItemNumber, Field(Settings.CurrentGain),         CurrentGainRange,        StepWrap, StepsWholeCycle, 1, GainText},
 };
 // clang-format on
 

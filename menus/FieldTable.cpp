@@ -1,10 +1,12 @@
 #include "menus/FieldTable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "core/Core.h"
+#include "core/FieldRanges.h"
 #include "graphics/Graphics.h"
 #include "menus/Menus.h"
 #include "pages/Pages.h"
@@ -20,24 +22,26 @@ constexpr TFieldType TypeOf(const int32_t*) { return FieldI32; }
 constexpr TFieldType TypeOf(const float*) { return FieldF32; }
 constexpr TFieldType TypeOf(const TPageHandler*) { return FieldPage; }
 
-const char* const SwitchTexts[] = {"OFF", "ON"};
-const char* const BacklightModeTexts[] = {"MANUAL", "AUTO"};
-const char* const FlightModeTexts[] = {"MANUAL", "REMOTE"};
-const char* const OatUnitTexts[] = {"°C", "°F"};
-const char* const SlipSenseTexts[] = {"LOW", "HIGH"};
+// Both units' levels: the unit selected when a value is written narrows it.
+constexpr TRange OatLevelsEitherUnit{
+    std::min(OatHighAlarmRange.Bottom, OatLevelFahrenheitRange.Bottom),
+    std::max(OatHighAlarmRange.Top, OatLevelFahrenheitRange.Top), 1};
 
 }  // namespace
 
-// A field that is only read, one that may be set within lo..hi, a switch or
-// two-way choice, and a setting (the group Settings).
+// A field that is only read, one that may be set within lo..hi, one set
+// within the range of its line in FIELD_RANGES, a switch or two-way choice,
+// and a setting (the group Settings).
 #define READ(expr, group, show) \
   { #expr, &(expr), TypeOf(&(expr)), group, 0, 0, 0, 1, show, nullptr }
 #define SET(expr, group, lo, hi, show) \
   { #expr, &(expr), TypeOf(&(expr)), group, 1, lo, hi, 1, show, nullptr }
+#define RANGED(expr, range, group, show) \
+  { #expr, &(expr), TypeOf(&(expr)), group, 1, range.Bottom, range.Top, range.Step, show, nullptr }
 #define CHOICE(expr, group, texts) \
   { #expr, &(expr), TypeOf(&(expr)), group, 1, 0, 1, 1, ShowChoice, texts }
-#define SETTING(field, lo, hi, show) SET(Settings.field, GroupSettings, lo, hi, show)
-#define SWITCH(field) CHOICE(Settings.field, GroupSettings, SwitchTexts)
+#define SETTING(field, show) RANGED(Settings.field, field##Range, GroupSettings, show)
+#define SWITCH(field) CHOICE(Settings.field, GroupSettings, OffOnTexts)
 #define AXIS_CAL(i)                                                              \
   SET(Calibration.Axis[i].AxisZero, GroupCalibration, -300, 300, ShowNumber),    \
       SET(Calibration.Axis[i].AxisPosScale, GroupCalibration, 0, 1, ShowNumber), \
@@ -130,75 +134,73 @@ const TField Fields[] = {
     DATE_TIME(UtcTime),
     DATE_TIME(LocalTime),
     READ(LocalSeconds, GroupTime, ShowNumber),
-    READ(RtcTrim, GroupTime, ShowNumber),
+    RANGED(RtcTrim, RtcTrimRange, GroupTime, ShowNumber),
 
     // Settings, in the record's order.
-    CHOICE(Settings.BacklightMode, GroupSettings, BacklightModeTexts),
-    SETTING(BacklightLevel, 10, 100, ShowPercent),
-    SETTING(BacklightThreshold, 100, 4000, ShowNumber),
-    SETTING(BacklightDim, 10, 100, ShowPercent),
-    SETTING(BacklightBright, 10, 100, ShowPercent),
+    CHOICE(Settings.BacklightMode, GroupSettings, ManualAutoTexts),
+    SETTING(BacklightLevel, ShowPercent),
+    SETTING(BacklightThreshold, ShowNumber),
+    SETTING(BacklightDim, ShowPercent),
+    SETTING(BacklightBright, ShowPercent),
     SWITCH(SecurityEnabled),
-    SETTING(SecurityCode, 0, 9999, ShowCode),
-    SETTING(HomeView, 0, 7, ShowNumber),
+    SETTING(SecurityCode, ShowCode),
+    SETTING(HomeView, ShowNumber),
     SWITCH(FlightTimerDisplay),
-    CHOICE(Settings.FlightTimerMode, GroupSettings, FlightModeTexts),
-    SETTING(GNegAlarm, -300, -1, ShowTenthsG),
-    SETTING(GPosAlarm, 5, 300, ShowTenthsG),
+    CHOICE(Settings.FlightTimerMode, GroupSettings, ManualRemoteTexts),
+    SETTING(GNegAlarm, ShowTenthsG),
+    SETTING(GPosAlarm, ShowTenthsG),
     SWITCH(GNegAlarmOn),
     SWITCH(GPosAlarmOn),
-    SETTING(GNegCycle, -300, -1, ShowTenthsG),
-    SETTING(GPosCycle, 5, 300, ShowTenthsG),
-    {"Settings.UtcOffset", &Settings.UtcOffset, FieldI16, GroupSettings, 1, -780, 780, 30,
-     ShowOffset, nullptr},
-    SETTING(CountdownPresetHours, 0, 23, ShowNumber),
-    SETTING(CountdownPresetMinutes, 0, 59, ShowNumber),
-    SETTING(CountdownPresetSeconds, 0, 59, ShowNumber),
+    SETTING(GNegCycle, ShowTenthsG),
+    SETTING(GPosCycle, ShowTenthsG),
+    SETTING(UtcOffset, ShowOffset),
+    SETTING(CountdownPresetHours, ShowNumber),
+    SETTING(CountdownPresetMinutes, ShowNumber),
+    SETTING(CountdownPresetSeconds, ShowNumber),
     SWITCH(AlarmClockOn),
-    SETTING(AlarmClockHour, 0, 23, ShowNumber),
-    SETTING(AlarmClockMinute, 0, 59, ShowNumber),
-    SETTING(AlarmClockSecond, 0, 59, ShowNumber),
+    SETTING(AlarmClockHour, ShowNumber),
+    SETTING(AlarmClockMinute, ShowNumber),
+    SETTING(AlarmClockSecond, ShowNumber),
     SWITCH(UtcDisplay),
     SWITCH(StopwatchDisplay),
     SWITCH(AlarmClockDisplay),
     SWITCH(CountdownDisplay),
-    SETTING(VoltsDisplayMax, 100, 300, ShowVolts),
-    SETTING(VoltsDisplayMin, 0, 300, ShowVolts),
-    SETTING(VoltsLowAlarm, 0, 300, ShowVolts),
-    SETTING(VoltsHighAlarm, 100, 300, ShowVolts),
+    SETTING(VoltsDisplayMax, ShowVolts),
+    SETTING(VoltsDisplayMin, ShowVolts),
+    SETTING(VoltsLowAlarm, ShowVolts),
+    SETTING(VoltsHighAlarm, ShowVolts),
     SWITCH(VoltsLowAlarmOn),
     SWITCH(VoltsHighAlarmOn),
-    SETTING(VoltsLowCaution, 0, 300, ShowVolts),
-    SETTING(VoltsHighCaution, 100, 300, ShowVolts),
+    SETTING(VoltsLowCaution, ShowVolts),
+    SETTING(VoltsHighCaution, ShowVolts),
     SWITCH(CurrentDisplay),
-    SETTING(CurrentLowAlarm, -100, 100, ShowAmperes),
+    SETTING(CurrentLowAlarm, ShowAmperes),
     SWITCH(CurrentLowAlarmOn),
-    SETTING(CurrentHighAlarm, -100, 100, ShowAmperes),
-    SETTING(CurrentLowCaution, -100, 100, ShowAmperes),
-    SETTING(CurrentHighCaution, -100, 100, ShowAmperes),
+    SETTING(CurrentHighAlarm, ShowAmperes),
+    SETTING(CurrentLowCaution, ShowAmperes),
+    SETTING(CurrentHighCaution, ShowAmperes),
     SWITCH(CurrentHighAlarmOn),
-    SETTING(CurrentGain, 1, 1000, ShowNumber),
+    SETTING(CurrentGain, ShowNumber),
     SWITCH(OatDisplay),
     // The OAT levels' range follows OatUnit (see FieldRange).
-    SETTING(OatLowAlarm, -58, 302, ShowOatDegrees),
-    SETTING(OatHighAlarm, -58, 302, ShowOatDegrees),
+    RANGED(Settings.OatLowAlarm, OatLevelsEitherUnit, GroupSettings, ShowOatDegrees),
+    RANGED(Settings.OatHighAlarm, OatLevelsEitherUnit, GroupSettings, ShowOatDegrees),
     SWITCH(OatLowAlarmOn),
     SWITCH(OatHighAlarmOn),
-    SETTING(OatLowCaution, -58, 302, ShowOatDegrees),
-    SETTING(OatHighCaution, -58, 302, ShowOatDegrees),
+    RANGED(Settings.OatLowCaution, OatLevelsEitherUnit, GroupSettings, ShowOatDegrees),
+    RANGED(Settings.OatHighCaution, OatLevelsEitherUnit, GroupSettings, ShowOatDegrees),
     CHOICE(Settings.OatUnit, GroupSettings, OatUnitTexts),
     SWITCH(SlipDisplay),
-    CHOICE(Settings.SlipSense, GroupSettings, SlipSenseTexts),
-    // Zeroing stores SlipCount, half the Y average of -300..300.
-    SETTING(SlipZero, -150, 150, ShowNumber),
+    CHOICE(Settings.SlipSense, GroupSettings, LowHighTexts),
+    SETTING(SlipZero, ShowNumber),
 
     // Calibration.
-    SET(Calibration.VoltsCalPercent, GroupCalibration, 50, 150, ShowPercent),
-    SET(Calibration.OatCalOffset, GroupCalibration, -20, 20, ShowCelsius),
+    RANGED(Calibration.VoltsCalPercent, VoltsCalPercentRange, GroupCalibration, ShowPercent),
+    RANGED(Calibration.OatCalOffset, OatCalOffsetRange, GroupCalibration, ShowCelsius),
     AXIS_CAL(0),
     AXIS_CAL(1),
     AXIS_CAL(2),
-    SET(Calibration.CurrentZero, GroupCalibration, 0, 65535, ShowNumber),
+    RANGED(Calibration.CurrentZero, CurrentZeroRange, GroupCalibration, ShowNumber),
 
     // Stored minima and maxima: only the conversions change them.
     READ(MinMax.VoltsMin, GroupMinMax, ShowVolts),
@@ -224,6 +226,7 @@ const uint16_t FieldCount = sizeof Fields / sizeof Fields[0];
 
 #undef READ
 #undef SET
+#undef RANGED
 #undef CHOICE
 #undef SETTING
 #undef SWITCH
@@ -336,8 +339,9 @@ void FieldRange(const TField& field, double& min, double& max) {
   min = field.Min;
   max = field.Max;
   if (field.Show == ShowOatDegrees && field.Settable) {
-    min = Settings.OatUnit == 1 ? -58 : -50;
-    max = Settings.OatUnit == 1 ? 302 : 150;
+    const TRange range = OatLevelRange(Settings.OatUnit);
+    min = range.Bottom;
+    max = range.Top;
   }
 }
 

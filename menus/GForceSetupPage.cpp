@@ -6,17 +6,18 @@
 
 namespace {
 
-// Clockwise raises a positive threshold and moves a negative one away from
-// zero, that is lowers it.
+// Each threshold steps by the step shown; past the end it moves towards it
+// becomes the other end exactly. Clockwise raises a positive threshold and
+// moves a negative one away from zero, that is lowers it.
 // clang-format off
 const TMenuItem GForceItems[] = {
- // Label           Shown as     Kind        Field                        Range      Step label        Knob
+ // Label           Shown as     Kind        Field                        Range           Rule           Step label        Turn
     {"POS ALARM: ", ShowOffOn,   ItemSwitch, Field(Settings.GPosAlarmOn)},
-    {"POS ALARM: ", ShowTenths,  ItemWrap,   Field(Settings.GPosAlarm),   5, 300,    StepsTenthsCycle, 1},
+    {"POS ALARM: ", ShowTenths,  ItemNumber, Field(Settings.GPosAlarm),   GPosAlarmRange, StepWrapAhead, StepsTenthsCycle, 1},
     {"NEG ALARM: ", ShowOffOn,   ItemSwitch, Field(Settings.GNegAlarmOn)},
-    {"NEG ALARM: ", ShowTenths,  ItemWrap,   Field(Settings.GNegAlarm),   -300, -1,  StepsTenthsCycle, -1},
-    {"POS CYCLE: ", ShowTenths,  ItemWrap,   Field(Settings.GPosCycle),   5, 300,    StepsTenthsCycle, 1},
-    {"NEG CYCLE: ", ShowTenths,  ItemWrap,   Field(Settings.GNegCycle),   -300, -1,  StepsTenthsCycle, -1},
+    {"NEG ALARM: ", ShowTenths,  ItemNumber, Field(Settings.GNegAlarm),   GNegAlarmRange, StepWrapAhead, StepsTenthsCycle, -1},
+    {"POS CYCLE: ", ShowTenths,  ItemNumber, Field(Settings.GPosCycle),   GPosCycleRange, StepWrapAhead, StepsTenthsCycle, 1},
+    {"NEG CYCLE: ", ShowTenths,  ItemNumber, Field(Settings.GNegCycle),   GNegCycleRange, StepWrapAhead, StepsTenthsCycle, -1},
     {.Label = "CAL G-FORCE", .Opens = CalWarningPage},
 };
 // clang-format on

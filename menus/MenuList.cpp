@@ -12,13 +12,22 @@
 
 namespace {
 
-// The two texts of each two-state value, for 0 and for anything else
-// (0xB0 is the degree sign of the instrument's fonts).
-// clang-format off
-const char* const StateTexts[][2] = {
-    {"OFF", "ON"}, {"MANUAL", "REMOTE"}, {"LOW", "HIGH"}, {"\xB0" "C", "\xB0" "F"}, {"MANUAL", "AUTO"},
+// The two texts of each two-state value, for 0 and for anything else, in
+// the order of TItemShow.
+const char* const* const StateTexts[] = {
+    OffOnTexts, ManualRemoteTexts, LowHighTexts, OatUnitTexts, ManualAutoTexts,
 };
-// clang-format on
+
+// A text kept in UTF-8 as the fonts draw it: the degree sign is the one byte
+// 0xB0 there.
+void CopyForFonts(char* text, std::size_t size, const char* utf8) {
+  std::size_t length = 0;
+  for (; *utf8 != '\0' && length + 1 < size; ++utf8) {
+    if (utf8[0] == '\xC2' && utf8[1] == '\xB0') ++utf8;
+    text[length++] = *utf8;
+  }
+  if (size > 0) text[length] = '\0';
+}
 
 // The first and the last step of each step set.
 struct TStepRange {
@@ -45,7 +54,7 @@ void FormatValue(const TMenuItem& item, char* text, std::size_t size) {
       item.Text(text, size);
       break;
     default:
-      std::snprintf(text, size, "%s", StateTexts[item.Show - ShowOffOn][value != 0]);
+      CopyForFonts(text, size, StateTexts[item.Show - ShowOffOn][value != 0]);
       break;
   }
 }
@@ -70,13 +79,11 @@ void StepItem(const TMenuItem& item, uint8_t key) {
     WriteField(item.Value, Flipped(static_cast<uint8_t>(ReadField(item.Value))));
     return;
   }
-  int16_t bottom = item.Bottom, top = item.Top;
-  if (item.Limits) item.Limits(bottom, top);
-  const int step = item.Steps == StepsNone ? item.Step : item.Step * MenuState.StepMultiplier;
-  const int delta = key == KeyKnobPlus ? step : -step;
-  const int value = ReadField(item.Value);
-  WriteField(item.Value, item.Kind == ItemWrap ? StepWrap(value, delta, bottom, top)
-                                               : StepStop(value, delta, bottom, top));
+  const TRange range = item.Limits ? item.Limits() : item.Range;
+  const int multiplier = item.Steps == StepsNone ? 1 : MenuState.StepMultiplier;
+  const int step = range.Step * multiplier / StepRanges[item.Steps].First * item.Turn;
+  WriteField(item.Value, StepValue(static_cast<TStepRule>(item.Rule), ReadField(item.Value),
+                                   key == KeyKnobPlus ? step : -step, range.Bottom, range.Top));
 }
 
 // The selected item's own keys; the key stays in the slot for the list.

@@ -4,15 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/FieldRanges.h"
 #include "core/RunState.h"
-#include "menus/Editing.h"
+#include "pages/Editing.h"
 
 // What an item does with the keys.
 enum TItemKind : uint8_t {
   ItemAction,  // plain row: a press opens a page or runs the item's press hook
   ItemSwitch,  // value row of two states: the knob flips it while editing
-  ItemWrap,    // number: the knob steps it in its range, past an end to the far end
-  ItemStop,    // number: the knob steps it in its range, stopping at the ends
+  ItemNumber,  // the knob steps it in its range by the item's rule while editing
 };
 
 // How an item shows its value.
@@ -45,17 +45,18 @@ struct TMenuItem {
   uint8_t Show = ShowNothing;  // TItemShow
   uint8_t Kind = ItemAction;   // TItemKind
   TFieldRef Value = NoField;
-  int16_t Bottom = 0;
-  int16_t Top = 0;
+  // ItemNumber: the field's range and step, and how the knob steps it at the
+  // ends. One turn changes it by the step times StepMultiplier counted in the
+  // first step of the item's set (X100 of a threshold in hundreds is one step).
+  TRange Range{};
+  uint8_t Rule = StepWrap;    // TStepRule
   uint8_t Steps = StepsNone;  // TStepSet: the right key's steps and their label
-  // Knob step, times StepMultiplier where the item has steps; negative where
-  // turning clockwise lowers the value.
-  int8_t Step = 0;
+  int8_t Turn = 1;            // -1 where turning clockwise lowers the value
   void (*Text)(char* text, std::size_t size) = nullptr;  // ShowCustom
   TPageHandler Opens = nullptr;                          // ItemAction: the page a press opens
   void (*Press)() = nullptr;                             // ItemAction: what a press does besides
   // A range that changes with another setting, taken at the key press.
-  void (*Limits)(int16_t& bottom, int16_t& top) = nullptr;
+  TRange (*Limits)() = nullptr;
 };
 
 // What sets a list apart from the common pattern.

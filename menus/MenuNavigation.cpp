@@ -3,8 +3,10 @@
 #include "core/RunState.h"
 #include "core/Settings.h"
 #include "graphics/Furniture.h"
+#include "menus/GForceSetup.h"
 #include "menus/MainMenu.h"
 #include "menus/MenuList.h"
+#include "menus/TimeSetup.h"
 #include "pages/HomePage.h"
 #include "pages/PageHandlers.h"
 
@@ -42,6 +44,11 @@ void ResetMenuState(uint8_t index) {
   MenuState.StepMultiplier = 1;
 }
 
+void ResetSetupPages() {
+  CalTargetStep = 0;
+  TimeEditFields = TTimeEditFields{};
+}
+
 void OpenChild(TPageHandler child) {
   PageHandler = child;
   ResetMenuState(0);
@@ -60,12 +67,6 @@ void ReturnToParent(TPageHandler parent, TPageHandler via) {
   const uint8_t entry = EntryOf(parent, via);
   PageHandler = parent;
   ResetMenuState(entry);
-}
-
-uint8_t TakeKey() {
-  const uint8_t key = KeySlot;
-  KeySlot = KeyNone;
-  return key;
 }
 
 void MoveSelection(uint8_t key, uint8_t count) {

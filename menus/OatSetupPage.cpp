@@ -9,13 +9,8 @@
 
 namespace {
 
-// The levels are plain numbers of the unit selected when the key is pressed:
-// the table holds the Celsius range.
-void UnitLimits(int16_t& bottom, int16_t& top) {
-  if (Settings.OatUnit != 1) return;
-  bottom = -58;
-  top = 302;
-}
+// The levels are plain numbers of the unit selected when the key is pressed.
+TRange UnitRange() { return OatLevelRange(Settings.OatUnit); }
 
 // The calibration is always in Celsius, whatever the unit shown.
 void CalText(char* text, std::size_t size) {
@@ -27,16 +22,17 @@ void CalText(char* text, std::size_t size) {
 
 // clang-format off
 const TMenuItem OatItems[] = {
- // Label              Shown as    Kind        Field                              Range     Step label  Knob
+ // Label              Shown as    Kind        Field                              Range              Rule      Step label  Turn Text     Opens    Press    Range now
     {"OAT DISPLAY: ",  ShowOffOn,  ItemSwitch, Field(Settings.OatDisplay)},
     {"TEMP UNIT: ",    ShowUnit,   ItemSwitch, Field(Settings.OatUnit)},
     {"HIGH ALARM: ",   ShowOffOn,  ItemSwitch, Field(Settings.OatHighAlarmOn)},
-    {"HIGH ALARM: ",   ShowWhole,  ItemWrap,   Field(Settings.OatHighAlarm),      -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
-    {"HIGH CAUTION: ", ShowWhole,  ItemWrap,   Field(Settings.OatHighCaution),    -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
-    {"LOW CAUTION: ",  ShowWhole,  ItemWrap,   Field(Settings.OatLowCaution),     -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
+    {"HIGH ALARM: ",   ShowWhole,  ItemNumber, Field(Settings.OatHighAlarm),      OatHighAlarmRange,   StepWrap, StepsWhole, 1, nullptr, nullptr, nullptr, UnitRange},
+    {"HIGH CAUTION: ", ShowWhole,  ItemNumber, Field(Settings.OatHighCaution),    OatHighCautionRange, StepWrap, StepsWhole, 1, nullptr, nullptr, nullptr, UnitRange},
+    {"LOW CAUTION: ",  ShowWhole,  ItemNumber, Field(Settings.OatLowCaution),     OatLowCautionRange,  StepWrap, StepsWhole, 1, nullptr, nullptr, nullptr, UnitRange},
     {"LOW ALARM: ",    ShowOffOn,  ItemSwitch, Field(Settings.OatLowAlarmOn)},
-    {"LOW ALARM: ",    ShowWhole,  ItemWrap,   Field(Settings.OatLowAlarm),       -50, 150, StepsWhole, 1, nullptr, nullptr, nullptr, UnitLimits},
-    {"OAT CAL: ",      ShowCustom, ItemStop,   Field(Calibration.OatCalOffset),   -20, 20,  StepsNone,  1, CalText},
+    {"LOW ALARM: ",    ShowWhole,  ItemNumber, Field(Settings.OatLowAlarm),       OatLowAlarmRange,    StepWrap, StepsWhole, 1, nullptr, nullptr, nullptr, UnitRange},
+    // Adds 1 while below the top and subtracts 1 while above the bottom.
+    {"OAT CAL: ",      ShowCustom, ItemNumber, Field(Calibration.OatCalOffset),   OatCalOffsetRange,   StepHold, StepsNone,  1, CalText},
 };
 // clang-format on
 

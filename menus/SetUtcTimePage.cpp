@@ -11,7 +11,10 @@ TTimeEditFields TimeEditFields;
 
 namespace {
 
-// The six fields in the order they are edited, each wrapping round its range.
+// The six fields in the order they are edited. Each steps up to its last
+// value and then turns round to its first: a result past the end it moves
+// towards becomes the other end. The year, the minute and the second move by
+// StepMultiplier, the others by one.
 struct TTimeField {
   int16_t X;
   int16_t Y;
@@ -19,16 +22,17 @@ struct TTimeField {
   TFieldRef Value;
   int16_t First;
   int16_t Last;
+  uint8_t ByStep;  // 1: moves by StepMultiplier
 };
 
 // clang-format off
 const TTimeField TimeFields[] = {
-    {34,  35, "%04u", Field(TimeEditFields.Year),   2018, 2100},
-    {97,  35, "%02u", Field(TimeEditFields.Month),  1, 12},
-    {144, 35, "%02u", Field(TimeEditFields.Day),    1, 31},
-    {36,  65, "%02u", Field(TimeEditFields.Hour),   0, 23},
-    {80,  65, "%02u", Field(TimeEditFields.Minute), 0, 59},
-    {124, 65, "%02u", Field(TimeEditFields.Second), 0, 59},
+    {34,  35, "%04u", Field(TimeEditFields.Year),   2018, 2100, 1},
+    {97,  35, "%02u", Field(TimeEditFields.Month),  1, 12,      0},
+    {144, 35, "%02u", Field(TimeEditFields.Day),    1, 31,      0},
+    {36,  65, "%02u", Field(TimeEditFields.Hour),   0, 23,      0},
+    {80,  65, "%02u", Field(TimeEditFields.Minute), 0, 59,      1},
+    {124, 65, "%02u", Field(TimeEditFields.Second), 0, 59,      1},
 };
 // clang-format on
 constexpr uint8_t FieldCount = sizeof TimeFields / sizeof TimeFields[0];
@@ -61,7 +65,8 @@ void SetUtcTimePage() {
   } else if (key == KeyKnobPress || key == KeyLeft) {
     ReturnToParent(TimeSetupPage, SetUtcTimePage);
   } else if (key == KeyKnobPlus || key == KeyKnobMinus) {
-    const int step = key == KeyKnobPlus ? MenuState.StepMultiplier : -MenuState.StepMultiplier;
-    WriteField(field.Value, StepWrap(ReadField(field.Value), step, field.First, field.Last));
+    const int step = field.ByStep ? MenuState.StepMultiplier : 1;
+    WriteField(field.Value, StepValue(StepWrapAhead, ReadField(field.Value),
+                                      key == KeyKnobPlus ? step : -step, field.First, field.Last));
   }
 }

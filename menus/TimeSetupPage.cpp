@@ -26,16 +26,18 @@ void OffsetText(char* text, std::size_t size) {
                 offset % 60);
 }
 
+// The offset moves by half hours only while it stays within thirteen hours;
+// the trim turns round at its ends.
 // clang-format off
 const TMenuItem TimeItems[] = {
- // Label             Shown as     Kind        Field                               Range       Step label Knob
+ // Label             Shown as     Kind        Field                               Range           Rule           Step label Turn Text
     {.Label = "SET UTC TIME", .Opens = SetUtcTimePage, .Press = LoadUtcEditor},
-    {"UTC OFFSET:",   ShowCustom,  ItemStop,   Field(Settings.UtcOffset),          -780, 780,  StepsNone, 30, OffsetText},
+    {"UTC OFFSET:",   ShowCustom,  ItemNumber, Field(Settings.UtcOffset),          UtcOffsetRange, StepHold,      StepsNone, 1,   OffsetText},
     {"UTC DISPLAY: ", ShowOffOn,   ItemSwitch, Field(Settings.UtcDisplay)},
     {"SW DISPLAY: ",  ShowOffOn,   ItemSwitch, Field(Settings.StopwatchDisplay)},
     {"TMR DISPLAY: ", ShowOffOn,   ItemSwitch, Field(Settings.CountdownDisplay)},
     {"ALM DISPLAY: ", ShowOffOn,   ItemSwitch, Field(Settings.AlarmClockDisplay)},
-    {"RTC TRIM: ",    ShowWhole,   ItemWrap,   Field(RtcTrim),                     0, 127,     StepsNone, 1},
+    {"RTC TRIM: ",    ShowWhole,   ItemNumber, Field(RtcTrim),                     RtcTrimRange,   StepWrapAtEnd, StepsNone},
 };
 // clang-format on
 

@@ -16,16 +16,17 @@ void CalText(char* text, std::size_t size) {
 
 // clang-format off
 const TMenuItem VoltsItems[] = {
- // Label              Shown as    Kind        Field                                Range     Step label   Knob
-    {"DISPLAY MAX: ",  ShowTenths, ItemWrap,   Field(Settings.VoltsDisplayMax),     100, 300, StepsTenths, 1},
-    {"DISPLAY MIN: ",  ShowTenths, ItemWrap,   Field(Settings.VoltsDisplayMin),     0, 300,   StepsTenths, 1},
+ // Label              Shown as    Kind        Field                                Range                  Rule      Step label
+    {"DISPLAY MAX: ",  ShowTenths, ItemNumber, Field(Settings.VoltsDisplayMax),     VoltsDisplayMaxRange,  StepWrap, StepsTenths},
+    {"DISPLAY MIN: ",  ShowTenths, ItemNumber, Field(Settings.VoltsDisplayMin),     VoltsDisplayMinRange,  StepWrap, StepsTenths},
     {"HIGH ALARM: ",   ShowOffOn,  ItemSwitch, Field(Settings.VoltsHighAlarmOn)},
-    {"HIGH ALARM: ",   ShowTenths, ItemWrap,   Field(Settings.VoltsHighAlarm),      100, 300, StepsTenths, 1},
-    {"HIGH CAUTION: ", ShowTenths, ItemWrap,   Field(Settings.VoltsHighCaution),    100, 300, StepsTenths, 1},
-    {"LOW CAUTION: ",  ShowTenths, ItemWrap,   Field(Settings.VoltsLowCaution),     0, 300,   StepsTenths, 1},
+    {"HIGH ALARM: ",   ShowTenths, ItemNumber, Field(Settings.VoltsHighAlarm),      VoltsHighAlarmRange,   StepWrap, StepsTenths},
+    {"HIGH CAUTION: ", ShowTenths, ItemNumber, Field(Settings.VoltsHighCaution),    VoltsHighCautionRange, StepWrap, StepsTenths},
+    {"LOW CAUTION: ",  ShowTenths, ItemNumber, Field(Settings.VoltsLowCaution),     VoltsLowCautionRange,  StepWrap, StepsTenths},
     {"LOW ALARM: ",    ShowOffOn,  ItemSwitch, Field(Settings.VoltsLowAlarmOn)},
-    {"LOW ALARM: ",    ShowTenths, ItemWrap,   Field(Settings.VoltsLowAlarm),       0, 300,   StepsTenths, 1},
-    {"CAL: ",          ShowCustom, ItemStop,   Field(Calibration.VoltsCalPercent),  50, 150,  StepsNone,   1, CalText},
+    {"LOW ALARM: ",    ShowTenths, ItemNumber, Field(Settings.VoltsLowAlarm),       VoltsLowAlarmRange,    StepWrap, StepsTenths},
+    // Adds 1 while below the top and subtracts 1 while above the bottom.
+    {"CAL: ",          ShowCustom, ItemNumber, Field(Calibration.VoltsCalPercent),  VoltsCalPercentRange,  StepHold, StepsNone, 1, CalText},
 };
 // clang-format on
 

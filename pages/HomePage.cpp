@@ -2,8 +2,7 @@
 // alarms and acts on the keys.
 #include "core/Core.h"
 #include "graphics/Graphics.h"
-#include "menus/Editing.h"
-#include "menus/MainMenu.h"
+#include "pages/Editing.h"
 #include "pages/PageHandlers.h"
 #include "pages/Pages.h"
 

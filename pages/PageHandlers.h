@@ -39,5 +39,6 @@ void OatSetupPage();
 void SlipSetupPage();
 void ZeroSlipPage();
 
-// Returns the pending key code (0 for none) and empties the key slot.
-uint8_t TakeKey();
+// Program start: the setup pages clear the editing state they keep between
+// passes (the calibration step run, the date and time being edited).
+void ResetSetupPages();

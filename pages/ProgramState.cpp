@@ -4,10 +4,9 @@
 
 #include "core/Core.h"
 #include "graphics/Graphics.h"
-#include "menus/GForceSetup.h"
-#include "menus/TimeSetup.h"
 #include "pages/Bands.h"
 #include "pages/HomePage.h"
+#include "pages/PageHandlers.h"
 
 void ResetProgramState() {
   ResetRunState();
@@ -21,6 +20,5 @@ void ResetProgramState() {
   ResetFurniture();
   BarGraphParams = TBarGraphParams{};
   CodeEntryPurpose = 0;
-  CalTargetStep = 0;
-  TimeEditFields = TTimeEditFields{};
+  ResetSetupPages();
 }

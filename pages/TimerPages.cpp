@@ -5,24 +5,24 @@
 #include <cstdio>
 
 #include "core/Core.h"
+#include "core/FieldRanges.h"
 #include "graphics/Furniture.h"
 #include "graphics/Graphics.h"
-#include "menus/Editing.h"
-#include "menus/MainMenu.h"
+#include "pages/Editing.h"
 #include "pages/HomePage.h"
 #include "pages/PageHandlers.h"
 
 void StepField(uint8_t& field, uint8_t limit, bool up) {
-  field = static_cast<uint8_t>(StepWrap(field, up ? 1 : -1, 0, limit));
+  field = static_cast<uint8_t>(StepValue(StepWrap, field, up ? 1 : -1, 0, limit));
 }
 
 namespace {
 
 struct TTimeFields {
   uint8_t* Field[3];  // hours, minutes, seconds
+  TRange Range[3];
 };
 
-constexpr uint8_t FieldLimit[3] = {23, 59, 59};
 constexpr int16_t FieldX[3] = {30, 80, 130};
 
 void DrawTimeFields(const TTimeFields& fields) {
@@ -60,7 +60,8 @@ bool RunTimeSettingPage(const char* subtitle, const char* heading, const TTimeFi
       return true;
     case KeyKnobPlus:
     case KeyKnobMinus:
-      StepField(*fields.Field[field], FieldLimit[field], key == KeyKnobPlus);
+      StepField(*fields.Field[field], static_cast<uint8_t>(fields.Range[field].Top),
+                key == KeyKnobPlus);
       break;
     default:
       break;
@@ -71,8 +72,10 @@ bool RunTimeSettingPage(const char* subtitle, const char* heading, const TTimeFi
 }  // namespace
 
 void SetTimerPage() {
-  const TTimeFields fields = {{&Settings.CountdownPresetHours, &Settings.CountdownPresetMinutes,
-                               &Settings.CountdownPresetSeconds}};
+  const TTimeFields fields = {
+      {&Settings.CountdownPresetHours, &Settings.CountdownPresetMinutes,
+       &Settings.CountdownPresetSeconds},
+      {CountdownPresetHoursRange, CountdownPresetMinutesRange, CountdownPresetSecondsRange}};
   if (RunTimeSettingPage("TIMER", "SET TIMER", fields))
     CountdownCount = Settings.CountdownPresetHours * 36000u +
                      Settings.CountdownPresetMinutes * 600u + Settings.CountdownPresetSeconds * 10u;
@@ -80,6 +83,7 @@ void SetTimerPage() {
 
 void SetAlarmPage() {
   const TTimeFields fields = {
-      {&Settings.AlarmClockHour, &Settings.AlarmClockMinute, &Settings.AlarmClockSecond}};
+      {&Settings.AlarmClockHour, &Settings.AlarmClockMinute, &Settings.AlarmClockSecond},
+      {AlarmClockHourRange, AlarmClockMinuteRange, AlarmClockSecondRange}};
   RunTimeSettingPage("ALARM", "SET ALARM", fields);
 }

@@ -3,7 +3,7 @@
 #   cmake -DSOURCE_DIR=<tree> -P LayerCheck.cmake
 set(forbidden_core "pages|menus|host")
 set(forbidden_graphics "pages|menus|host")
-set(forbidden_pages "host")
+set(forbidden_pages "menus|host")
 set(forbidden_menus "host")
 
 cmake_minimum_required(VERSION 3.25)

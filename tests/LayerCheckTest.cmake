@@ -10,6 +10,8 @@ set(cases
   "core/A.cpp        | #include \"pages/Pages.h\"          | core/A.cpp:2: #include \"pages/Pages.h\" (core/ may not include pages/)"
   "core/A.cpp        | #include \"host/RunLoop.h\"         | core/ may not include host/"
   "pages/A.cpp       | #include \"host/RunLoop.h\"         | pages/ may not include host/"
+  "pages/A.cpp       | #include \"menus/MainMenu.h\"       | pages/ may not include menus/"
+  "menus/A.cpp       | #include \"pages/Pages.h\"          | pass"
   "core/A.cpp        | // #include \"menus/MainMenu.h\"    | pass"
   "core/A.cpp        | #include <GL/gl.h>                 | no toolkit in core/"
   "menus/A.cpp       | #include <qglobal.h>               | no toolkit in menus/"

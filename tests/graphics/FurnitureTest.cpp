@@ -30,7 +30,6 @@ void ExpectSoftKeyLines() {
 }
 
 TEST_F(FurnitureTest, TitleBarShowsBrandTitleSubtitleAndRule) {
-  SKIP_WITHOUT_FONTS();
   DrawTitleBar("MAIN MENU", "SETUP");
   EXPECT_TRUE(ShowsText(0, 0, "O", 12, AlignLeft, ColourRed));
   EXPECT_TRUE(ShowsText(15, 0, "rlyn", 12, AlignLeft, ColourWhite));
@@ -43,7 +42,6 @@ TEST_F(FurnitureTest, TitleBarShowsBrandTitleSubtitleAndRule) {
 }
 
 TEST_F(FurnitureTest, TitleBarColoursCountTheTextsExactly) {
-  SKIP_WITHOUT_FONTS();
   const int brandInitial = TextInk("O", 12), title = TextInk("TIME", 8);
   const int red = brandInitial + title;
   const int white = TextInk("rlyn", 12) + 160;
@@ -55,7 +53,6 @@ TEST_F(FurnitureTest, TitleBarColoursCountTheTextsExactly) {
 }
 
 TEST_F(FurnitureTest, SoftKeyKindsLabelTheirCells) {
-  SKIP_WITHOUT_FONTS();
   const struct {
     uint8_t Kind;
     const char* Left;
@@ -128,7 +125,6 @@ TEST_F(FurnitureTest, KnobIconIsAnArcWithTwoFilledArrowheads) {
 }
 
 TEST_F(FurnitureTest, NoYesKeysHaveNoKnob) {
-  SKIP_WITHOUT_FONTS();
   DrawNoYesKeys();
   ExpectSoftKeyLines();
   EXPECT_TRUE(ShowsText(26, 104, "NO", 8, AlignCentre, ColourWhite));
@@ -137,7 +133,6 @@ TEST_F(FurnitureTest, NoYesKeysHaveNoKnob) {
 }
 
 TEST_F(FurnitureTest, MenuRowsOutsideTheFiveDrawNothing) {
-  SKIP_WITHOUT_FONTS();
   const int textInk = TextInk("TEXT", 8);
   ClearFrameBuffer();
   for (int8_t row : {-1, 5, -128, 127}) {
@@ -153,7 +148,6 @@ TEST_F(FurnitureTest, MenuRowsOutsideTheFiveDrawNothing) {
 }
 
 TEST_F(FurnitureTest, SelectedItemIsRedAndOnlyItsValueWhileEditing) {
-  SKIP_WITHOUT_FONTS();
   const int16_t labelEnd = DrawString(0, 0, "ALARM ", 8, AlignLeft, 0);
   // The item on screen row 2 is list index ScrollOffset + 2.
   MenuState.ScrollOffset = 3;
@@ -237,7 +231,6 @@ TEST_F(ScrollTest, LongAndEmptyListsShowTheTrackOnly) {
 using StepLabelTest = FurnitureTest;
 
 TEST_F(StepLabelTest, LabelsForEachStep) {
-  SKIP_WITHOUT_FONTS();
   MenuState.Selection = 2;
   const struct {
     uint16_t Step;

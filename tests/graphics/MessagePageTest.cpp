@@ -30,11 +30,9 @@ class MessagePageTest : public ::testing::Test {
 TEST_F(MessagePageTest, DonePageShowsTitleTextAndIcon) {
   Show(MessagePage);
   EXPECT_EQ(CountColour(0, 25, 159, 25, 15), 160);
-  if (RealFontsPresent()) {
-    EXPECT_TRUE(ShowsText(158, 0, "MESSAGE", 8, AlignRight, ColourRed));
-    EXPECT_TRUE(ShowsText(110, 55, "DONE", 16, AlignCentre, ColourWhite));
-    EXPECT_TRUE(ShowsText(0, 0, "O", 12, AlignLeft, ColourRed));
-  }
+  EXPECT_TRUE(ShowsText(158, 0, "MESSAGE", 8, AlignRight, ColourRed));
+  EXPECT_TRUE(ShowsText(110, 55, "DONE", 16, AlignCentre, ColourWhite));
+  EXPECT_TRUE(ShowsText(0, 0, "O", 12, AlignLeft, ColourRed));
   // The icon is drawn at (10, 45) and nothing spills past its square.
   const uint16_t width = IconAttention[0] | IconAttention[1] << 8;
   const uint16_t height = IconAttention[2] | IconAttention[3] << 8;
@@ -82,7 +80,6 @@ TEST_F(MessagePageTest, MissingReturnPageFallsBackToHome) {
 }
 
 TEST_F(MessagePageTest, CodePageReportsChangedOrError) {
-  SKIP_WITHOUT_FONTS();
   MenuState.PendingCode = 1;
   Show(CodeMessagePage);
   EXPECT_TRUE(ShowsText(158, 0, "MESSAGE", 8, AlignRight, ColourRed));

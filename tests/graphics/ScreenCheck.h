@@ -37,9 +37,6 @@ inline void FillScreen(uint8_t colour) { std::memset(FrameBuffer, colour, FrameB
 // placeholders hold only the space.
 inline bool RealFontsPresent() { return Font8[4] == 255; }
 
-#define SKIP_WITHOUT_FONTS() \
-  if (!test::RealFontsPresent()) GTEST_SKIP() << "font tables not generated yet"
-
 // Every test starts on a black screen with the trig tables built.
 class ScreenTest : public ::testing::Test {
  protected:

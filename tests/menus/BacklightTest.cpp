@@ -126,13 +126,15 @@ TEST(Backlight, ThresholdOutsideItsRangeStillWraps) {
   EXPECT_EQ(Settings.BacklightThreshold, 100);
 }
 
-TEST(Backlight, AnOddStepOnTheThresholdRowBecomesTheHundredStep) {
+TEST(Backlight, AnOddStepOnTheThresholdRowIsTheStepAdded) {
+  // No key leaves the row with a step other than 100 or 1000; one that does
+  // is added as it stands and named X1000, the label of any step but 100.
   EditThreshold(300);
   MenuState.StepMultiplier = 7;
   Pass();
-  EXPECT_TRUE(RightCellShows("X100"));
+  EXPECT_TRUE(RightCellShows("X1000"));
   Press(KeyKnobPlus);
-  EXPECT_EQ(Settings.BacklightThreshold, 400);
+  EXPECT_EQ(Settings.BacklightThreshold, 307);
 }
 
 TEST(Backlight, MovingBackToTheThresholdRowResetsTheStep) {

@@ -10,12 +10,6 @@ using namespace test;
 
 void OpenCurrent() { OpenMainEntry(CurrentEntry); }
 
-void EditItem(int item) {
-  PressTimes(KeyKnobPlus, item);
-  Press(KeyKnobPress);
-  ASSERT_EQ(MenuState.EditMode, 1);
-}
-
 TEST(CurrentSetupItems, OpensOnTheDisplaySwitch) {
   OpenCurrent();
   EXPECT_EQ(PageHandler, CurrentSetupPage);
@@ -57,7 +51,7 @@ TEST(CurrentSetupItems, DisplayOffLeavesOneItemTheKnobCannotLeave) {
 
 TEST(CurrentLevels, LevelsWrapAtPlusMinusHundred) {
   OpenCurrent();
-  EditItem(2);
+  ASSERT_TRUE(EditItem(2));
   Press(KeyRight);
   Settings.CurrentHighAlarm = 95;
   Press(KeyKnobPlus);
@@ -99,7 +93,7 @@ TEST(CurrentGainStep, CyclesOneTenHundred) {
 
 TEST(CurrentGainStep, GainWrapsBetweenOneAndThousand) {
   OpenCurrent();
-  EditItem(8);
+  ASSERT_TRUE(EditItem(8));
   Press(KeyRight);
   Settings.CurrentGain = 995;
   Press(KeyKnobPlus);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/FieldRanges.h"
 #include "menus/FieldTable.h"
 #include "support/Instrument.h"
 
@@ -37,84 +38,62 @@ TEST(FieldTable, CoversEveryFieldOfTheRecords) {
   ExpectCovered(MinMax, "MinMax.");
 }
 
-// The settable settings and their ranges as the settings table gives them
-// (switches and two-way choices 0..1).
+// Every line of the ranges list, under the name the field table gives it.
 const struct {
   const char* Name;
-  int Min, Max;
-} SettingRanges[] = {
-    {"BacklightMode", 0, 1},
-    {"BacklightLevel", 10, 100},
-    {"BacklightThreshold", 100, 4000},
-    {"BacklightDim", 10, 100},
-    {"BacklightBright", 10, 100},
-    {"SecurityEnabled", 0, 1},
-    {"SecurityCode", 0, 9999},
-    {"HomeView", 0, 7},
-    {"FlightTimerDisplay", 0, 1},
-    {"FlightTimerMode", 0, 1},
-    {"GNegAlarm", -300, -1},
-    {"GPosAlarm", 5, 300},
-    {"GNegAlarmOn", 0, 1},
-    {"GPosAlarmOn", 0, 1},
-    {"GNegCycle", -300, -1},
-    {"GPosCycle", 5, 300},
-    {"CountdownPresetHours", 0, 23},
-    {"CountdownPresetMinutes", 0, 59},
-    {"CountdownPresetSeconds", 0, 59},
-    {"AlarmClockOn", 0, 1},
-    {"AlarmClockHour", 0, 23},
-    {"AlarmClockMinute", 0, 59},
-    {"AlarmClockSecond", 0, 59},
-    {"UtcDisplay", 0, 1},
-    {"StopwatchDisplay", 0, 1},
-    {"AlarmClockDisplay", 0, 1},
-    {"CountdownDisplay", 0, 1},
-    {"VoltsDisplayMax", 100, 300},
-    {"VoltsDisplayMin", 0, 300},
-    {"VoltsLowAlarm", 0, 300},
-    {"VoltsHighAlarm", 100, 300},
-    {"VoltsLowAlarmOn", 0, 1},
-    {"VoltsHighAlarmOn", 0, 1},
-    {"VoltsLowCaution", 0, 300},
-    {"VoltsHighCaution", 100, 300},
-    {"CurrentDisplay", 0, 1},
-    {"CurrentLowAlarm", -100, 100},
-    {"CurrentLowAlarmOn", 0, 1},
-    {"CurrentHighAlarm", -100, 100},
-    {"CurrentLowCaution", -100, 100},
-    {"CurrentHighCaution", -100, 100},
-    {"CurrentHighAlarmOn", 0, 1},
-    {"CurrentGain", 1, 1000},
-    {"OatDisplay", 0, 1},
-    {"OatLowAlarmOn", 0, 1},
-    {"OatHighAlarmOn", 0, 1},
-    {"OatUnit", 0, 1},
-    {"SlipDisplay", 0, 1},
-    {"SlipSense", 0, 1},
+  TRange Range;
+} ListedRanges[] = {
+#define LISTED(name, field, bottom, top, step) {#field, {bottom, top, step}},
+    FIELD_RANGES(LISTED)
+#undef LISTED
 };
 
-TEST(FieldTable, SettingsTakeTheirRangeAndNothingBeyond) {
+TEST(FieldTable, ListedFieldsTakeTheirRangeAndStepsAndNothingElse) {
   test::PowerOnAt();
-  for (const auto& range : SettingRanges) {
-    const TField* field = FindField(("Settings." + std::string(range.Name)).c_str());
-    ASSERT_NE(field, nullptr) << range.Name;
-    EXPECT_EQ(WriteField(*field, range.Min - 1), FieldOutOfRange) << range.Name;
-    EXPECT_EQ(WriteField(*field, range.Max + 1), FieldOutOfRange) << range.Name;
-    EXPECT_EQ(WriteField(*field, range.Max), FieldWritten) << range.Name;
-    EXPECT_EQ(WriteField(*field, range.Min), FieldWritten) << range.Name;
-    EXPECT_EQ(ReadField(*field), range.Min) << range.Name;
+  Settings.OatUnit = 0;  // the OAT levels are listed in Celsius
+  for (const auto& listed : ListedRanges) {
+    const TField* field = FindField(listed.Name);
+    ASSERT_NE(field, nullptr) << listed.Name;
+    const TRange& range = listed.Range;
+    EXPECT_EQ(WriteField(*field, range.Bottom - 1), FieldOutOfRange) << listed.Name;
+    EXPECT_EQ(WriteField(*field, range.Top + 1), FieldOutOfRange) << listed.Name;
+    EXPECT_EQ(WriteField(*field, range.Top), FieldWritten) << listed.Name;
+    EXPECT_EQ(ReadField(*field), range.Top) << listed.Name;
+    if (range.Step > 1) {
+      EXPECT_EQ(WriteField(*field, range.Bottom + range.Step / 2), FieldOffStep) << listed.Name;
+      EXPECT_EQ(WriteField(*field, range.Bottom + range.Step), FieldWritten) << listed.Name;
+    }
+    EXPECT_EQ(WriteField(*field, range.Bottom), FieldWritten) << listed.Name;
+    EXPECT_EQ(ReadField(*field), range.Bottom) << listed.Name;
   }
-  // The offset moves in half hours; the OAT levels follow the unit.
-  const TField& offset = *FindField("Settings.UtcOffset");
-  EXPECT_EQ(WriteField(offset, -780), FieldWritten);
-  EXPECT_EQ(WriteField(offset, 45), FieldOffStep);
-  EXPECT_EQ(WriteField(offset, 810), FieldOutOfRange);
+}
+
+TEST(FieldTable, ChoicesTakeTheirTwoStatesByNumberOnly) {
+  test::PowerOnAt();
+  int choices = 0;
+  for (uint16_t i = 0; i < FieldCount; ++i) {
+    const TField& field = Fields[i];
+    if (field.Show != ShowChoice) continue;
+    ++choices;
+    EXPECT_TRUE(field.Settable) << field.Name;
+    EXPECT_EQ(WriteField(field, 2), FieldOutOfRange) << field.Name;
+    EXPECT_EQ(WriteField(field, 1), FieldWritten) << field.Name;
+    EXPECT_EQ(WriteField(field, 0), FieldWritten) << field.Name;
+  }
+  // 18 switches and four two-way choices.
+  EXPECT_EQ(choices, 22);
+}
+
+TEST(FieldTable, OatLevelsFollowTheUnit) {
+  test::PowerOnAt();
   const TField& oatHigh = *FindField("Settings.OatHighAlarm");
   Settings.OatUnit = 0;
-  EXPECT_EQ(WriteField(oatHigh, 151), FieldOutOfRange);
+  EXPECT_EQ(WriteField(oatHigh, OatHighAlarmRange.Top + 1), FieldOutOfRange);
+  EXPECT_EQ(WriteField(oatHigh, OatHighAlarmRange.Bottom - 1), FieldOutOfRange);
   Settings.OatUnit = 1;
-  EXPECT_EQ(WriteField(oatHigh, 302), FieldWritten);
+  EXPECT_EQ(WriteField(oatHigh, OatLevelFahrenheitRange.Top), FieldWritten);
+  EXPECT_EQ(WriteField(oatHigh, OatLevelFahrenheitRange.Bottom), FieldWritten);
+  EXPECT_EQ(WriteField(oatHigh, OatLevelFahrenheitRange.Top + 1), FieldOutOfRange);
   EXPECT_EQ(WriteField(oatHigh, 2.5), FieldNotWhole);
   EXPECT_EQ(WriteField(*FindField("Volts"), 100), FieldReadOnly);
 }

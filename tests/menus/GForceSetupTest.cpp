@@ -12,15 +12,6 @@ constexpr int CalRow = 4;  // item 6 with the list scrolled by two
 
 void OpenGForce() { OpenMainEntry(GForceEntry); }
 
-// Selects an item, starts editing it and sets its step (1, 10 or 100).
-void EditItem(int item, int step) {
-  PressTimes(KeyKnobPlus, item);
-  Press(KeyKnobPress);
-  for (int s = 1; s < step; s *= 10) Press(KeyRight);
-  ASSERT_EQ(MenuState.EditMode, 1);
-  ASSERT_EQ(MenuState.StepMultiplier, step);
-}
-
 TEST(GForceSetupItems, OpensOnFirstItemWithAllValues) {
   OpenGForce();
   EXPECT_EQ(PageHandler, GForceSetupPage);
@@ -125,7 +116,7 @@ TEST(GForceSetupItems, SwitchesToggleOnlyWhileEditing) {
 
 TEST(GForceThresholds, PositiveAlarmWrapsToTheOtherEndExactly) {
   OpenGForce();
-  EditItem(1, 10);
+  ASSERT_TRUE(EditItem(1, 10));
   Settings.GPosAlarm = 298;
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.GPosAlarm, 5);
@@ -146,7 +137,7 @@ TEST(GForceThresholds, PositiveAlarmWrapsToTheOtherEndExactly) {
 
 TEST(GForceThresholds, NegativeAlarmCounterClockwiseTowardsZero) {
   OpenGForce();
-  EditItem(3, 10);
+  ASSERT_TRUE(EditItem(3, 10));
   Settings.GNegAlarm = -5;
   Press(KeyKnobMinus);
   EXPECT_EQ(Settings.GNegAlarm, -300);
@@ -157,7 +148,7 @@ TEST(GForceThresholds, NegativeAlarmCounterClockwiseTowardsZero) {
 
 TEST(GForceThresholds, NegativeAlarmClockwiseMovesAwayFromZero) {
   OpenGForce();
-  EditItem(3, 1);
+  ASSERT_TRUE(EditItem(3, 1));
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.GNegAlarm, -71);
   Pass();
@@ -172,7 +163,7 @@ TEST(GForceThresholds, NegativeAlarmClockwiseMovesAwayFromZero) {
 
 TEST(GForceThresholds, CyclesFollowTheAlarmRanges) {
   OpenGForce();
-  EditItem(4, 100);
+  ASSERT_TRUE(EditItem(4, 100));
   Settings.GPosCycle = 250;
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.GPosCycle, 5);

@@ -10,12 +10,6 @@ using namespace test;
 
 void OpenOat() { OpenMainEntry(OatEntry); }
 
-void EditItem(int item) {
-  PressTimes(KeyKnobPlus, item);
-  Press(KeyKnobPress);
-  ASSERT_EQ(MenuState.EditMode, 1);
-}
-
 TEST(OatSetupItems, OpensOnTheDisplaySwitchWithCelsius) {
   OpenOat();
   EXPECT_EQ(PageHandler, OatSetupPage);
@@ -31,7 +25,7 @@ TEST(OatSetupItems, OpensOnTheDisplaySwitchWithCelsius) {
 
 TEST(OatSetupItems, UnitSwitchShowsFahrenheitAndKeepsTheLevels) {
   OpenOat();
-  EditItem(1);
+  ASSERT_TRUE(EditItem(1));
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.OatUnit, 1);
   Pass();
@@ -44,7 +38,7 @@ TEST(OatSetupItems, UnitSwitchShowsFahrenheitAndKeepsTheLevels) {
 
 TEST(OatSetupItems, DisplayOffLeavesOneItem) {
   OpenOat();
-  EditItem(0);
+  ASSERT_TRUE(EditItem(0));
   Press(KeyKnobMinus);
   Press(KeyKnobPress);
   EXPECT_EQ(Settings.OatDisplay, 0);
@@ -58,7 +52,7 @@ TEST(OatSetupItems, DisplayOffLeavesOneItem) {
 
 TEST(OatLevels, CelsiusRange) {
   OpenOat();
-  EditItem(3);
+  ASSERT_TRUE(EditItem(3));
   Press(KeyRight);
   Settings.OatHighAlarm = 145;
   Press(KeyKnobPlus);
@@ -72,7 +66,7 @@ TEST(OatLevels, CelsiusRange) {
 TEST(OatLevels, FahrenheitRange) {
   OpenOat();
   Settings.OatUnit = 1;
-  EditItem(3);
+  ASSERT_TRUE(EditItem(3));
   Press(KeyRight);
   Settings.OatHighAlarm = 300;
   Press(KeyKnobPlus);
@@ -93,7 +87,7 @@ TEST(OatLevels, FahrenheitRange) {
 TEST(OatLevels, RangeIsTakenFromTheUnitAtTheKeyPress) {
   OpenOat();
   Settings.OatUnit = 1;
-  EditItem(4);
+  ASSERT_TRUE(EditItem(4));
   Settings.OatHighCaution = 250;  // a Fahrenheit level
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.OatHighCaution, 251);
@@ -117,7 +111,7 @@ TEST(OatCalibration, OffsetStopsAtTwentyAndShowsCelsius) {
   OpenOat();
   SetInputs(0, 2048, 2260);  // 0 degrees Celsius
   Settings.OatUnit = 1;
-  EditItem(8);
+  ASSERT_TRUE(EditItem(8));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 1);
   Calibration.OatCalOffset = 18;

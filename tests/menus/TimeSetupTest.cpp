@@ -9,16 +9,13 @@ using namespace test;
 namespace {
 
 // Opens TIME SETUP and enters editing on an item.
-void EditItem(int item) {
-  OpenMainEntry(2);
-  PressTimes(KeyKnobPlus, item);
-  Press(KeyKnobPress);
+void EditTimeItem(int item) {
+  OpenMainEntry(TimeEntry);
+  ASSERT_TRUE(EditItem(item));
 }
 
 void OpenEditor() {
-  OpenMainEntry(2);
-  Press(KeyKnobPress);
-  Pass();
+  OpenUtcEditor();
   ASSERT_EQ(PageHandler, SetUtcTimePage);
 }
 
@@ -32,14 +29,14 @@ bool FieldShows(int field, const char* text) {
 
 // A fresh editor with `field` under edit.
 void EditorAtField(int field) {
-  OpenEditor();
-  PressTimes(KeyKnobPress, field);
+  OpenUtcEditor(field);
+  ASSERT_EQ(PageHandler, SetUtcTimePage);
 }
 
 }  // namespace
 
 TEST(TimeSetup, OffsetStopsAtThirteenHoursEitherWay) {
-  EditItem(1);
+  EditTimeItem(1);
   Press(KeyKnobMinus);
   Pass();
   EXPECT_EQ(Settings.UtcOffset, -30);
@@ -62,7 +59,7 @@ TEST(TimeSetup, OffsetStopsAtThirteenHoursEitherWay) {
 }
 
 TEST(TimeSetup, TrimWrapsBothWays) {
-  EditItem(6);
+  EditTimeItem(6);
   RtcTrim = 0;
   Press(KeyKnobMinus);
   Pass();
@@ -74,10 +71,11 @@ TEST(TimeSetup, TrimWrapsBothWays) {
   EXPECT_TRUE(ItemShows(4, "RTC TRIM: ", "0", ColourWhite, ColourRed));
   Press(KeyKnobPlus);
   EXPECT_EQ(RtcTrim, 1);
-  // A trim that left its range comes back in at the near end.
+  // A trim left outside its range: down turns round only from 0 itself,
+  // up from 127 or more.
   RtcTrim = -5;
   Press(KeyKnobMinus);
-  EXPECT_EQ(RtcTrim, 127);
+  EXPECT_EQ(RtcTrim, -6);
   RtcTrim = 300;
   Press(KeyKnobPlus);
   EXPECT_EQ(RtcTrim, 0);
@@ -85,7 +83,7 @@ TEST(TimeSetup, TrimWrapsBothWays) {
 }
 
 TEST(TimeSetup, SwitchesToggleWithEitherKey) {
-  EditItem(3);
+  EditTimeItem(3);
   Press(KeyKnobPlus);
   EXPECT_EQ(Settings.StopwatchDisplay, 0);
   Press(KeyKnobMinus);

@@ -10,12 +10,6 @@ using namespace test;
 
 void OpenVolts() { OpenMainEntry(VoltsEntry); }
 
-void EditItem(int item) {
-  PressTimes(KeyKnobPlus, item);
-  Press(KeyKnobPress);
-  ASSERT_EQ(MenuState.EditMode, 1);
-}
-
 TEST(VoltsSetupItems, OpensOnFirstItemWithTheScale) {
   OpenVolts();
   EXPECT_EQ(PageHandler, VoltsSetupPage);
@@ -49,7 +43,7 @@ TEST(VoltsSetupItems, LastItemsScrollIntoView) {
 
 TEST(VoltsLevels, DisplayMaxWrapsToItsOwnBottom) {
   OpenVolts();
-  EditItem(0);
+  ASSERT_TRUE(EditItem(0));
   Press(KeyRight);
   EXPECT_EQ(MenuState.StepMultiplier, 10);
   Settings.VoltsDisplayMax = 295;
@@ -64,7 +58,7 @@ TEST(VoltsLevels, DisplayMaxWrapsToItsOwnBottom) {
 
 TEST(VoltsLevels, LowAlarmWrapsBelowZeroToTheTop) {
   OpenVolts();
-  EditItem(7);
+  ASSERT_TRUE(EditItem(7));
   Press(KeyRight);
   Settings.VoltsLowAlarm = 5;
   Press(KeyKnobMinus);
@@ -77,25 +71,25 @@ TEST(VoltsLevels, LowAlarmWrapsBelowZeroToTheTop) {
 }
 
 TEST(VoltsLevels, EachLevelKeepsItsRange) {
-  // Item, field, bottom and top of every level.
+  // Item, field and range of every level.
   const struct {
     int Item;
     uint16_t* Field;
-    uint16_t Bottom, Top;
-  } levels[] = {{1, &Settings.VoltsDisplayMin, 0, 300},
-                {3, &Settings.VoltsHighAlarm, 100, 300},
-                {4, &Settings.VoltsHighCaution, 100, 300},
-                {5, &Settings.VoltsLowCaution, 0, 300}};
+    TRange Range;
+  } levels[] = {{1, &Settings.VoltsDisplayMin, VoltsDisplayMinRange},
+                {3, &Settings.VoltsHighAlarm, VoltsHighAlarmRange},
+                {4, &Settings.VoltsHighCaution, VoltsHighCautionRange},
+                {5, &Settings.VoltsLowCaution, VoltsLowCautionRange}};
   for (const auto& level : levels) {
     OpenVolts();
-    EditItem(level.Item);
-    *level.Field = level.Bottom;
+    ASSERT_TRUE(EditItem(level.Item));
+    *level.Field = level.Range.Bottom;
     Press(KeyKnobMinus);
-    EXPECT_EQ(*level.Field, level.Top) << level.Item;
+    EXPECT_EQ(*level.Field, level.Range.Top) << level.Item;
     Press(KeyKnobPlus);
-    EXPECT_EQ(*level.Field, level.Bottom) << level.Item;
+    EXPECT_EQ(*level.Field, level.Range.Bottom) << level.Item;
     Press(KeyKnobPlus);
-    EXPECT_EQ(*level.Field, level.Bottom + 1) << level.Item;
+    EXPECT_EQ(*level.Field, level.Range.Bottom + 1) << level.Item;
   }
 }
 
@@ -123,7 +117,7 @@ TEST(VoltsLevels, StepTogglesOutsideEditModeAndResetsOnMoving) {
 TEST(VoltsCalibration, StopsAtBothEndsWithTheLiveVoltage) {
   OpenVolts();
   SetInputs(1500, 2048, 2260);
-  EditItem(8);
+  ASSERT_TRUE(EditItem(8));
   Calibration.VoltsCalPercent = 148;
   Press(KeyRight);  // no step on the calibration
   EXPECT_EQ(MenuState.StepMultiplier, 1);
@@ -142,7 +136,7 @@ TEST(VoltsCalibration, StopsAtBothEndsWithTheLiveVoltage) {
 
 TEST(VoltsNavigation, BackReturnsToTheVoltsEntry) {
   OpenVolts();
-  EditItem(3);
+  ASSERT_TRUE(EditItem(3));
   Press(KeyRight);
   Press(KeyKnobPlus);
   Press(KeyLeft);

@@ -8,7 +8,6 @@
 #include "core/Core.h"
 #include "graphics/Graphics.h"
 #include "host/RunLoop.h"
-#include "menus/MainMenu.h"
 #include "pages/Pages.h"
 #include "support/Instrument.h"
 #include "support/Pilot.h"

@@ -53,6 +53,25 @@ inline void OpenMiscEntry(int row) {
   Pass();
 }
 
+// On an open setup list: turns to an item, starts editing it and sets the
+// right key's step (1, 10 or 100). True when the item is being edited with
+// that step.
+inline bool EditItem(int item, int step = 1) {
+  PressTimes(KeyKnobPlus, item);
+  Press(KeyKnobPress);
+  for (int s = 1; s < step; s *= 10) Press(KeyRight);
+  return MenuState.EditMode == 1 && MenuState.StepMultiplier == step;
+}
+
+// The SET UTC TIME editor opened from TIME SETUP, with `field` under edit
+// (0 year .. 5 second).
+inline void OpenUtcEditor(int field = 0) {
+  OpenMainEntry(TimeEntry);
+  Press(KeyKnobPress);
+  PressTimes(KeyKnobPress, field);
+  Pass();
+}
+
 // Turns each code digit to its value (downwards for 6..9), pressing the knob
 // after each but the last when `complete` is false.
 inline void EnterCode(int code, bool complete = true) {

@@ -1,5 +1,5 @@
 // Changing edited values within their ranges.
-#include "menus/Editing.h"
+#include "pages/Editing.h"
 
 int ReadField(const TFieldRef& field) {
   switch (field.Type) {
@@ -36,19 +36,36 @@ void WriteField(const TFieldRef& field, int value) {
   }
 }
 
-int StepWrap(int value, int delta, int bottom, int top) {
-  // Worked in int so that no narrow field wraps before the range test.
-  const int result = value + delta;
-  if (result > top) return bottom;
-  if (result < bottom) return top;
-  return result;
-}
-
-int StepStop(int value, int delta, int bottom, int top) {
-  const int result = value + delta;
-  if (result > top) return top;
-  if (result < bottom) return bottom;
-  return result;
+int StepValue(TStepRule rule, int value, int step, int bottom, int top) {
+  const int result = value + step;
+  if (step >= 0) {
+    switch (rule) {
+      case StepWrap:
+        return result > top ? bottom : result < bottom ? top : result;
+      case StepWrapAhead:
+        return result > top ? bottom : result;
+      case StepWrapAtEnd:
+        return value >= top ? bottom : result;
+      case StepStopAtEnd:
+        return value >= top ? top : result;
+      case StepHold:
+        return result <= top ? result : value;
+    }
+  } else {
+    switch (rule) {
+      case StepWrap:
+        return result < bottom ? top : result > top ? bottom : result;
+      case StepWrapAhead:
+        return result < bottom ? top : result;
+      case StepWrapAtEnd:
+        return value == bottom ? top : result;
+      case StepStopAtEnd:
+        return value <= bottom ? bottom : result;
+      case StepHold:
+        return result >= bottom ? result : value;
+    }
+  }
+  return value;
 }
 
 uint8_t Flipped(uint8_t value) { return value == 0 ? 1 : 0; }
