@@ -16,15 +16,9 @@
 
 #include "core/Sensors.h"
 #include "host/Controls.h"
-#include "window/DisplayActions.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
-#include "window/HelpMenu.h"
 #include "host/RunLoop.h"
-#include "window/ScenarioPlayer.h"
-#include "window/ScenarioRecording.h"
-#include "window/StateWindow.h"
-#include "window/WindowTips.h"
 #include "pages/Pages.h"
 
 TfrmMain* frmMain = nullptr;
@@ -111,13 +105,12 @@ TfrmMain::~TfrmMain() {
 void TfrmMain::BuildControls() {
   menuBar()->setNativeMenuBar(false);
   File1 = menuBar()->addMenu("&File");
-  new TScenarioPlayer(this, File1);
-  File1->addSeparator();
   Exit1 = File1->addAction("&Exit");
   connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+  // Filled by the window's tools.
   Edit1 = menuBar()->addMenu("Edit");
   View1 = menuBar()->addMenu("View");
-  AddHelpMenu(this);
+  PopupMenu1 = new QMenu(this);
 
   auto* client = new QWidget(this);
   client->setFixedSize(ClientWidth, ClientHeight - StatusHeight);
@@ -157,6 +150,9 @@ void TfrmMain::BuildControls() {
   Panel1->setAutoFillBackground(true);
   Panel1->setPalette(QPalette(Qt::black));
   Panel1->setFocusPolicy(Qt::NoFocus);
+  Panel1->setToolTip(
+      "The instrument's display, 160 x 120 pixels. F1 and F2 press the buttons below it, Enter "
+      "presses the knob, + (or =) and - turn it");
   connect(Display, &TDisplayPanel::Exposed, this, &TfrmMain::FormPaint);
   connect(Display, &TDisplayPanel::Resized, this, &TfrmMain::FormResize);
   connect(Display, &TDisplayPanel::FrameDue, this, &TfrmMain::RunPass);
@@ -180,11 +176,16 @@ void TfrmMain::BuildControls() {
   Shape1->setToolTip("Alarm lamp");
 
   Button1 = MakeButton(client, 64, 272, 75, 25, "&On");
+  Button1->setToolTip(
+      "Switch the instrument on, with the default settings (pressed while on, it starts again)");
   Button2 = MakeButton(client, 160, 272, 75, 25, "&Off");
+  Button2->setToolTip("Switch the instrument off");
   Button5 = MakeButton(client, 152, 8, 75, 25, "Color Table");
   Button5->setVisible(false);
   connect(Button1, &QPushButton::clicked, this, &TfrmMain::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TfrmMain::Button2Click);
+  connect(Button1, &QPushButton::clicked, this, [this] { emit PowerPressed(true); });
+  connect(Button2, &QPushButton::clicked, this, [this] { emit PowerPressed(false); });
   connect(Button3, &QPushButton::clicked, this, &TfrmMain::Button3Click);
   connect(Button4, &QPushButton::clicked, this, &TfrmMain::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &TfrmMain::Button5Click);
@@ -218,6 +219,8 @@ void TfrmMain::BuildControls() {
   CheckBox1 = new QCheckBox("Calibrate", client);
   CheckBox1->setGeometry(256, 160, 97, 17);
   CheckBox1->setChecked(true);
+  CheckBox1->setToolTip(
+      "While ticked, the G-force setup offers the accelerometer calibration (CAL G-FORCE)");
 
   const std::pair<QObject*, const char*> names[] = {
       {Image1, "Image1"},         {Image2, "Image2"},         {Image3, "Image3"},
@@ -253,16 +256,6 @@ void TfrmMain::BuildControls() {
   connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
   Timer1->start();
 
-  DisplayActions = new TDisplayActions(this);
-  File1->insertActions(Exit1, {DisplayActions->SaveDisplayImage, DisplayActions->RecordDisplay});
-  File1->insertSeparator(Exit1);
-  Edit1->addAction(DisplayActions->CopyDisplay);
-  Edit1->addMenu(DisplayActions->ScaleMenu);
-  View1->addAction(DisplayActions->DisplayWindow);
-  AddInspectorAction(this, View1);
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->addActions({DisplayActions->CopyDisplay, DisplayActions->SaveDisplayImage,
-                          DisplayActions->RecordDisplay, DisplayActions->DisplayWindow});
   connect(Display, &TDisplayPanel::ContextMenuRequested, PopupMenu1,
           [this](QPoint at) { PopupMenu1->popup(at); });
 
@@ -272,8 +265,6 @@ void TfrmMain::BuildControls() {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 
   qApp->installEventFilter(this);
-  new TWindowTips(this);
-  new TScenarioRecording(this);
 }
 
 // Rendering context on the display panel; failures are reported and the
@@ -339,6 +330,52 @@ void TfrmMain::RunPass() {
 
 void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }
 
+QColor TfrmMain::LampColour() const { return Shape1->BrushColor(); }
+
+std::array<QScrollBar*, SensorInputCount> TfrmMain::SensorBars() const {
+  return {ScrollBar29, ScrollBar1, ScrollBar2, ScrollBar3, ScrollBar4, ScrollBar5};
+}
+
+void TfrmMain::WriteSensorInputs() {
+  ScrollBar29Change();
+  ScrollBar1Change();
+  ScrollBar2Change();
+  ScrollBar3Change();
+  ScrollBar4Change();
+  ScrollBar5Change();
+}
+
+const uint8_t* TfrmMain::ShownFrame() const { return Display->ShownFrame(); }
+
+QWindow* TfrmMain::DisplaySurface() const { return Display; }
+
+void TfrmMain::PressKey(uint8_t key, int shownMs) {
+  QPushButton* shown = key == KeyKnobPlus ? Button3 : key == KeyKnobMinus ? Button4 : nullptr;
+  if (shown != nullptr && shownMs > 0) {
+    shown->setDown(true);
+    QTimer::singleShot(shownMs, shown, [shown] { shown->setDown(false); });
+  }
+  switch (key) {
+    case KeyLeft:
+      Image2Click();
+      break;
+    case KeyRight:
+      Image3Click();
+      break;
+    case KeyKnobPress:
+      Image8Click();
+      break;
+    case KeyKnobPlus:
+      Button3Click();
+      break;
+    case KeyKnobMinus:
+      Button4Click();
+      break;
+    default:
+      break;
+  }
+}
+
 void TfrmMain::Button2Click() { RequestStop(); }
 void TfrmMain::Image2Click() { Deposit(KeyLeft); }
 void TfrmMain::Image3Click() { Deposit(KeyRight); }
@@ -387,6 +424,7 @@ void TfrmMain::ScrollBar5Change() {
 void TfrmMain::Timer1Timer() {
   AdvanceTick();
   if (!PassesRunning) emit StateAdvanced();
+  emit Ticked();
 }
 
 void TfrmMain::FormClose() { RequestStop(); }
@@ -415,21 +453,21 @@ bool TfrmMain::FrontPanelKey(const QKeyEvent* key) {
   if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   switch (key->key()) {
     case Qt::Key_F1:
-      Image2Click();
+      PressKey(KeyLeft, 0);
       return true;
     case Qt::Key_F2:
-      Image3Click();
+      PressKey(KeyRight, 0);
       return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      Image8Click();
+      PressKey(KeyKnobPress, 0);
       return true;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-      Button3Click();
+      PressKey(KeyKnobPlus, 0);
       return true;
     case Qt::Key_Minus:
-      Button4Click();
+      PressKey(KeyKnobMinus, 0);
       return true;
     default:
       return false;

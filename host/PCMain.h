@@ -1,7 +1,7 @@
 // The simulator's main window: the instrument's face with the live display
 // and the front-panel controls on the left, the sensor inputs on the right.
 #pragma once
-#include <QMainWindow>
+#include "host/InstrumentWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -13,12 +13,11 @@ class QScrollBar;
 class QStatusBar;
 class QTimer;
 class TClickArea;
-class TDisplayActions;
 class TDisplayPanel;
 class TPicture;
 class TShape;
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public TInstrumentWindow {
   Q_OBJECT
  public:
   TfrmMain();
@@ -63,27 +62,25 @@ class TfrmMain : public QMainWindow {
   QMenu* Edit1;
   QMenu* View1;
   QMenu* PopupMenu1;  // the display panel's context menu
-  // Pictures, recordings and the display window.
-  TDisplayActions* DisplayActions;
 
-  // True from "&On" until a pass finds the stop request.
-  bool Running() const { return PassesRunning; }
-  // Passes run since program start.
-  unsigned long PassCount() const { return Passes; }
   // The picture decoding failure, empty when the face decoded.
   QString FaceError;
-  // F1, F2, Enter, + and - as the front-panel controls; true when taken.
-  bool FrontPanelKey(const QKeyEvent* key);
 
- signals:
-  // A frame different from the last (or the panel's first after an
-  // exposure or resize) was presented to the panel, or the lamp changed.
-  void FramePresented();
-  // The firmware's state may have changed: after every pass, and after the
-  // tick while the instrument is off.
-  void StateAdvanced();
-  // A front-panel control stored its key in the empty slot.
-  void KeyDeposited(int key);
+  // What the window's tools may ask of it.
+  std::array<QScrollBar*, SensorInputCount> SensorBars() const override;
+  void WriteSensorInputs() override;
+  QCheckBox* CalibrateBox() const override { return CheckBox1; }
+  QColor LampColour() const override;
+  void PressKey(uint8_t key, int shownMs) override;
+  bool FrontPanelKey(const QKeyEvent* key) override;
+  void SwitchOn() override { Button1Click(); }
+  void SwitchOff() override { Button2Click(); }
+  bool Running() const override { return PassesRunning; }
+  unsigned long PassCount() const override { return Passes; }
+  const uint8_t* ShownFrame() const override;
+  void PresentFrame() override { FormPaint(); }
+  QWidget* DisplayArea() const override { return Panel1; }
+  QWindow* DisplaySurface() const override;
 
  public slots:
   void Button1Click();

@@ -14,13 +14,11 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "host/Controls.h"
-#include "host/DisplayPanel.h"
-#include "window/DisplayWindow.h"
-#include "host/PCMain.h"
+#include "host/InstrumentWindow.h"
 #include "pictures/Pictures.h"
+#include "window/DisplayWindow.h"
 
-TDisplayActions::TDisplayActions(TfrmMain* main) : QObject(main), Main(main) {
+TDisplayActions::TDisplayActions(TInstrumentWindow* main) : QObject(main), Main(main) {
   CopyDisplay = new QAction("Copy Display", this);
   CopyDisplay->setShortcut(QKeySequence("Ctrl+C"));
   SaveDisplayImage = new QAction("Save Display Image...", this);
@@ -50,10 +48,10 @@ TDisplayActions::TDisplayActions(TfrmMain* main) : QObject(main), Main(main) {
   StatusTimer = new QTimer(this);
   StatusTimer->setInterval(250);
   connect(StatusTimer, &QTimer::timeout, this, &TDisplayActions::ShowStatus);
-  connect(Main, &TfrmMain::FramePresented, this, &TDisplayActions::FramePresented);
+  connect(Main, &TInstrumentWindow::FramePresented, this, &TDisplayActions::FramePresented);
   // The lamp may change while the frame stands still.
-  connect(Main->Timer1, &QTimer::timeout, this,
-          [this] { Window->Show(Main->Display->ShownFrame(), Main->Shape1->BrushColor()); });
+  connect(Main, &TInstrumentWindow::Ticked, this,
+          [this] { Window->Show(Main->ShownFrame(), Main->LampColour()); });
   // Closing the window or File > Exit ends the application: the file is
   // finished first.
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TDisplayActions::StopRecording);
@@ -73,7 +71,7 @@ void TDisplayActions::SetScale(int scale) {
 
 QImage TDisplayActions::DisplayImage() const {
   const int scale = Scale();
-  const std::vector<uint8_t> rgb = DisplayRgb(Main->Display->ShownFrame(), scale);
+  const std::vector<uint8_t> rgb = DisplayRgb(Main->ShownFrame(), scale);
   return QImage(rgb.data(), ScreenWidth * scale, ScreenHeight * scale, ScreenWidth * scale * 3,
                 QImage::Format_RGB888)
       .copy();
@@ -96,8 +94,7 @@ void TDisplayActions::Copy() { QGuiApplication::clipboard()->setImage(DisplayIma
 
 bool TDisplayActions::SaveImageTo(const QString& path) {
   std::string error;
-  if (WriteDisplayPng(QFile::encodeName(path).toStdString(), Main->Display->ShownFrame(), Scale(),
-                      error))
+  if (WriteDisplayPng(QFile::encodeName(path).toStdString(), Main->ShownFrame(), Scale(), error))
     return true;
   Report(QString::fromStdString(error));
   return false;
@@ -134,7 +131,7 @@ void TDisplayActions::StopRecording() {
 
 void TDisplayActions::RecordingEnded() {
   StatusTimer->stop();
-  Main->StatusBar1->clearMessage();
+  Main->statusBar()->clearMessage();
   RecordDisplay->setText("Record Display...");
 }
 
@@ -151,15 +148,15 @@ void TDisplayActions::AskAndRecord() {
 }
 
 void TDisplayActions::ShowWindow() {
-  Window->Show(Main->Display->ShownFrame(), Main->Shape1->BrushColor());
+  Window->Show(Main->ShownFrame(), Main->LampColour());
   Window->show();
   Window->raise();
   Window->activateWindow();
 }
 
 void TDisplayActions::FramePresented() {
-  const uint8_t* frame = Main->Display->ShownFrame();
-  Window->Show(frame, Main->Shape1->BrushColor());
+  const uint8_t* frame = Main->ShownFrame();
+  Window->Show(frame, Main->LampColour());
   std::string error;
   if (!Recorder.Active() || Recorder.Offer(frame, NowCs(), error)) return;
   RecordingEnded();
@@ -171,8 +168,8 @@ void TDisplayActions::FramePresented() {
 void TDisplayActions::ShowStatus() {
   const qint64 seconds = Clock.elapsed() / 1000;
   const QString name = QFileInfo(QString::fromStdString(Recorder.Path())).fileName();
-  Main->StatusBar1->showMessage(QString("Recording %1:%2 - %3")
-                                    .arg(seconds / 60)
-                                    .arg(seconds % 60, 2, 10, QChar('0'))
-                                    .arg(name));
+  Main->statusBar()->showMessage(QString("Recording %1:%2 - %3")
+                                     .arg(seconds / 60)
+                                     .arg(seconds % 60, 2, 10, QChar('0'))
+                                     .arg(name));
 }

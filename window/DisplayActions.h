@@ -14,12 +14,12 @@ class QActionGroup;
 class QMenu;
 class QTimer;
 class TDisplayWindow;
-class TfrmMain;
+class TInstrumentWindow;
 
 class TDisplayActions : public QObject {
   Q_OBJECT
  public:
-  explicit TDisplayActions(TfrmMain* main);
+  explicit TDisplayActions(TInstrumentWindow* main);
   ~TDisplayActions() override;
 
   QAction* CopyDisplay;       // "Copy Display", Ctrl+C
@@ -56,7 +56,7 @@ class TDisplayActions : public QObject {
   void Report(const QString& text);
   int64_t NowCs() const { return Clock.elapsed() / 10; }
 
-  TfrmMain* Main;
+  TInstrumentWindow* Main;
   QActionGroup* Scales;
   TGifRecording Recorder;
   QElapsedTimer Clock;

@@ -7,9 +7,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/RunState.h"
 #include "graphics/ColourTable.h"
 #include "host/Controls.h"
-#include "host/PCMain.h"
+#include "host/InstrumentWindow.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ void FillRect(QImage& image, int left, int top, int right, int bottom, QColor co
 
 }  // namespace
 
-TDisplayWindow::TDisplayWindow(TfrmMain* main) : QWidget(main, Qt::Window), Main(main) {
+TDisplayWindow::TDisplayWindow(TInstrumentWindow* main) : QWidget(main, Qt::Window), Main(main) {
   setWindowTitle("AXIM-7 Display");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -94,6 +95,6 @@ void TDisplayWindow::keyPressEvent(QKeyEvent* event) {
 
 void TDisplayWindow::wheelEvent(QWheelEvent* event) {
   for (int n = WholeNotches(WheelRest, event->angleDelta().y()); n != 0; n -= n > 0 ? 1 : -1)
-    n > 0 ? Main->Button3Click() : Main->Button4Click();
+    Main->PressKey(n > 0 ? KeyKnobPlus : KeyKnobMinus, 0);
   event->accept();
 }

@@ -10,12 +10,12 @@
 
 #include "graphics/FrameBuffer.h"
 
-class TfrmMain;
+class TInstrumentWindow;
 
 class TDisplayWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TDisplayWindow(TfrmMain* main);
+  explicit TDisplayWindow(TInstrumentWindow* main);
 
   // The frame shown on the panel and the lamp's colour; repaints only when
   // either changed.
@@ -29,7 +29,7 @@ class TDisplayWindow : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  TfrmMain* Main;
+  TInstrumentWindow* Main;
   std::array<uint8_t, FrameBufferSize> Frame{};
   QColor Lamp{128, 0, 0};
   int WheelRest = 0;

@@ -6,18 +6,22 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 
 #include "core/Clock.h"
 #include "graphics/FrameBuffer.h"
-#include "host/Controls.h"
-#include "pictures/GifRecording.h"
-#include "host/PCMain.h"
+#include "host/InstrumentWindow.h"
 #include "host/RunLoop.h"
+#include "pictures/GifRecording.h"
 #include "scenario/ScenarioRun.h"
+
+// The scenario's controls are the window's sensor inputs, in the same order.
+static_assert(static_cast<int>(TControl::Volts) == static_cast<int>(TSensorInput::Volts) &&
+              static_cast<int>(TControl::Oat) == static_cast<int>(TSensorInput::Oat) &&
+              static_cast<int>(TControl::Z) == static_cast<int>(TSensorInput::AxisZ) &&
+              static_cast<int>(TControl::Calibrate) == SensorInputCount);
 
 namespace {
 
@@ -26,8 +30,8 @@ const char StopText[] = "Stop Scenario";
 
 }  // namespace
 
-TScenarioPlayer::TScenarioPlayer(TfrmMain* window, QMenu* menu) : QObject(window), Window(window) {
-  Action = menu->addAction(PlayText);
+TScenarioPlayer::TScenarioPlayer(TInstrumentWindow* window) : QObject(window), Window(window) {
+  Action = new QAction(PlayText, this);
   connect(Action, &QAction::triggered, this, [this] {
     if (Active)
       Stop("Scenario stopped");
@@ -69,11 +73,9 @@ bool TScenarioPlayer::Play(const QString& path) {
   RequestStop();
   ResetToProgramStart();
   StopRequested = 1;
-  for (QScrollBar* bar : {Window->ScrollBar29, Window->ScrollBar1, Window->ScrollBar2,
-                          Window->ScrollBar3, Window->ScrollBar4, Window->ScrollBar5}) {
+  for (QScrollBar* bar : Window->SensorBars())
     bar->setValue(0);  // its handler shows 0 and writes the input (already 0)
-  }
-  Window->CheckBox1->setChecked(true);
+  Window->CalibrateBox()->setChecked(true);
   SavedClock = HostClock;
   Start = Scenario.Clock;
   Elapsed.start();
@@ -98,7 +100,7 @@ void TScenarioPlayer::Stop(const QString& status) {
   }
   HostClock = SavedClock;
   Action->setText(PlayText);
-  if (!status.isEmpty()) Window->StatusBar1->showMessage(status);
+  if (!status.isEmpty()) Window->statusBar()->showMessage(status);
 }
 
 void TScenarioPlayer::Fail(const TStep& step, const std::string& what) {
@@ -118,7 +120,7 @@ void TScenarioPlayer::Next() {
     return;
   }
   const TStep& step = Scenario.Steps[StepIndex];
-  Window->StatusBar1->showMessage(
+  Window->statusBar()->showMessage(
       QString("Line %1: %2").arg(step.Line).arg(QString::fromStdString(step.Text)));
   RunStep(step);
 }
@@ -128,43 +130,18 @@ void TScenarioPlayer::RunStep(const TStep& step) {
   std::string failure;
   switch (step.Kind) {
     case TStepKind::SetControl:
-      if (step.Control == TControl::Calibrate) {
-        Window->CheckBox1->setChecked(step.Value != 0);
-      } else {
-        QScrollBar* bars[] = {Window->ScrollBar29, Window->ScrollBar1, Window->ScrollBar2,
-                              Window->ScrollBar3,  Window->ScrollBar4, Window->ScrollBar5};
-        bars[static_cast<int>(step.Control)]->setValue(step.Value);
-      }
+      if (step.Control == TControl::Calibrate)
+        Window->CalibrateBox()->setChecked(step.Value != 0);
+      else
+        Window->SensorBar(static_cast<TSensorInput>(step.Control))->setValue(step.Value);
       break;
     case TStepKind::Power:
-      step.Value ? Window->Button1Click() : Window->Button2Click();
+      step.Value ? Window->SwitchOn() : Window->SwitchOff();
       wait = 300;
       break;
     case TStepKind::Press: {
       if (PressesLeft == 0) PressesLeft = step.Times;
-      switch (step.Key) {
-        case KeyLeft:
-          Window->Image2Click();
-          break;
-        case KeyRight:
-          Window->Image3Click();
-          break;
-        case KeyKnobPress:
-          Window->Image8Click();
-          break;
-        case KeyKnobPlus:
-          Window->Button3->setDown(true);
-          Window->Button3Click();
-          break;
-        default:
-          Window->Button4->setDown(true);
-          Window->Button4Click();
-          break;
-      }
-      QTimer::singleShot(KeyPause / 2, this, [this] {
-        Window->Button3->setDown(false);
-        Window->Button4->setDown(false);
-      });
+      Window->PressKey(step.Key, KeyPause / 2);
       if (--PressesLeft > 0) {
         StepTimer->start(KeyPause);
         return;  // the same step again
@@ -179,8 +156,7 @@ void TScenarioPlayer::RunStep(const TStep& step) {
       if (!ApplyAssignments(step, failure)) return Fail(step, failure);
       break;
     case TStepKind::Expect:
-      if (!CheckExpectations(step, Window->Shape1->BrushColor().red() == 255, failure))
-        return Fail(step, failure);
+      if (!CheckExpectations(step, Window->LampLit(), failure)) return Fail(step, failure);
       break;
     case TStepKind::Screenshot: {
       const TScreenshotOutcome shot = TakeScreenshot(step, FrameBuffer, Options);

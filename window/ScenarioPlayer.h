@@ -11,21 +11,21 @@
 #include "scenario/Scenario.h"
 
 class QAction;
-class QMenu;
 class QTimer;
-class TfrmMain;
+class TInstrumentWindow;
 class TGifRecording;
 
 class TScenarioPlayer : public QObject {
   Q_OBJECT
  public:
-  // Adds its entry to menu.
-  TScenarioPlayer(TfrmMain* window, QMenu* menu);
+  explicit TScenarioPlayer(TInstrumentWindow* window);
   ~TScenarioPlayer() override;
 
   // Plays a file; a file that cannot be used is reported and nothing runs.
   bool Play(const QString& path);
   bool Playing() const { return Active; }
+  // "Play Scenario..." / "Stop Scenario".
+  QAction* Action;
   void Stop(const QString& status);
   // Pause between the key presses of a step, in milliseconds.
   int KeyPause = 400;
@@ -42,8 +42,7 @@ class TScenarioPlayer : public QObject {
   void OfferFrame();
   static std::time_t Clock();
 
-  TfrmMain* Window;
-  QAction* Action;
+  TInstrumentWindow* Window;
   QTimer* StepTimer;
   QTimer* FrameTimer;
   TScenario Scenario;

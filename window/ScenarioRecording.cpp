@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -20,13 +19,12 @@
 #include "core/Clock.h"
 #include "core/Settings.h"
 #include "graphics/FrameBuffer.h"
-#include "host/Controls.h"
-#include "host/PCMain.h"
-#include "pictures/Pictures.h"
+#include "host/InstrumentWindow.h"
 #include "host/RunLoop.h"
-#include "window/ScenarioPlayer.h"
-#include "scenario/ScenarioRun.h"
 #include "menus/FieldTable.h"
+#include "pictures/Pictures.h"
+#include "scenario/ScenarioRun.h"
+#include "window/ScenarioPlayer.h"
 
 namespace {
 
@@ -44,53 +42,43 @@ int64_t Now() { return QDateTime::currentMSecsSinceEpoch(); }
 
 }  // namespace
 
-TScenarioRecording::TScenarioRecording(TfrmMain* window) : QObject(window), Window(window) {
+TScenarioRecording::TScenarioRecording(TInstrumentWindow* window, TScenarioPlayer* player)
+    : QObject(window), Window(window), Player(player) {
   RecordAction = new QAction("Record Scenario...", this);
   ExpectAction = new QAction("Add Expectation", this);
   ExpectAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   ExpectAction->setVisible(false);
-  // After "Play Scenario...", else before the separator above "&Exit".
-  const QList<QAction*> entries = Window->File1->actions();
-  QAction* before = Window->Exit1;
-  for (qsizetype i = entries.size() - 1; i >= 0; --i)
-    if (entries[i]->isSeparator() || entries[i]->text() == "Play Scenario...")
-      before = entries[i]->isSeparator() ? entries[i] : entries.value(i + 1, Window->Exit1);
-  Window->File1->insertAction(before, RecordAction);
-  Window->File1->insertAction(before, ExpectAction);
   connect(RecordAction, &QAction::triggered, this, &TScenarioRecording::RecordTriggered);
   connect(ExpectAction, &QAction::triggered, this, &TScenarioRecording::AddExpectation);
 
-  // Connected after the window's own handlers, so these see the effect.
-  connect(Window->Timer1, &QTimer::timeout, this, &TScenarioRecording::Tick);
-  connect(Window, &TfrmMain::StateAdvanced, this, &TScenarioRecording::StateAdvanced);
-  connect(Window, &TfrmMain::KeyDeposited, this, [this](int key) {
+  // The window's events follow its own handlers, so these see the effect.
+  connect(Window, &TInstrumentWindow::Ticked, this, &TScenarioRecording::Tick);
+  connect(Window, &TInstrumentWindow::StateAdvanced, this, &TScenarioRecording::StateAdvanced);
+  connect(Window, &TInstrumentWindow::KeyDeposited, this, [this](int key) {
     if (Recording)
       Queue([this, key, wall = Now()](uint32_t t) { Recorder.Press(t, wall, uint8_t(key)); },
             false);
   });
-  connect(Window->Button1, &QPushButton::clicked, this, [this] {
+  connect(Window, &TInstrumentWindow::PowerPressed, this, [this](bool on) {
     if (!Recording) return;
-    PowerOnTick = 0;
-    Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
-  });
-  // No pass sees what was pending when "&Off" came: it follows the "off".
-  connect(Window->Button2, &QPushButton::clicked, this, [this] {
-    if (!Recording) return;
+    if (on) {
+      PowerOnTick = 0;
+      Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
+      return;
+    }
+    // No pass sees what was pending when "&Off" came: it follows the "off".
     Recorder.Power(Ticks, Now(), false);
     Flush(Ticks);
   });
-  connect(Window->CheckBox1, &QCheckBox::toggled, this, [this](bool ticked) {
+  connect(Window->CalibrateBox(), &QCheckBox::toggled, this, [this](bool ticked) {
     if (Recording)
       Queue([this, ticked, wall = Now()](
                 uint32_t t) { Recorder.SetControl(t, wall, TControl::Calibrate, ticked ? 1 : 0); },
             true);
   });
-  WatchBar(Window->ScrollBar29, TControl::Volts);
-  WatchBar(Window->ScrollBar1, TControl::Current);
-  WatchBar(Window->ScrollBar2, TControl::Oat);
-  WatchBar(Window->ScrollBar3, TControl::X);
-  WatchBar(Window->ScrollBar4, TControl::Y);
-  WatchBar(Window->ScrollBar5, TControl::Z);
+  // The scenario's controls are the sensor inputs in the same order.
+  for (int i = 0; i < SensorInputCount; ++i)
+    WatchBar(Window->SensorBar(static_cast<TSensorInput>(i)), static_cast<TControl>(i));
 
   Window->installEventFilter(this);
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
@@ -167,7 +155,7 @@ void TScenarioRecording::RecordTriggered() {
     Stop();
     return;
   }
-  if (const auto* player = Window->findChild<TScenarioPlayer*>(); player && player->Playing()) {
+  if (Player->Playing()) {
     QMessageBox::information(Window, "Record Scenario",
                              "A scenario is playing. Stop it before recording a new one.");
     return;
@@ -208,15 +196,10 @@ bool TScenarioRecording::Start(const QString& path) {
   SavedClock = HostClock;
   HostClock = RecordingClock;
   RequestStop();
-  Window->FormPaint();
-  Window->ScrollBar29Change();
-  Window->ScrollBar1Change();
-  Window->ScrollBar2Change();
-  Window->ScrollBar3Change();
-  Window->ScrollBar4Change();
-  Window->ScrollBar5Change();
+  Window->PresentFrame();
+  Window->WriteSensorInputs();
   for (const TDrag& drag : Drags) Recorder.SetControl(0, Now(), drag.Control, drag.Bar->value());
-  Recorder.SetControl(0, Now(), TControl::Calibrate, Window->CheckBox1->isChecked() ? 1 : 0);
+  Recorder.SetControl(0, Now(), TControl::Calibrate, Window->CalibrateBox()->isChecked() ? 1 : 0);
   PowerOnTick = RestartTicks;
 
   RecordAction->setText("Stop Recording Scenario");
@@ -242,7 +225,7 @@ void TScenarioRecording::Tick() {
   ClockTicks = ++Ticks;
   if (PowerOnTick != 0 && Ticks >= PowerOnTick) {
     PowerOnTick = 0;
-    Window->Button1Click();
+    Window->SwitchOn();
     Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
   }
   if (StopPending && !PassesRun()) Finish();
@@ -264,11 +247,11 @@ void TScenarioRecording::StateAdvanced() {
 void TScenarioRecording::AddExpectation() {
   if (!Recording) return;
   Recorder.Expect(PassesRun() ? LastPassTick : Ticks, Now(), PageName(PageHandler),
-                  Settings.HomeView, Window->Shape1->BrushColor().red() == 255, FrameBuffer);
-  Window->StatusBar1->showMessage(QString("Expectation %1 added - %2")
-                                      .arg(Recorder.ExpectationCount())
-                                      .arg(QFileInfo(Path).fileName()),
-                                  2000);
+                  Settings.HomeView, Window->LampLit(), FrameBuffer);
+  Window->statusBar()->showMessage(QString("Expectation %1 added - %2")
+                                       .arg(Recorder.ExpectationCount())
+                                       .arg(QFileInfo(Path).fileName()),
+                                   2000);
 }
 
 void TScenarioRecording::Finish() {
@@ -276,7 +259,7 @@ void TScenarioRecording::Finish() {
   RecordAction->setText("Record Scenario...");
   ExpectAction->setVisible(false);
   EnablePlaying(true);
-  Window->StatusBar1->clearMessage();
+  Window->statusBar()->clearMessage();
 
   // Nothing recorded is lost: a file that cannot be written is offered
   // elsewhere until it is written or the user gives up.
@@ -297,22 +280,19 @@ void TScenarioRecording::Finish() {
       return;
     }
   }
-  Window->StatusBar1->showMessage("Scenario written: " + QFileInfo(path).fileName(), 5000);
+  Window->statusBar()->showMessage("Scenario written: " + QFileInfo(path).fileName(), 5000);
   emit Finished(path, true);
 }
 
 // A scenario played while recording would be recorded with it.
-void TScenarioRecording::EnablePlaying(bool enabled) {
-  for (QAction* entry : Window->File1->actions())
-    if (entry->text() == "Play Scenario...") entry->setEnabled(enabled);
-}
+void TScenarioRecording::EnablePlaying(bool enabled) { Player->Action->setEnabled(enabled); }
 
 void TScenarioRecording::ShowStatus() {
   const uint32_t seconds = Ticks / 10;
-  Window->StatusBar1->showMessage(QString("Recording scenario %1:%2 - %3")
-                                      .arg(seconds / 60)
-                                      .arg(seconds % 60, 2, 10, QChar('0'))
-                                      .arg(QFileInfo(Path).fileName()));
+  Window->statusBar()->showMessage(QString("Recording scenario %1:%2 - %3")
+                                       .arg(seconds / 60)
+                                       .arg(seconds % 60, 2, 10, QChar('0'))
+                                       .arg(QFileInfo(Path).fileName()));
 }
 
 // Closing the window while recording writes the scenario.

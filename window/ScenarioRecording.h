@@ -18,13 +18,15 @@
 
 class QAction;
 class QScrollBar;
-class TfrmMain;
+class TInstrumentWindow;
+class TScenarioPlayer;
 
 class TScenarioRecording : public QObject {
   Q_OBJECT
  public:
-  // Adds the menu entries to the window's File menu, before "&Exit".
-  explicit TScenarioRecording(TfrmMain* window);
+  // Records what the user does in the window; refuses while the player
+  // plays, and disables playing while it records.
+  TScenarioRecording(TInstrumentWindow* window, TScenarioPlayer* player);
   ~TScenarioRecording() override;
 
   bool Active() const { return Recording; }
@@ -60,7 +62,8 @@ class TScenarioRecording : public QObject {
   void ShowStatus();
   void EnablePlaying(bool enabled);
 
-  TfrmMain* Window;
+  TInstrumentWindow* Window;
+  TScenarioPlayer* Player;
   TScenarioRecorder Recorder;
   QString Path;
   bool Recording = false;

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/Sensors.h"
-#include "host/PCMain.h"
+#include "host/InstrumentWindow.h"
 #include "host/RunLoop.h"
 
 namespace {
@@ -30,26 +30,26 @@ const QColor FlashColour(255, 214, 102);
 // Brings the window's control of an input to the value just written to it,
 // as if the user had moved it there; a value the control cannot take leaves
 // the control where it is.
-QString FollowControl(TfrmMain* main, const QString& name) {
-  QScrollBar* bar = nullptr;
+QString FollowControl(TInstrumentWindow* main, const QString& name) {
+  TSensorInput input;
   int value = 0;
   if (name == "VoltsInput") {
-    bar = main->ScrollBar29;
+    input = TSensorInput::Volts;
     value = VoltsInput;
   } else if (name == "CurrentInput") {
-    bar = main->ScrollBar1;
+    input = TSensorInput::Current;
     value = CurrentInput;
   } else if (name == "OatInput") {
-    bar = main->ScrollBar2;
+    input = TSensorInput::Oat;
     value = OatInput;
   } else if (name.startsWith("AccelRegisters[")) {
     const int axis = name.mid(15, 1).toInt() / 2;
-    QScrollBar* bars[] = {main->ScrollBar3, main->ScrollBar4, main->ScrollBar5};
-    bar = bars[axis];
+    input = static_cast<TSensorInput>(static_cast<int>(TSensorInput::AxisX) + axis);
     value = static_cast<int16_t>(AccelRegisters[2 * axis] | AccelRegisters[2 * axis + 1] << 8);
   } else {
     return {};
   }
+  QScrollBar* bar = main->SensorBar(input);
   if (value < bar->minimum() || value > bar->maximum())
     return QString(" (%1 is beyond the %2 scroll bar's range %3..%4; the bar stays)")
         .arg(value)
@@ -97,7 +97,7 @@ class TStateDelegate : public QStyledItemDelegate {
   TStateWindow* Window;
 };
 
-TStateWindow::TStateWindow(TfrmMain* main) : QWidget(main, Qt::Tool), Main(main) {
+TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), Main(main) {
   setObjectName("Inspector");
   setWindowTitle("Inspector");
   Clock.start();
@@ -203,13 +203,14 @@ QTreeWidgetItem* TStateWindow::ItemOf(const QString& name) const {
 
 void TStateWindow::showEvent(QShowEvent* event) {
   if (!Placed) PlaceBesideMain();
-  connect(Main, &TfrmMain::StateAdvanced, this, &TStateWindow::StateAdvanced, Qt::UniqueConnection);
+  connect(Main, &TInstrumentWindow::StateAdvanced, this, &TStateWindow::StateAdvanced,
+          Qt::UniqueConnection);
   Refresh();
   QWidget::showEvent(event);
 }
 
 void TStateWindow::hideEvent(QHideEvent* event) {
-  disconnect(Main, &TfrmMain::StateAdvanced, this, nullptr);
+  disconnect(Main, &TInstrumentWindow::StateAdvanced, this, nullptr);
   Catchup->stop();
   FadeTimer->stop();
   QWidget::hideEvent(event);
@@ -341,7 +342,7 @@ void TStateWindow::ShowOutcome(const QString& text, bool refused) {
   Message->setStyleSheet(refused ? "color: #b00000; font-weight: bold;" : QString());
 }
 
-QAction* AddInspectorAction(TfrmMain* main, QMenu* view) {
+QAction* AddInspectorAction(TInstrumentWindow* main, QMenu* view) {
   QAction* action = view->addAction("Inspector");
   action->setObjectName("Inspector1");
   action->setShortcut(QKeySequence("Ctrl+I"));

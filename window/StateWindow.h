@@ -15,12 +15,12 @@ class QMenu;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TfrmMain;
+class TInstrumentWindow;
 
 class TStateWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TStateWindow(TfrmMain* main);
+  explicit TStateWindow(TInstrumentWindow* main);
 
   QTreeWidget* Tree;
   QLineEdit* Filter;
@@ -62,7 +62,7 @@ class TStateWindow : public QWidget {
   TShownRow* RowOf(const QTreeWidgetItem* item);
   int ValueWidth() const;
 
-  TfrmMain* Main;
+  TInstrumentWindow* Main;
   std::vector<TShownRow> Rows;
   QTreeWidgetItem* Editing = nullptr;
   QTimer* FadeTimer;
@@ -76,4 +76,4 @@ class TStateWindow : public QWidget {
 
 // Adds "Inspector" (Ctrl+I) to the View menu; it shows and hides the one
 // inspector of the main window.
-QAction* AddInspectorAction(TfrmMain* main, QMenu* view);
+QAction* AddInspectorAction(TInstrumentWindow* main, QMenu* view);

@@ -9,11 +9,10 @@
 #include <QStringList>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 
 #include "core/Sensors.h"
 #include "core/Settings.h"
-#include "host/DisplayPanel.h"
-#include "host/PCMain.h"
 
 namespace {
 
@@ -69,22 +68,18 @@ QString WrapTip(const QString& text, const QFontMetrics& metrics, int width) {
   return lines.join('\n');
 }
 
-TWindowTips::TWindowTips(TfrmMain* window) : QObject(window), Window(window) {
-  window->Button1->setToolTip(
-      "Switch the instrument on, with the default settings (pressed while on, it starts again)");
-  window->Button2->setToolTip("Switch the instrument off");
-  window->CheckBox1->setToolTip(
-      "While ticked, the G-force setup offers the accelerometer calibration (CAL G-FORCE)");
-  window->Panel1->setToolTip(
-      "The instrument's display, 160 x 120 pixels. F1 and F2 press the buttons below it, Enter "
-      "presses the knob, + (or =) and - turn it");
-  const auto bars = Bars();
-  for (std::size_t i = 0; i < bars.size(); ++i) {
-    QScrollBar* bar = bars[i];
-    bar->setToolTip(ReadingTip(i));
+TWindowTips::TWindowTips(TInstrumentWindow* window)
+    : QObject(window),
+      Window(window),
+      Bars(window->SensorBars()),
+      Surface(window->DisplaySurface()) {
+  for (int i = 0; i < SensorInputCount; ++i) {
+    const auto input = static_cast<TSensorInput>(i);
+    QScrollBar* bar = Bars[static_cast<std::size_t>(input)];
+    bar->setToolTip(ReadingTip(input));
     // A tip on show follows the bar as it moves.
-    connect(bar, &QScrollBar::valueChanged, this, [this, bar, i] {
-      bar->setToolTip(ReadingTip(i));
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar, input] {
+      bar->setToolTip(ReadingTip(input));
       if (QToolTip::isVisible() && bar->underMouse())
         QToolTip::showText(QCursor::pos(), Wrapped(bar->toolTip()), bar);
     });
@@ -98,29 +93,24 @@ TWindowTips::TWindowTips(TfrmMain* window) : QObject(window), Window(window) {
 
 // While the instrument runs, its own records; while it is off, the defaults
 // the next switch-on starts from.
-QString TWindowTips::ReadingTip(std::size_t bar) const {
+QString TWindowTips::ReadingTip(TSensorInput input) const {
   const bool running = Window->Running();
-  return InputReadingTip(static_cast<TSensorInput>(bar), Bars()[bar]->value(),
+  return InputReadingTip(input, Bars[static_cast<std::size_t>(input)]->value(),
                          running ? Calibration : GetDefaultCalibration(),
                          running ? Settings : GetDefaultSettings());
-}
-
-std::array<QScrollBar*, 6> TWindowTips::Bars() const {
-  return {Window->ScrollBar29, Window->ScrollBar1, Window->ScrollBar2,
-          Window->ScrollBar3,  Window->ScrollBar4, Window->ScrollBar5};
 }
 
 void TWindowTips::ShowDisplayTip() {
   // Like the widgets' tips: only over the active window.
   const QPoint pointer = QCursor::pos();
-  if (Window->isActiveWindow() &&
-      Window->Panel1->rect().contains(Window->Panel1->mapFromGlobal(pointer)))
-    QToolTip::showText(pointer, Wrapped(Window->Panel1->toolTip()), Window->Panel1);
+  QWidget* display = Window->DisplayArea();
+  if (Window->isActiveWindow() && display->rect().contains(display->mapFromGlobal(pointer)))
+    QToolTip::showText(pointer, Wrapped(display->toolTip()), display);
 }
 
 bool TWindowTips::eventFilter(QObject* watched, QEvent* event) {
   // The display is a surface of its own, outside the widgets' tool tips.
-  if (watched == Window->Display) {
+  if (watched == Surface) {
     switch (event->type()) {
       case QEvent::Enter:
       case QEvent::MouseMove:
@@ -141,9 +131,8 @@ bool TWindowTips::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != Window || widget->toolTip().isEmpty()) return false;
   // The reading under the calibration of this moment, not of the last move.
-  const auto bars = Bars();
-  for (std::size_t i = 0; i < bars.size(); ++i)
-    if (widget == bars[i]) widget->setToolTip(ReadingTip(i));
+  for (std::size_t i = 0; i < Bars.size(); ++i)
+    if (widget == Bars[i]) widget->setToolTip(ReadingTip(static_cast<TSensorInput>(i)));
   QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Wrapped(widget->toolTip()),
                      widget);
   return true;

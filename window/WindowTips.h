@@ -4,17 +4,13 @@
 #pragma once
 #include <QObject>
 #include <QString>
-#include <array>
+
+#include "host/InstrumentWindow.h"
 
 class QFontMetrics;
-class QScrollBar;
 class QTimer;
-class TfrmMain;
 struct TCalibration;
 struct TSettings;
-
-// The sensor inputs in the order of the window's scroll bars.
-enum class TSensorInput { Volts, Current, Oat, AxisX, AxisY, AxisZ };
 
 // What a count of an input reads as under the given calibration and
 // settings, by the firmware's own arithmetic: "1648 counts: 15.5 V",
@@ -28,17 +24,20 @@ QString WrapTip(const QString& text, const QFontMetrics& metrics, int width);
 class TWindowTips : public QObject {
   Q_OBJECT
  public:
-  // Sets the window's remaining tips and shows every tip of the window.
-  explicit TWindowTips(TfrmMain* window);
+  // Keeps the sensor inputs' tips up to date and shows every tip of the window.
+  explicit TWindowTips(TInstrumentWindow* window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::array<QScrollBar*, 6> Bars() const;  // in the order of TSensorInput
-  QString ReadingTip(std::size_t bar) const;
+  QString ReadingTip(TSensorInput input) const;
   void ShowDisplayTip();
 
-  TfrmMain* Window;
+  TInstrumentWindow* Window;
+  // Taken once: the filter also sees the window's last events while it is
+  // being destroyed, when it can no longer be asked.
+  std::array<QScrollBar*, SensorInputCount> Bars;
+  QWindow* Surface;
   QTimer* DisplayHover;  // the display is a native surface: its tip is timed here
 };

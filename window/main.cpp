@@ -3,9 +3,10 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "window/HelpMenu.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
+#include "window/Assembly.h"
+#include "window/HelpMenu.h"
 
 int main(int argc, char** argv) {
   ResetProgramState();
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName("axim7-sim");
   try {
     frmMain = new TfrmMain;
+    AssembleWindow(frmMain);
     frmMain->show();
     if (!frmMain->FaceError.isEmpty())
       QMessageBox::warning(frmMain, QApplication::applicationName(), frmMain->FaceError);

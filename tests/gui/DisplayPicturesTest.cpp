@@ -16,11 +16,11 @@
 #include "GuiSupport.h"
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-#include "window/DisplayActions.h"
 #include "host/DisplayPanel.h"
-#include "window/DisplayWindow.h"
 #include "host/PCMain.h"
 #include "host/RunLoop.h"
+#include "window/DisplayActions.h"
+#include "window/DisplayWindow.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ QString MessageDuring(const std::function<void()>& action, int timeoutMs = 5000)
 
 TEST_F(DisplayPicturesTest, SavedAndCopiedPicturesAreTheShownFrameInExactBlocks) {
   ShowPattern();
-  TDisplayActions* actions = frmMain->DisplayActions;
+  TDisplayActions* actions = gui::Tools().DisplayActions;
   EXPECT_EQ(actions->Scale(), 4);
   EXPECT_TRUE(TDisplayActions::DefaultPath("png").contains(
       QRegularExpression("/axim7-display-\\d{8}-\\d{6}\\.png$")));
@@ -98,7 +98,7 @@ TEST_F(DisplayPicturesTest, SavedAndCopiedPicturesAreTheShownFrameInExactBlocks)
 }
 
 TEST_F(DisplayPicturesTest, RecordingGoesOnAcrossOffAndOnUntilTheDiskIsFull) {
-  TDisplayActions* actions = frmMain->DisplayActions;
+  TDisplayActions* actions = gui::Tools().DisplayActions;
   frmMain->Button1Click();
   ASSERT_TRUE(gui::WaitPasses(3));
   const QString path = TempPath("axim7-run.gif");
@@ -124,8 +124,8 @@ TEST_F(DisplayPicturesTest, RecordingGoesOnAcrossOffAndOnUntilTheDiskIsFull) {
 
 TEST_F(DisplayPicturesTest, DisplayWindowShowsTheLargestWholeScaleAtTwoSizesAndTakesKeys) {
   ShowPattern();
-  frmMain->DisplayActions->DisplayWindow->trigger();
-  TDisplayWindow* window = frmMain->DisplayActions->Window;
+  gui::Tools().DisplayActions->DisplayWindow->trigger();
+  TDisplayWindow* window = gui::Tools().DisplayActions->Window;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   for (const auto& [size, scale] : {std::pair{QSize(400, 300), 2}, std::pair{QSize(900, 700), 5}}) {
     window->resize(size);

@@ -14,10 +14,19 @@
 
 namespace gui {
 
+namespace {
+
+TWindowTools WindowTools{};
+
+}  // namespace
+
+const TWindowTools& Tools() { return WindowTools; }
+
 void WindowTest::SetUp() {
   test::ResetInstrument();
   PageHandler = nullptr;
   frmMain = new TfrmMain;
+  WindowTools = AssembleWindow(frmMain);
   frmMain->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain));
   ASSERT_TRUE(WaitFor([] { return frmMain->Display->isExposed(); }));
@@ -27,6 +36,7 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
   delete frmMain;
   frmMain = nullptr;
+  WindowTools = {};
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {

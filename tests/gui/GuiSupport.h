@@ -10,17 +10,22 @@
 #include <QString>
 #include <functional>
 
+#include "window/Assembly.h"
+
 class QWidget;
 
 namespace gui {
 
 // A fresh program for each test: the instrument's records as at program
-// start and a new main window, shown and exposed.
+// start and a new main window with its tools, shown and exposed.
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 };
+
+// The tools of the window made for the present test.
+const TWindowTools& Tools();
 
 // Processes events until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);

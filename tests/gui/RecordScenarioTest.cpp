@@ -15,9 +15,9 @@
 #include "GuiSupport.h"
 #include "host/Controls.h"
 #include "host/PCMain.h"
+#include "menus/FieldTable.h"
 #include "pictures/Pictures.h"
 #include "window/ScenarioRecording.h"
-#include "menus/FieldTable.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void DragThumb(QScrollBar* bar, int pixels) {
 
 TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   TfrmMain& w = *frmMain;
-  auto* recording = w.findChild<TScenarioRecording*>();
+  TScenarioRecording* recording = gui::Tools().Recording;
   ASSERT_NE(recording, nullptr);
   QTemporaryDir dir;
   const QString path = dir.filePath("fault.yaml");

@@ -39,7 +39,7 @@ void CloseMessageBoxes() {
 
 TEST_F(ScenarioPlayTest, PlaysInTheWindowAndStopsAtAFailedExpectation) {
   TfrmMain& w = *frmMain;
-  auto* player = w.findChild<TScenarioPlayer*>();
+  TScenarioPlayer* player = gui::Tools().Player;
   ASSERT_NE(player, nullptr);
   player->KeyPause = 100;
   QSignalSpy finished(player, &TScenarioPlayer::Finished);
