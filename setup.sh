@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg-dev zlib1g-dev libgif-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file lintian scdoc man-db
 )
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
