@@ -61,7 +61,7 @@ const struct {
     {"version: 1\nsteps:\n  - set-control: {control: x, value: 301}",
      "s.yaml:3:38: the value 301 is outside -300..300"},
     {"version: 1\nclock: 2026-02-29T00:00:00Z\nsteps: [{delay: 1s}]",
-     "s.yaml:2:8: the clock '2026-02-29T00:00:00Z' is not a time of the years 2000..2099"},
+     "s.yaml:2:8: the clock '2026-02-29T00:00:00Z' is not a real time from 2000-01-01 to 2099-12-31"},
     {"version: 1\nsteps:\n  - record: stop",
      "s.yaml:3:13: record: stop without a recording running"},
     {"version: 1\nsteps:\n  - take-screenshot: {scale: 9, save-to: a.png}",
