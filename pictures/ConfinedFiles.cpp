@@ -25,7 +25,8 @@ std::vector<std::string> Parts(const std::string& relative) {
 
 std::string Join(const std::string& root, const std::vector<std::string>& parts, size_t count) {
   std::string path = root;
-  for (size_t i = 0; i < count; ++i) path += (path.empty() || path.back() == '/' ? "" : "/") + parts[i];
+  for (size_t i = 0; i < count; ++i)
+    path += (path.empty() || path.back() == '/' ? "" : "/") + parts[i];
   return path;
 }
 
@@ -176,7 +177,9 @@ bool ReadOpenFile(int fd, size_t limit, std::vector<uint8_t>& bytes, std::string
 
 }  // namespace
 
-std::string TConfinedPath::Full() const { return Join(Root, Parts(Relative), Parts(Relative).size()); }
+std::string TConfinedPath::Full() const {
+  return Join(Root, Parts(Relative), Parts(Relative).size());
+}
 
 bool ConfinePath(const std::string& written, std::string& relative, std::string& reason) {
   if (written.empty()) {
@@ -265,8 +268,7 @@ bool ReadConfinedFile(const TConfinedPath& path, size_t limit, std::vector<uint8
 TFileIdentity IdentityOf(const std::string& path) {
   struct stat status {};
   TFileIdentity identity;
-  if (stat(path.c_str(), &status) == 0)
-    identity = {true, status.st_dev, status.st_ino};
+  if (stat(path.c_str(), &status) == 0) identity = {true, status.st_dev, status.st_ino};
   return identity;
 }
 
@@ -289,7 +291,8 @@ std::string CheckConfinedWrite(const TConfinedPath& path, TFileIdentity& existin
     return std::strerror(errno);
   }
   const std::string part = name + ".part";
-  if (fstatat(folder.Fd, part.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode))
+  if (fstatat(folder.Fd, part.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+      S_ISDIR(status.st_mode))
     return "the name it is written under first, " + part + ", is a folder";
   return "";
 }
@@ -320,7 +323,8 @@ bool TPartFile::Create(const TConfinedPath& path, std::string& reason) {
   const std::string part = name + ".part";
   // A leftover part (or a link planted under its name) goes: removing the
   // name never touches what a link points to.
-  if (fstatat(folder.Fd, part.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(status.st_mode))
+  if (fstatat(folder.Fd, part.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+      !S_ISDIR(status.st_mode))
     unlinkat(folder.Fd, part.c_str(), 0);
   const int fd = openat(folder.Fd, part.c_str(),
                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);

@@ -217,8 +217,7 @@ bool TGifRecording::WriteReady() {
   int64_t left = ReadyDelay;
   bool ok = true;
   for (bool first = true; ok && left > 0; first = false) {
-    const int64_t delay =
-        left > LongestDelay ? std::min(LongestDelay, left - ShortestDelay) : left;
+    const int64_t delay = left > LongestDelay ? std::min(LongestDelay, left - ShortestDelay) : left;
     ok = first ? WriteImage(rect.Left, rect.Top, rect.Width, rect.Height, static_cast<int>(delay))
                : WriteImage(0, 0, 1, 1, static_cast<int>(delay));
     left -= delay;

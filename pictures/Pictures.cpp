@@ -14,7 +14,6 @@
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 
-
 std::string WriteFailure(const std::string& path, const std::string& reason) {
   return "Could not write " + path + ": " + reason + ".";
 }

@@ -60,6 +60,8 @@ bool DecodePng(const uint8_t* data, size_t size, TPngImage& image, std::string& 
     rgb.resize(length);
     code = spng_decode_image(ctx.get(), rgb.data(), rgb.size(), SPNG_FMT_RGB8, 0);
   }
+  // The chunks after the picture, up to IEND: a file cut short is refused.
+  if (code == 0) code = spng_decode_chunks(ctx.get());
   if (code != 0) {
     error = std::string("its picture data is damaged: ") + spng_strerror(code);
     return false;

@@ -527,7 +527,18 @@ class TChecker {
   // (only --update rewrites those).
   void CheckCollisions() {
     const std::string self = Normal(Scenario.File);
+    std::map<std::string, YAML::Mark> files;
+    for (const TOutput& out : Outputs) files.emplace(Normal(out.Path.Full()), out.Mark);
     for (const TOutput& out : Outputs) {
+      // One output's name as another's folder.
+      for (fs::path up = fs::path(out.Path.Relative).parent_path(); !up.empty();
+           up = up.parent_path()) {
+        const auto file = files.find(Normal((fs::path(out.Path.Root) / up).string()));
+        if (file != files.end())
+          FailAt(out.Mark, "cannot write " + Printable(out.Path.Full()) + ": line " +
+                               std::to_string(file->second.line + 1) +
+                               " writes a file where its folder would be");
+      }
       const std::string full = Normal(out.Path.Full());
       if (out.Existing == Identity || full == self)
         FailAt(out.Mark, "cannot write " + Printable(out.Path.Full()) +
