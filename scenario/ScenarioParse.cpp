@@ -32,7 +32,9 @@ struct TCheckError {
   throw TCheckError{std::max(mark.line, 0) + 1, std::max(mark.column, 0) + 1, message};
 }
 
-[[noreturn]] void Fail(const YAML::Node& at, const std::string& message) { FailAt(at.Mark(), message); }
+[[noreturn]] void Fail(const YAML::Node& at, const std::string& message) {
+  FailAt(at.Mark(), message);
+}
 
 std::string Quoted(const std::string& text) { return "'" + Printable(text) + "'"; }
 
@@ -541,8 +543,8 @@ class TChecker {
       }
       const std::string full = Normal(out.Path.Full());
       if (out.Existing == Identity || full == self)
-        FailAt(out.Mark, "cannot write " + Printable(out.Path.Full()) +
-                             ": it is the scenario file itself");
+        FailAt(out.Mark,
+               "cannot write " + Printable(out.Path.Full()) + ": it is the scenario file itself");
       for (const auto& [reference, identity] : References)
         if (out.Existing == identity || full == Normal(reference.Full()))
           FailAt(out.Mark, "cannot write " + Printable(out.Path.Full()) +
@@ -642,10 +644,10 @@ class TChecker {
 
   const TScenarioOptions& Options;
   TScenario& Scenario;
-  std::string Base;         // the scenario's folder ("" for the current one)
-  TFileIdentity Identity;   // the scenario file's
+  std::string Base;        // the scenario's folder ("" for the current one)
+  TFileIdentity Identity;  // the scenario file's
   int RecordingLine = 0;
-  std::set<int> SeenMaps;   // where each step's maps start
+  std::set<int> SeenMaps;  // where each step's maps start
   std::set<int> PictureLines;
   std::vector<TOutput> Outputs;
   std::vector<std::pair<TConfinedPath, TFileIdentity>> References;

@@ -6,12 +6,12 @@
 #include "core/Core.h"
 #include "graphics/ColourTable.h"
 #include "graphics/Graphics.h"
-#include "pictures/GifRecording.h"
-#include "pictures/Pictures.h"
 #include "host/RunLoop.h"
 #include "menus/Menus.h"
 #include "pages/Pages.h"
 #include "pages/ProgramState.h"
+#include "pictures/GifRecording.h"
+#include "pictures/Pictures.h"
 
 void ResetToProgramStart() {
   ResetProgramState();
@@ -149,8 +149,8 @@ namespace {
 
 // The display (or a picture) as a PNG inside its folder; false with the
 // sentence naming the file.
-bool WritePicture(const TConfinedPath& path, int width, int height,
-                  const std::vector<uint8_t>& rgb, TScreenshotOutcome& outcome) {
+bool WritePicture(const TConfinedPath& path, int width, int height, const std::vector<uint8_t>& rgb,
+                  TScreenshotOutcome& outcome) {
   std::vector<uint8_t> png;
   std::string reason;
   if (!EncodePng(width, height, rgb, png, reason) ||

@@ -48,7 +48,7 @@ TEST(ConfinedFiles, WrittenPathsStayInsideTheirFolder) {
 std::string Tree(const fs::path& root) {
   std::ostringstream out;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    out << fs::relative(entry.path(), root).string() << " ";
+    out << entry.path().lexically_relative(root).string() << " ";
     if (entry.is_symlink())
       out << "-> " << fs::read_symlink(entry.path()).string();
     else if (entry.is_regular_file())
