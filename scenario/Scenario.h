@@ -92,6 +92,9 @@ struct TScenarioOptions {
 // picture is also at most LargestScale times the display).
 constexpr size_t LargestScenarioFile = size_t{1} << 20;
 constexpr size_t LargestReferenceFile = size_t{16} << 20;
+// The most keys, values, maps and lists a scenario holds (yaml-cpp's time
+// and memory grow faster than the file): about 5 000 steps.
+constexpr int LargestScenarioNodes = 20000;
 
 // 2026-01-01T00:00:00Z, the clock of a scenario that gives none.
 constexpr std::time_t DefaultScenarioClock = 1767225600;

@@ -1,5 +1,6 @@
 // Reading and checking a scenario file: everything that can be found wrong
 // without running it is found here, with the file, line and column.
+#include <yaml-cpp/eventhandler.h>
 #include <yaml-cpp/yaml.h>
 
 #include <cerrno>
@@ -663,6 +664,53 @@ const char* KeyName(uint8_t key) {
   return "none";
 }
 
+namespace {
+
+// Counts the values, keys, maps and lists of the text as the parser meets
+// them, and stops at the first beyond the limit: yaml-cpp's time and memory
+// grow faster than the text, so a file with too many is refused before it
+// is loaded.
+class TNodeCounter : public YAML::EventHandler {
+ public:
+  void OnDocumentStart(const YAML::Mark&) override {}
+  void OnDocumentEnd() override {}
+  void OnNull(const YAML::Mark& mark, YAML::anchor_t) override { Count(mark); }
+  void OnAlias(const YAML::Mark& mark, YAML::anchor_t) override { Count(mark); }
+  void OnScalar(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
+                const std::string&) override {
+    Count(mark);
+  }
+  void OnSequenceStart(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
+                       YAML::EmitterStyle::value) override {
+    Count(mark);
+  }
+  void OnSequenceEnd() override {}
+  void OnMapStart(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
+                  YAML::EmitterStyle::value) override {
+    Count(mark);
+  }
+  void OnMapEnd() override {}
+
+ private:
+  void Count(const YAML::Mark& mark) {
+    if (++Nodes > LargestScenarioNodes)
+      FailAt(mark, "the scenario holds more than " + std::to_string(LargestScenarioNodes) +
+                       " values (keys, values, maps and lists; about " +
+                       std::to_string(LargestScenarioNodes / 4) + " steps)");
+  }
+  int Nodes = 0;
+};
+
+void CheckSize(const std::string& text) {
+  std::istringstream in(text);
+  YAML::Parser parser(in);
+  TNodeCounter counter;
+  while (parser.HandleNextDocument(counter)) {
+  }
+}
+
+}  // namespace
+
 std::string Printable(const std::string& text) {
   std::string shown;
   shown.reserve(text.size());
@@ -691,6 +739,7 @@ bool ParseScenario(const std::string& text, const std::string& file,
   scenario.Name = Printable(fs::path(file).stem().string());
   scenario.Clock = DefaultScenarioClock;
   try {
+    CheckSize(text);
     const YAML::Node root = YAML::Load(text);
     TChecker(file, options, scenario).Check(root, text);
     return true;

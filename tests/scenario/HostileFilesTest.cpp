@@ -139,6 +139,12 @@ int Execute(const TCase& c, std::string& output) {
 void MakeFifo(const char* name) { ASSERT_EQ(mkfifo((Base / name).c_str(), 0600), 0); }
 void Link(const char* target, const char* name) { fs::create_symlink(Expand(target), Base / name); }
 
+std::string Repeat(const std::string& text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i) repeated += text;
+  return repeated;
+}
+
 const std::string Off = "  - take-screenshot: { compare-with: refs/black.png }\n";
 const std::string On = "  - power: on\n  - delay: 1s\n";
 
@@ -327,6 +333,21 @@ const TCase Cases[] = {
      "",
      "run/s.yaml",
      "trap '' XFSZ; ulimit -f 4;"},
+    {"more values than a scenario holds",
+     Repeat("  - delay: 100ms\n", 7000),
+     2,
+     "holds more than 20000 values",
+     {}},
+    {"a MiB of steps on one line",
+     "  [" + Repeat("{press: plus}, ", 69000) + "]\n",
+     2,
+     "holds more than 20000 values",
+     {},
+     [] {},
+     "",
+     "run/s.yaml",
+     "",
+     "version: 1\nsteps:\n"},
     {"an alias repeating steps",
      "  - &a { press: plus }\n  - *a\n",
      2,
