@@ -266,7 +266,8 @@ class TMachine {
 
   bool Failed(const TStep& step, const std::string& what) {
     Result.Outcome = TScenarioResult::Failed;
-    Result.Message = Printable(Scenario.File) + ":" + std::to_string(step.Line) + ": " + what;
+    Result.Message =
+        Printable(Scenario.File) + ":" + std::to_string(step.Line) + ": " + Printable(what);
     return false;
   }
 
