@@ -90,11 +90,11 @@ int OpenFolder(const TConfinedPath& path, bool create, bool& missing, std::strin
     folder.Reset(open(root.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
   }
   if (folder.Fd < 0) {
-    if (errno == ENOENT) {
+    if (errno == ENOENT || errno == ENOTDIR) {
       // The root is made when written: its nearest existing folder must take it.
       fs::path up = fs::path(root).lexically_normal();
       std::error_code ignored;
-      while (up.has_parent_path() && up != up.parent_path() && !fs::exists(up, ignored))
+      while (!up.empty() && up != up.parent_path() && !fs::exists(up, ignored))
         up = up.parent_path();
       if (up.empty()) up = ".";
       folder.Reset(open(up.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));

@@ -108,6 +108,13 @@ TEST_F(ConfinedFolder, TheCheckFindsWhatAWriteWouldMeetAndTouchesNothing) {
   TFileIdentity existing;
   EXPECT_EQ(CheckConfinedWrite({(Base / "in" / "not" / "yet").string(), "a.png"}, existing), "")
       << "a missing root is made when written";
+  // A relative root that does not exist yet: its nearest folder is the current one.
+  const fs::path here = fs::current_path();
+  fs::current_path(Base / "in");
+  EXPECT_EQ(CheckConfinedWrite({"not-yet", "a.png"}, existing), "");
+  EXPECT_EQ(CheckConfinedWrite({"file/deeper", "a.png"}, existing),
+            "cannot make the folder file/deeper: file is not a folder");
+  fs::current_path(here);
   EXPECT_EQ(Tree(Base), before);
 }
 
