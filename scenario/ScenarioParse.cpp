@@ -37,7 +37,11 @@ struct TCheckError {
   FailAt(at.Mark(), message);
 }
 
-std::string Quoted(const std::string& text) { return "'" + Printable(text) + "'"; }
+// A value from the file in a message, cut short when long.
+std::string Quoted(const std::string& text) {
+  constexpr size_t Longest = 80;
+  return "'" + Printable(text.size() > Longest ? text.substr(0, Longest - 3) + "..." : text) + "'";
+}
 
 // What a node holds, for messages.
 std::string Found(const YAML::Node& node) {
@@ -310,10 +314,6 @@ class TChecker {
   }
 
   TStep Step(const YAML::Node& node) {
-    // An alias (*name) repeats a map without its text: refused, so that
-    // the work and memory of a file follow its size.
-    if (node.IsMap() && !SeenMaps.insert(node.Mark().pos).second)
-      Fail(node, "a step repeated through an alias; write each step out");
     TStep step;
     step.Line = node.Mark().line + 1;
     step.Column = node.Mark().column + 1;
@@ -323,8 +323,6 @@ class TChecker {
                      std::to_string(entries.size()));
     const YAML::Node& key = entries[0].first;
     const YAML::Node& value = entries[0].second;
-    if (value.IsMap() && !SeenMaps.insert(value.Mark().pos).second)
-      Fail(value, "a step's map repeated through an alias; write each step out");
     const std::string kind = key.Scalar();
     if (kind == "set-control") {
       SetControl(value, step);
@@ -648,7 +646,6 @@ class TChecker {
   std::string Base;        // the scenario's folder ("" for the current one)
   TFileIdentity Identity;  // the scenario file's
   int RecordingLine = 0;
-  std::set<int> SeenMaps;  // where each step's maps start
   std::set<int> PictureLines;
   std::vector<TOutput> Outputs;
   std::vector<std::pair<TConfinedPath, TFileIdentity>> References;
@@ -675,7 +672,11 @@ class TNodeCounter : public YAML::EventHandler {
   void OnDocumentStart(const YAML::Mark&) override {}
   void OnDocumentEnd() override {}
   void OnNull(const YAML::Mark& mark, YAML::anchor_t) override { Count(mark); }
-  void OnAlias(const YAML::Mark& mark, YAML::anchor_t) override { Count(mark); }
+  // An alias repeats a value without its text: one line could hold the
+  // same megabyte many times over, so scenario files write each value out.
+  void OnAlias(const YAML::Mark& mark, YAML::anchor_t) override {
+    FailAt(mark, "an alias (*name) repeats a value; write each value out");
+  }
   void OnScalar(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
                 const std::string&) override {
     Count(mark);

@@ -348,10 +348,16 @@ const TCase Cases[] = {
      "run/s.yaml",
      "",
      "version: 1\nsteps:\n"},
+    {"an alias repeating a long text",
+     "  - expect: { UtcTime.Hour: &t \"" + std::string(400, 'x') + "\" }\n" +
+         Repeat("  - expect: { UtcTime.Hour: *t }\n", 3),
+     2,
+     "s.yaml:4:29: an alias (*name) repeats a value",
+     {}},
     {"an alias repeating steps",
      "  - &a { press: plus }\n  - *a\n",
      2,
-     "s.yaml:3:5: a step repeated through an alias",
+     "s.yaml:4:5: an alias (*name) repeats a value; write each value out",
      {}},
     // Clocks
     {"seconds -1",
