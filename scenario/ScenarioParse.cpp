@@ -1,6 +1,5 @@
 // Reading and checking a scenario file: everything that can be found wrong
 // without running it is found here, with the file, line and column.
-#include <yaml-cpp/eventhandler.h>
 #include <yaml-cpp/yaml.h>
 
 #include <cerrno>
@@ -13,9 +12,9 @@
 #include <set>
 #include <sstream>
 
-#include "core/Clock.h"
 #include "graphics/FrameBuffer.h"
 #include "scenario/Scenario.h"
+#include "scenario/ScenarioText.h"
 
 namespace fs = std::filesystem;
 
@@ -250,67 +249,19 @@ class TChecker {
     TFileIdentity Existing;
   };
 
-  // The step as the status bar shows it: its own text from the file, at most
-  // one line and LongestText characters, without a comment.
-  static std::string StepText(const std::string& text, int pos) {
-    constexpr size_t LongestText = 100;
-    if (pos < 0 || static_cast<size_t>(pos) >= text.size()) return "";
-    std::string step = text.substr(pos, 2 * LongestText);
-    step.resize(std::min(step.find_first_of("\r\n"), step.size()));
-    if (!step.empty() && step[0] == '{') {
-      // A step written in braces ends at its closing brace.
-      int depth = 0;
-      for (size_t i = 0; i < step.size(); ++i) {
-        depth += step[i] == '{' ? 1 : step[i] == '}' ? -1 : 0;
-        if (depth == 0) {
-          step.resize(i + 1);
-          break;
-        }
-      }
-    }
-    const size_t comment = step.find(" #");
-    if (comment != std::string::npos) step.resize(comment);
-    while (!step.empty() && (step.back() == ' ' || step.back() == '\t')) step.pop_back();
-    if (step.size() > LongestText) step = step.substr(0, LongestText - 3) + "...";
-    return Printable(step);
-  }
-
-  // YYYY-MM-DDTHH:MM:SSZ, digits only, a real time from 2000-01-01 to
-  // 2099-12-31, counted by the firmware's own calendar.
   static std::time_t Clock(const YAML::Node& node) {
     const std::string text = Scalar(node, "the clock");
-    static const char Shape[] = "dddd-dd-ddTdd:dd:ddZ";
-    bool shaped = text.size() == sizeof Shape - 1;
-    for (size_t i = 0; shaped && i < text.size(); ++i)
-      shaped = Shape[i] == 'd' ? text[i] >= '0' && text[i] <= '9' : text[i] == Shape[i];
-    if (!shaped)
-      Fail(node, "the clock must be a UTC time like 2026-12-08T10:20:30Z, found " + Quoted(text));
-    const auto digits = [&](size_t at, size_t count) {
-      int value = 0;
-      for (size_t i = at; i < at + count; ++i) value = value * 10 + (text[i] - '0');
-      return value;
-    };
-    TDateTime date{};
-    const int year = digits(0, 4), month = digits(5, 2), day = digits(8, 2);
-    const int hour = digits(11, 2), minute = digits(14, 2), second = digits(17, 2);
-    bool real = year >= 2000 && year <= 2099 && month >= 1 && month <= 12 && day >= 1 &&
-                day <= 31 && hour <= 23 && minute <= 59 && second <= 59;
-    uint32_t seconds = 0;
-    if (real) {
-      date.Year = static_cast<uint16_t>(year);
-      date.Month = static_cast<uint8_t>(month);
-      date.Day = static_cast<uint8_t>(day);
-      date.Hour = static_cast<uint8_t>(hour);
-      date.Minute = static_cast<uint8_t>(minute);
-      date.Second = static_cast<uint8_t>(second);
-      seconds = DateToSeconds(date);
-      // A day the month does not have comes back as another date.
-      const TDateTime back = SecondsToDate(seconds);
-      real = back.Year == date.Year && back.Month == date.Month && back.Day == date.Day;
+    std::time_t seconds = 0;
+    switch (ParseClock(text, seconds)) {
+      case TClockText::Misshapen:
+        Fail(node, "the clock must be a UTC time like 2026-12-08T10:20:30Z, found " + Quoted(text));
+      case TClockText::NotReal:
+        Fail(node,
+             "the clock " + Quoted(text) + " is not a real time from 2000-01-01 to 2099-12-31");
+      case TClockText::Real:
+        break;
     }
-    if (!real)
-      Fail(node, "the clock " + Quoted(text) + " is not a real time from 2000-01-01 to 2099-12-31");
-    return static_cast<std::time_t>(seconds);
+    return seconds;
   }
 
   TStep Step(const YAML::Node& node) {
@@ -661,78 +612,6 @@ const char* KeyName(uint8_t key) {
   return "none";
 }
 
-namespace {
-
-// Counts the values, keys, maps and lists of the text as the parser meets
-// them, and stops at the first beyond the limit: yaml-cpp's time and memory
-// grow faster than the text, so a file with too many is refused before it
-// is loaded.
-class TNodeCounter : public YAML::EventHandler {
- public:
-  void OnDocumentStart(const YAML::Mark&) override {}
-  void OnDocumentEnd() override {}
-  void OnNull(const YAML::Mark& mark, YAML::anchor_t) override { Count(mark); }
-  // An alias repeats a value without its text: one line could hold the
-  // same megabyte many times over, so scenario files write each value out.
-  void OnAlias(const YAML::Mark& mark, YAML::anchor_t) override {
-    FailAt(mark, "an alias (*name) repeats a value; write each value out");
-  }
-  void OnScalar(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
-                const std::string&) override {
-    Count(mark);
-  }
-  void OnSequenceStart(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
-                       YAML::EmitterStyle::value) override {
-    Count(mark);
-  }
-  void OnSequenceEnd() override {}
-  void OnMapStart(const YAML::Mark& mark, const std::string&, YAML::anchor_t,
-                  YAML::EmitterStyle::value) override {
-    Count(mark);
-  }
-  void OnMapEnd() override {}
-
- private:
-  void Count(const YAML::Mark& mark) {
-    if (++Nodes > LargestScenarioNodes)
-      FailAt(mark, "the scenario holds more than " + std::to_string(LargestScenarioNodes) +
-                       " values (keys, values, maps and lists; about " +
-                       std::to_string(LargestScenarioNodes / 4) + " steps)");
-  }
-  int Nodes = 0;
-};
-
-void CheckSize(const std::string& text) {
-  std::istringstream in(text);
-  YAML::Parser parser(in);
-  TNodeCounter counter;
-  while (parser.HandleNextDocument(counter)) {
-  }
-}
-
-}  // namespace
-
-std::string Printable(const std::string& text) {
-  std::string shown;
-  shown.reserve(text.size());
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte != 0x7F) {
-      shown += c;
-      continue;
-    }
-    const char* named = c == '\n' ? "\\n" : c == '\t' ? "\\t" : c == '\r' ? "\\r" : nullptr;
-    if (named != nullptr) {
-      shown += named;
-      continue;
-    }
-    char escape[8];
-    std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-    shown += escape;
-  }
-  return shown;
-}
-
 bool ParseScenario(const std::string& text, const std::string& file,
                    const TScenarioOptions& options, TScenario& scenario, std::string& error) {
   scenario = TScenario{};
@@ -740,7 +619,9 @@ bool ParseScenario(const std::string& text, const std::string& file,
   scenario.Name = Printable(fs::path(file).stem().string());
   scenario.Clock = DefaultScenarioClock;
   try {
-    CheckSize(text);
+    YAML::Mark at;
+    std::string why;
+    if (!CountValues(text, at, why)) FailAt(at, why);
     const YAML::Node root = YAML::Load(text);
     TChecker(file, options, scenario).Check(root, text);
     return true;
