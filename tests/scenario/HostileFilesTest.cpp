@@ -489,6 +489,17 @@ const TCase Cases[] = {
      [] {},
      "--verbose"},
     {"--version", "", 0, "axim7-scenario 1.0\n", {}, [] {}, "--version", ""},
+    {"two files of one name under one --out",
+     "  - delay: 1s\n",
+     2,
+     "run/s.yaml and {base}/run/d/s.yaml have the same name and would write the same pictures",
+     {},
+     [] {
+       fs::create_directory(Base / "run" / "d");
+       fs::copy_file(Base / "run" / "s.yaml", Base / "run" / "d" / "s.yaml");
+     },
+     "--out {base}/o",
+     "run/s.yaml run/d/s.yaml"},
     {"two files comparing a/screen.png and b/screen.png",
      "",
      1,

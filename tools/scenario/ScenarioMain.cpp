@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "axim7-scenario: no scenario files given\n%s", Usage);
     return 2;
   }
+
+  // Under one --out, the pictures of a differing screen are named after the
+  // scenario file: two files of the same name would overwrite each other's.
+  if (!options.OutDir.empty())
+    for (size_t i = 0; i < files.size(); ++i)
+      for (size_t j = i + 1; j < files.size(); ++j)
+        if (std::filesystem::path(files[i]).filename() ==
+            std::filesystem::path(files[j]).filename()) {
+          std::fprintf(stderr,
+                       "axim7-scenario: %s and %s have the same name and would write the same "
+                       "pictures under --out; give each its own --out folder\n",
+                       Printable(files[i]).c_str(), Printable(files[j]).c_str());
+          return 2;
+        }
 
   int passed = 0, failed = 0, written = 0, status = 0;
   for (const std::string& file : files) {
