@@ -9,9 +9,9 @@ mode="${1:-run}"
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libjpeg-dev zlib1g-dev libgif-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
+  libjpeg-dev zlib1g-dev libgif-dev libspng-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file lintian scdoc man-db
 )
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)

@@ -65,10 +65,36 @@ bool TGifRecording::Start(const std::string& path, int scale, std::string& error
     return false;
   }
   FilePath = path;
+  Confined = false;
+  return Open(scale, error);
+}
+
+bool TGifRecording::Start(const TConfinedPath& path, int scale, std::string& error) {
+  if (Active()) {
+    error = "A recording to " + FilePath + " is already running.";
+    return false;
+  }
+  std::string reason;
+  if (scale < 1 || scale > 8) reason = "the scale must be 1 to 8";
+  if (reason.empty() && !Part.Create(path, reason)) {
+    error = WriteFailure(path.Full(), reason);
+    return false;
+  }
+  if (!reason.empty()) {
+    error = WriteFailure(path.Full(), reason);
+    return false;
+  }
+  File = Part.File();
+  FilePath = path.Full();
+  Confined = true;
+  return Open(scale, error);
+}
+
+bool TGifRecording::Open(int scale, std::string& error) {
   Scale = scale;
   Frames = 0;
   WriteErrno = 0;
-  HasPending = false;
+  HasPending = HasReady = false;
   LastTime = 0;
   Written.assign(FrameBufferSize, 0);
   Pending.assign(FrameBufferSize, 0);
@@ -76,10 +102,10 @@ bool TGifRecording::Start(const std::string& path, int scale, std::string& error
   int code = 0;
   Gif = EGifOpen(this, &TGifRecording::Output, &code);
   if (Gif == nullptr) {
-    std::fclose(File);
+    if (!Confined) std::fclose(File);
     File = nullptr;
     RemoveUnfinished();
-    error = WriteFailure(path, GifErrorString(code));
+    error = WriteFailure(FilePath, GifErrorString(code));
     return false;
   }
   EGifSetGifVersion(Gif, true);
@@ -112,46 +138,90 @@ bool TGifRecording::Offer(const uint8_t* frame, int64_t timeCs, std::string& err
     return true;
   }
   if (std::equal(Pending.begin(), Pending.end(), frame)) return true;
-  // A frame replaced within the same centisecond was never really seen.
-  if (timeCs > PendingSince && !WriteFrame(timeCs - PendingSince)) return Fail(error);
+  // A frame shown for less than the shortest delay is never written: the
+  // next one takes its place from the time it appeared.
+  if (timeCs - PendingSince >= ShortestDelay) {
+    if (!Emit(Pending, timeCs - PendingSince)) return Fail(error);
+    PendingSince = timeCs;
+  }
   Pending.assign(frame, frame + FrameBufferSize);
-  PendingSince = std::max(PendingSince, timeCs);
   return true;
 }
 
 bool TGifRecording::Finish(int64_t timeCs, std::string& error) {
   if (!Active()) return true;
-  // An empty recording still holds one (black) frame.
-  if (!WriteFrame(HasPending ? std::max<int64_t>(1, timeCs - PendingSince) : 1)) return Fail(error);
+  const int64_t shown = HasPending ? std::max<int64_t>(0, timeCs - PendingSince) : 0;
+  bool ok = true;
+  if (shown >= ShortestDelay || !HasReady) {
+    // An empty recording, or one shorter than the shortest delay, still
+    // holds one frame of that delay.
+    ok = Emit(Pending, std::max(shown, ShortestDelay));
+  } else if (Pending == Ready) {
+    ReadyDelay += shown;
+  } else if (ReadyDelay + shown >= 2 * ShortestDelay) {
+    // The last picture is kept for the shortest delay, taken from the one before.
+    ReadyDelay -= ShortestDelay - shown;
+    ok = Emit(Pending, ShortestDelay);
+  } else {
+    // Too short to share: the last picture takes the whole time.
+    Ready = Pending;
+    ReadyDelay += shown;
+  }
+  if (!ok || !WriteReady()) return Fail(error);
   int code = 0;
   const bool closed = EGifCloseFile(Gif, &code) == GIF_OK;
   Gif = nullptr;
-  bool ok = Flush() && closed;
-  errno = 0;
-  if (std::fclose(File) != 0 && WriteErrno == 0) WriteErrno = errno != 0 ? errno : EIO;
+  ok = Flush() && closed;
+  std::string reason;
+  if (Confined) {
+    if (ok && WriteErrno == 0 && !Part.Commit(reason) && WriteErrno == 0) WriteErrno = EIO;
+  } else {
+    errno = 0;
+    if (std::fclose(File) != 0 && WriteErrno == 0) WriteErrno = errno != 0 ? errno : EIO;
+  }
   ok = ok && WriteErrno == 0;
-  const int reason = WriteErrno;
+  const int failure = WriteErrno;
   File = nullptr;
-  HasPending = false;
+  HasPending = HasReady = false;
   if (ok) return true;
   RemoveUnfinished();
-  error = WriteFailure(FilePath, reason != 0 ? std::strerror(reason) : GifErrorString(code)) +
-          " The unfinished recording was removed.";
+  if (reason.empty()) reason = failure != 0 ? std::strerror(failure) : GifErrorString(code);
+  error = WriteFailure(FilePath, reason) + " The unfinished recording was removed.";
   return false;
 }
 
-bool TGifRecording::WriteFrame(int64_t delayCs) {
-  TRect rect = ChangedRect(Written, Pending);
+// A picture shown for delayCs: held back until the next one, so that a
+// short last frame can still take from its delay.
+bool TGifRecording::Emit(const std::vector<uint8_t>& picture, int64_t delayCs) {
+  if (HasReady && picture == Ready) {
+    ReadyDelay += delayCs;
+    return true;
+  }
+  if (!WriteReady()) return false;
+  Ready = picture;
+  ReadyDelay = delayCs;
+  HasReady = true;
+  return true;
+}
+
+bool TGifRecording::WriteReady() {
+  if (!HasReady) return true;
+  HasReady = false;
+  TRect rect = ChangedRect(Written, Ready);
   if (Frames == 0) rect = {0, 0, ScreenWidth, ScreenHeight};
-  // Nothing changed (a frame came back within a centisecond): one pixel as it was.
+  // Nothing changed: one pixel as it was.
   if (rect.Width == 0) rect = {0, 0, 1, 1};
-  Written = Pending;
-  int64_t left = delayCs;
-  bool ok = WriteImage(rect.Left, rect.Top, rect.Width, rect.Height,
-                       static_cast<int>(std::min(left, LongestDelay)));
-  // Longer than a delay field holds: unchanged one-pixel frames carry the rest.
-  for (left -= LongestDelay; ok && left > 0; left -= LongestDelay)
-    ok = WriteImage(0, 0, 1, 1, static_cast<int>(std::min(left, LongestDelay)));
+  Written = Ready;
+  // Longer than a delay field holds: unchanged one-pixel frames carry the
+  // rest, none of them shorter than the shortest delay.
+  int64_t left = ReadyDelay;
+  bool ok = true;
+  for (bool first = true; ok && left > 0; first = false) {
+    const int64_t delay = left > LongestDelay ? std::min(LongestDelay, left - ShortestDelay) : left;
+    ok = first ? WriteImage(rect.Left, rect.Top, rect.Width, rect.Height, static_cast<int>(delay))
+               : WriteImage(0, 0, 1, 1, static_cast<int>(delay));
+    left -= delay;
+  }
   return ok && Flush();
 }
 
@@ -180,6 +250,7 @@ bool TGifRecording::WriteImage(int left, int top, int width, int height, int del
 
 // Only a file this recording made goes, never a device or pipe written to.
 void TGifRecording::RemoveUnfinished() {
+  if (Confined) return;  // the part file was discarded
   std::error_code ignored;
   if (std::filesystem::is_regular_file(FilePath, ignored))
     std::filesystem::remove(FilePath, ignored);
@@ -195,9 +266,12 @@ bool TGifRecording::Fail(std::string& error) {
     EGifCloseFile(Gif, &ignored);
     Gif = nullptr;
   }
-  if (File != nullptr) std::fclose(File);
+  if (Confined)
+    Part.Discard();
+  else if (File != nullptr)
+    std::fclose(File);
   File = nullptr;
-  HasPending = false;
+  HasPending = HasReady = false;
   RemoveUnfinished();
   error = WriteFailure(FilePath, reason) + " The unfinished recording was removed.";
   return false;

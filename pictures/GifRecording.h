@@ -1,12 +1,16 @@
 // A recording of the display as a looping animated GIF, written as it goes.
 // The palette is the display's colour table, so every frame is exact; a frame
 // is written only when the display changed, holds only the rectangle that
-// changed, and carries the time it was shown as its delay.
+// changed, and carries the time it was shown as its delay. No delay is under
+// 2 cs (browsers show those as 10 cs): a frame shown for less is folded into
+// its neighbour, so the delays still add up to the time recorded.
 #pragma once
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "pictures/ConfinedFiles.h"
 
 struct GifFileType;
 
@@ -19,8 +23,12 @@ class TGifRecording {
 
   // Creates the file (each display pixel a scale x scale block, scale 1..8).
   bool Start(const std::string& path, int scale, std::string& error);
+  // The same inside a folder (ConfinedFiles.h): written as NAME.part and
+  // renamed when finished.
+  bool Start(const TConfinedPath& path, int scale, std::string& error);
   // Offers the frame shown from timeCs (centiseconds on a monotonic clock); a
-  // frame equal to the previous one only lengthens that one's delay.
+  // frame equal to the previous one only lengthens that one's delay. The
+  // recording's time runs from the first frame offered.
   bool Offer(const uint8_t* frame, int64_t timeCs, std::string& error);
   // Writes the last frame, shown until timeCs, and closes the file.
   bool Finish(int64_t timeCs, std::string& error);
@@ -29,8 +37,13 @@ class TGifRecording {
   // Frames written to the file so far.
   int FramesWritten() const { return Frames; }
 
+  // The shortest delay written, in centiseconds.
+  static constexpr int64_t ShortestDelay = 2;
+
  private:
-  bool WriteFrame(int64_t delayCs);
+  bool Open(int scale, std::string& error);
+  bool Emit(const std::vector<uint8_t>& picture, int64_t delayCs);
+  bool WriteReady();
   bool WriteImage(int left, int top, int width, int height, int delayCs);
   bool Flush();
   bool Fail(std::string& error);
@@ -39,11 +52,16 @@ class TGifRecording {
 
   GifFileType* Gif = nullptr;
   std::FILE* File = nullptr;
+  TPartFile Part;  // when started inside a folder
+  bool Confined = false;
   int WriteErrno = 0;
   int Scale = 1;
   int Frames = 0;
   std::string FilePath;
   std::vector<uint8_t> Written;  // the picture the file shows so far
+  std::vector<uint8_t> Ready;    // shown long enough, its delay still open to a fold
+  int64_t ReadyDelay = 0;
+  bool HasReady = false;
   std::vector<uint8_t> Pending;  // the frame on display, not yet written
   bool HasPending = false;
   int64_t PendingSince = 0;

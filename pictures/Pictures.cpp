@@ -1,31 +1,18 @@
 #include "pictures/Pictures.h"
 
-#include <zlib.h>
+#include <fcntl.h>
+#include <spng.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
-
-namespace {
-
-void PutBE32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(v >> shift));
-}
-
-void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body) {
-  PutBE32(out, static_cast<uint32_t>(body.size()));
-  const size_t start = out.size();
-  out.insert(out.end(), type, type + 4);
-  out.insert(out.end(), body.begin(), body.end());
-  PutBE32(out, static_cast<uint32_t>(
-                   crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
-}
-
-}  // namespace
 
 std::string WriteFailure(const std::string& path, const std::string& reason) {
   return "Could not write " + path + ": " + reason + ".";
@@ -47,36 +34,46 @@ std::vector<uint8_t> DisplayRgb(const uint8_t* frame, int scale) {
   return rgb;
 }
 
+bool EncodePng(int width, int height, const std::vector<uint8_t>& rgb, std::vector<uint8_t>& png,
+               std::string& reason) {
+  if (width <= 0 || height <= 0 || rgb.size() != static_cast<size_t>(width) * height * 3) {
+    reason = "the picture's size does not match its pixels";
+    return false;
+  }
+  std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)> ctx(spng_ctx_new(SPNG_CTX_ENCODER),
+                                                          spng_ctx_free);
+  if (!ctx) {
+    reason = spng_strerror(SPNG_EMEM);
+    return false;
+  }
+  spng_ihdr header{};
+  header.width = static_cast<uint32_t>(width);
+  header.height = static_cast<uint32_t>(height);
+  header.bit_depth = 8;
+  header.color_type = SPNG_COLOR_TYPE_TRUECOLOR;
+  int code = spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1);
+  if (code == 0) code = spng_set_ihdr(ctx.get(), &header);
+  if (code == 0)
+    code = spng_encode_image(ctx.get(), rgb.data(), rgb.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE);
+  size_t length = 0;
+  void* buffer = code == 0 ? spng_get_png_buffer(ctx.get(), &length, &code) : nullptr;
+  if (buffer == nullptr) {
+    reason = std::string("the picture could not be encoded: ") + spng_strerror(code);
+    return false;
+  }
+  png.assign(static_cast<uint8_t*>(buffer), static_cast<uint8_t*>(buffer) + length);
+  std::free(buffer);
+  return true;
+}
+
 bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb,
               std::string& error) {
-  if (width <= 0 || height <= 0 || rgb.size() != static_cast<size_t>(width) * height * 3) {
-    error = WriteFailure(path, "the picture's size does not match its pixels");
+  std::vector<uint8_t> png;
+  std::string reason;
+  if (!EncodePng(width, height, rgb, png, reason)) {
+    error = WriteFailure(path, reason);
     return false;
   }
-  std::vector<uint8_t> raw;
-  raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 3 + 1));
-  for (int y = 0; y < height; ++y) {
-    raw.push_back(0);  // filter: none
-    const auto row = rgb.begin() + static_cast<long>(y) * width * 3;
-    raw.insert(raw.end(), row, row + width * 3);
-  }
-  uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-  std::vector<uint8_t> z(packedSize);
-  if (compress2(z.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK) {
-    error = WriteFailure(path, "the picture could not be compressed");
-    return false;
-  }
-  z.resize(packedSize);
-
-  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<uint8_t> header;
-  PutBE32(header, static_cast<uint32_t>(width));
-  PutBE32(header, static_cast<uint32_t>(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});
-  PutChunk(png, "IHDR", header);
-  PutChunk(png, "IDAT", z);
-  PutChunk(png, "IEND", {});
-
   return WriteWholeFile(path, png.data(), png.size(), error);
 }
 
@@ -88,8 +85,11 @@ bool WriteWholeFile(const std::string& path, const void* data, size_t size, std:
   }
   // Written beside the target and renamed over it only when complete.
   const std::string part = path + ".part";
-  FILE* file = std::fopen(part.c_str(), "wb");
+  // A link planted under the part's name is not followed.
+  const int fd = open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  FILE* file = fd >= 0 ? fdopen(fd, "wb") : nullptr;
   if (file == nullptr) {
+    if (fd >= 0) close(fd);
     error = WriteFailure(path, std::strerror(errno));
     return false;
   }

@@ -9,6 +9,11 @@
 // (160 * scale) x (120 * scale) pixels, rows top to bottom, 3 bytes a pixel.
 std::vector<uint8_t> DisplayRgb(const uint8_t* frame, int scale);
 
+// An 8-bit RGB PNG of width x height pixels in memory (libspng); false with
+// the reason when the pixels do not match the size.
+bool EncodePng(int width, int height, const std::vector<uint8_t>& rgb, std::vector<uint8_t>& png,
+               std::string& reason);
+
 // Writes an 8-bit RGB PNG of width x height pixels. The file appears whole or
 // not at all: on failure it returns false and sets error to a sentence naming
 // the path and the reason, and a file already at the path is left as it was.

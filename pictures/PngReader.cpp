@@ -1,155 +1,82 @@
 #include "pictures/PngReader.h"
 
-#include <zlib.h>
+#include <spng.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <memory>
+
+#include "pictures/ConfinedFiles.h"
 
 namespace {
 
-// Pictures larger than this are not display screens at any scale we write.
-constexpr uint32_t LargestSide = 4096;
+using TContext = std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)>;
 
-uint32_t BE32(const uint8_t* p) {
-  return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
-}
-
-int Paeth(int a, int b, int c) {
-  const int p = a + b - c;
-  const int pa = p > a ? p - a : a - p, pb = p > b ? p - b : b - p, pc = p > c ? p - c : c - p;
-  if (pa <= pb && pa <= pc) return a;
-  return pb <= pc ? b : c;
-}
-
-// Undoes the per-row filters in place; rows are 1 filter byte + stride bytes.
-bool Unfilter(std::vector<uint8_t>& raw, uint32_t height, size_t stride, int bpp,
-              std::string& error) {
-  std::vector<uint8_t> previous(stride, 0);
-  for (uint32_t y = 0; y < height; ++y) {
-    uint8_t* row = raw.data() + y * (stride + 1);
-    const uint8_t filter = row[0];
-    uint8_t* px = row + 1;
-    for (size_t i = 0; i < stride; ++i) {
-      const int a = i >= static_cast<size_t>(bpp) ? px[i - bpp] : 0;
-      const int b = previous[i];
-      const int c = i >= static_cast<size_t>(bpp) ? previous[i - bpp] : 0;
-      int add = 0;
-      switch (filter) {
-        case 0:
-          break;
-        case 1:
-          add = a;
-          break;
-        case 2:
-          add = b;
-          break;
-        case 3:
-          add = (a + b) / 2;
-          break;
-        case 4:
-          add = Paeth(a, b, c);
-          break;
-        default:
-          error = "row " + std::to_string(y) + " has an unknown filter " + std::to_string(filter);
-          return false;
-      }
-      px[i] = static_cast<uint8_t>(px[i] + add);
-    }
-    std::memcpy(previous.data(), px, stride);
+// A decoder for the bytes with the project's limits on size and chunks.
+TContext Decoder(const uint8_t* data, size_t size, std::string& error) {
+  static const uint8_t Signature[8] = {137, 'P', 'N', 'G', 13, 10, 26, 10};
+  if (size < sizeof Signature || std::memcmp(data, Signature, sizeof Signature) != 0) {
+    error = "it is not a PNG file";
+    return TContext(nullptr, spng_ctx_free);
   }
-  return true;
+  TContext ctx(spng_ctx_new(0), spng_ctx_free);
+  int code = ctx ? 0 : SPNG_EMEM;
+  if (code == 0) code = spng_set_image_limits(ctx.get(), LargestPngSide, LargestPngSide);
+  if (code == 0) code = spng_set_chunk_limits(ctx.get(), LargestPngFile, LargestPngFile);
+  if (code == 0) code = spng_set_png_buffer(ctx.get(), data, size);
+  if (code != 0) {
+    error = spng_strerror(code);
+    return TContext(nullptr, spng_ctx_free);
+  }
+  return ctx;
+}
+
+bool Header(spng_ctx* ctx, spng_ihdr& header, std::string& error) {
+  const int code = spng_get_ihdr(ctx, &header);
+  if (code == 0) return true;
+  error = code == SPNG_ESIGNATURE ? std::string("it is not a PNG file")
+                                  : std::string("its header is not valid: ") + spng_strerror(code);
+  return false;
 }
 
 }  // namespace
 
+bool PngSize(const uint8_t* data, size_t size, int& width, int& height, std::string& error) {
+  TContext ctx = Decoder(data, size, error);
+  spng_ihdr header{};
+  if (!ctx || !Header(ctx.get(), header, error)) return false;
+  width = static_cast<int>(header.width);
+  height = static_cast<int>(header.height);
+  return true;
+}
+
 bool DecodePng(const uint8_t* data, size_t size, TPngImage& image, std::string& error) {
-  static const uint8_t Signature[8] = {137, 'P', 'N', 'G', 13, 10, 26, 10};
-  if (size < 8 || std::memcmp(data, Signature, 8) != 0) {
-    error = "it is not a PNG file";
+  TContext ctx = Decoder(data, size, error);
+  spng_ihdr header{};
+  if (!ctx || !Header(ctx.get(), header, error)) return false;
+  size_t length = 0;
+  int code = spng_decoded_image_size(ctx.get(), SPNG_FMT_RGB8, &length);
+  std::vector<uint8_t> rgb;
+  if (code == 0) {
+    rgb.resize(length);
+    code = spng_decode_image(ctx.get(), rgb.data(), rgb.size(), SPNG_FMT_RGB8, 0);
+  }
+  // The chunks after the picture, up to IEND: a file cut short is refused.
+  if (code == 0) code = spng_decode_chunks(ctx.get());
+  if (code != 0) {
+    error = std::string("its picture data is damaged: ") + spng_strerror(code);
     return false;
   }
-  uint32_t width = 0, height = 0;
-  int channels = 0;
-  bool header = false, end = false;
-  std::vector<uint8_t> compressed;
-  size_t at = 8;
-  while (!end) {
-    if (size - at < 12) {
-      error = "the file ends inside a chunk";
-      return false;
-    }
-    const uint32_t length = BE32(data + at);
-    const uint8_t* type = data + at + 4;
-    if (length > size - at - 12) {
-      error = "the file ends inside a chunk";
-      return false;
-    }
-    const uint8_t* body = data + at + 8;
-    if (BE32(body + length) != crc32(0, type, length + 4)) {
-      error = "a chunk's checksum is wrong";
-      return false;
-    }
-    if (std::memcmp(type, "IHDR", 4) == 0 && length == 13) {
-      width = BE32(body);
-      height = BE32(body + 4);
-      const uint8_t depth = body[8], colour = body[9], interlace = body[12];
-      if (depth != 8 || (colour != 2 && colour != 6) || interlace != 0) {
-        error = "only 8-bit RGB and RGBA pictures without interlacing are read";
-        return false;
-      }
-      if (width == 0 || height == 0 || width > LargestSide || height > LargestSide) {
-        error = "its size " + std::to_string(width) + " x " + std::to_string(height) +
-                " is not that of a screen";
-        return false;
-      }
-      channels = colour == 2 ? 3 : 4;
-      header = true;
-    } else if (std::memcmp(type, "IDAT", 4) == 0) {
-      compressed.insert(compressed.end(), body, body + length);
-    } else if (std::memcmp(type, "IEND", 4) == 0) {
-      end = true;
-    }
-    at += 12 + length;
-  }
-  if (!header) {
-    error = "it has no IHDR header";
-    return false;
-  }
-  const size_t stride = size_t{width} * channels;
-  std::vector<uint8_t> raw(height * (stride + 1));
-  uLongf rawSize = raw.size();
-  if (uncompress(raw.data(), &rawSize, compressed.data(), compressed.size()) != Z_OK ||
-      rawSize != raw.size()) {
-    error = "its picture data is damaged";
-    return false;
-  }
-  if (!Unfilter(raw, height, stride, channels, error)) return false;
-  image.Width = static_cast<int>(width);
-  image.Height = static_cast<int>(height);
-  image.Rgb.resize(size_t{width} * height * 3);
-  uint8_t* out = image.Rgb.data();
-  for (uint32_t y = 0; y < height; ++y) {
-    const uint8_t* px = raw.data() + y * (stride + 1) + 1;
-    for (uint32_t x = 0; x < width; ++x, px += channels) {
-      *out++ = px[0];
-      *out++ = px[1];
-      *out++ = px[2];
-    }
-  }
+  image.Width = static_cast<int>(header.width);
+  image.Height = static_cast<int>(header.height);
+  image.Rgb = std::move(rgb);
   return true;
 }
 
 bool ReadPng(const std::string& path, TPngImage& image, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = "Cannot read " + path + ": no such file or no permission.";
-    return false;
-  }
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
   std::string reason;
-  if (!DecodePng(bytes.data(), bytes.size(), image, reason)) {
+  if (!ReadRegularFile(path, LargestPngFile, bytes, reason) ||
+      !DecodePng(bytes.data(), bytes.size(), image, reason)) {
     error = "Cannot read " + path + ": " + reason + ".";
     return false;
   }

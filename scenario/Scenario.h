@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "pictures/PngReader.h"
 #include "menus/FieldTable.h"
+#include "pictures/ConfinedFiles.h"
+#include "pictures/PngReader.h"
 
 // The inputs a window control feeds.
 enum class TControl : uint8_t { Volts, Current, Oat, X, Y, Z, Calibrate };
@@ -62,6 +63,13 @@ struct TStep {
   int Scale = 1;
   bool ReferenceMissing = false;  // allowed with --update only
   TPngImage Reference;
+  // The same inside their folders: save-to under --out or the scenario's
+  // folder, the reference in the scenario's folder, and the pictures a
+  // differing screen writes (SCENARIO.yaml-LINE.actual.png, .diff.png).
+  TConfinedPath Output;
+  TConfinedPath ReferencePath;
+  TConfinedPath Actual;
+  TConfinedPath Diff;
 };
 
 struct TScenario {
@@ -80,6 +88,14 @@ struct TScenarioOptions {
   bool CheckFiles = true;
 };
 
+// The largest scenario file read, and the largest reference screen (whose
+// picture is also at most LargestScale times the display).
+constexpr size_t LargestScenarioFile = size_t{1} << 20;
+constexpr size_t LargestReferenceFile = size_t{16} << 20;
+// The most keys, values, maps and lists a scenario holds (yaml-cpp's time
+// and memory grow faster than the file): about 5 000 steps.
+constexpr int LargestScenarioNodes = 20000;
+
 // 2026-01-01T00:00:00Z, the clock of a scenario that gives none.
 constexpr std::time_t DefaultScenarioClock = 1767225600;
 // Screens and recordings are written at 1..8 times the display's size.
@@ -88,12 +104,17 @@ constexpr int LargestScale = 8;
 constexpr uint32_t LongestDelayTicks = 24 * 36000;
 
 // Reads and checks a file. On failure sets error to "FILE:LINE:COLUMN: what".
+// Reading and checking touch nothing: no folder is made, no file written.
 bool LoadScenario(const std::string& path, const TScenarioOptions& options, TScenario& scenario,
                   std::string& error);
 // The same for text already read; file names it in messages and locates the
 // relative paths.
 bool ParseScenario(const std::string& text, const std::string& file,
                    const TScenarioOptions& options, TScenario& scenario, std::string& error);
+
+// The text with its control characters written as escapes (\n, \t, \x1b),
+// so that a name cannot print lines of its own.
+std::string Printable(const std::string& text);
 
 // "volts", "plus", ... as written in the files.
 const char* ControlName(TControl control);

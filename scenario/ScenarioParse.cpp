@@ -1,19 +1,20 @@
 // Reading and checking a scenario file: everything that can be found wrong
 // without running it is found here, with the file, line and column.
-#include <unistd.h>
 #include <yaml-cpp/yaml.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 
 #include "graphics/FrameBuffer.h"
 #include "scenario/Scenario.h"
+#include "scenario/ScenarioText.h"
 
 namespace fs = std::filesystem;
 
@@ -25,12 +26,21 @@ struct TCheckError {
   std::string Message;
 };
 
-[[noreturn]] void Fail(const YAML::Node& at, const std::string& message) {
-  const YAML::Mark mark = at.Mark();
-  throw TCheckError{mark.line + 1, mark.column + 1, message};
+// Lines and columns count from 1; a node without a place (an empty file's
+// root) is at 1:1.
+[[noreturn]] void FailAt(const YAML::Mark& mark, const std::string& message) {
+  throw TCheckError{std::max(mark.line, 0) + 1, std::max(mark.column, 0) + 1, message};
 }
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+[[noreturn]] void Fail(const YAML::Node& at, const std::string& message) {
+  FailAt(at.Mark(), message);
+}
+
+// A value from the file in a message, cut short when long.
+std::string Quoted(const std::string& text) {
+  constexpr size_t Longest = 80;
+  return "'" + Printable(text.size() > Longest ? text.substr(0, Longest - 3) + "..." : text) + "'";
+}
 
 // What a node holds, for messages.
 std::string Found(const YAML::Node& node) {
@@ -199,18 +209,18 @@ class TChecker {
  public:
   TChecker(const std::string& file, const TScenarioOptions& options, TScenario& scenario)
       : Options(options), Scenario(scenario) {
-    const fs::path path(file);
-    Base = path.parent_path();
+    Base = fs::path(file).parent_path().string();
+    if (options.CheckFiles) Identity = IdentityOf(file);
   }
 
-  void Check(const YAML::Node& root, const std::vector<std::string>& lines) {
+  void Check(const YAML::Node& root, const std::string& text) {
     if (!root.IsMap())
       Fail(root, "a scenario must be a map with 'version' and 'steps', found " + Found(root));
     TMaybe steps, version;
     for (const auto& [key, value] :
          Entries(root, "the scenario", {"name", "version", "clock", "steps"})) {
       const std::string name = key.Scalar();
-      if (name == "name") Scenario.Name = Scalar(value, "the name");
+      if (name == "name") Scenario.Name = Printable(Scalar(value, "the name"));
       if (name == "version") version = value;
       if (name == "clock") {
         Scenario.Clock = Clock(value);
@@ -225,41 +235,33 @@ class TChecker {
     if (steps->size() == 0) Fail(*steps, "'steps' is empty");
     for (const auto& node : *steps) {
       TStep step = Step(node);
-      const int line = node.Mark().line;
-      if (line >= 0 && line < static_cast<int>(lines.size())) step.Text = Tidy(lines[line]);
+      step.Text = StepText(text, node.Mark().pos);
       Scenario.Steps.push_back(std::move(step));
     }
+    CheckCollisions();
   }
 
  private:
-  static std::string Tidy(std::string text) {
-    const size_t start = text.find_first_not_of(" \t-");
-    text = start == std::string::npos ? "" : text.substr(start);
-    const size_t comment = text.find(" #");
-    if (comment != std::string::npos) text.resize(comment);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\r')) text.pop_back();
-    return text;
-  }
+  // An output, where it is written in the file, and what it met there.
+  struct TOutput {
+    TConfinedPath Path;
+    YAML::Mark Mark;
+    TFileIdentity Existing;
+  };
 
   static std::time_t Clock(const YAML::Node& node) {
     const std::string text = Scalar(node, "the clock");
-    int year, month, day, hour, minute, second, used = 0;
-    if (text.size() != 20 ||
-        std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ%n", &year, &month, &day, &hour, &minute,
-                    &second, &used) != 6 ||
-        used != 20)
-      Fail(node, "the clock must be a UTC time like 2026-12-08T10:20:30Z, found " + Quoted(text));
-    static const int Days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    if (year < 2000 || year > 2099 || month < 1 || month > 12 || day < 1 || day > Days[month - 1] ||
-        (month == 2 && day == 29 && !leap) || hour > 23 || minute > 59 || second > 59)
-      Fail(node, "the clock " + Quoted(text) + " is not a time of the years 2000..2099");
-    // Days since 1970 of a civil date.
-    const int y = month <= 2 ? year - 1 : year;
-    const int era = y / 400, yoe = y - era * 400;
-    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long days = era * 146097L + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-    return static_cast<std::time_t>(((days * 24 + hour) * 60 + minute) * 60 + second);
+    std::time_t seconds = 0;
+    switch (ParseClock(text, seconds)) {
+      case TClockText::Misshapen:
+        Fail(node, "the clock must be a UTC time like 2026-12-08T10:20:30Z, found " + Quoted(text));
+      case TClockText::NotReal:
+        Fail(node,
+             "the clock " + Quoted(text) + " is not a real time from 2000-01-01 to 2099-12-31");
+      case TClockText::Real:
+        break;
+    }
+    return seconds;
   }
 
   TStep Step(const YAML::Node& node) {
@@ -444,26 +446,60 @@ class TChecker {
     return handler;
   }
 
-  // A path for writing: under --out when given, else next to the scenario.
-  std::string OutputPath(const YAML::Node& node) {
-    const fs::path written(Scalar(node, "a path"));
-    if (written.empty()) Fail(node, "the path is empty");
-    const fs::path path = written.is_absolute()    ? written
-                          : Options.OutDir.empty() ? Base / written
-                                                   : fs::path(Options.OutDir) / written;
-    if (Options.CheckFiles) CheckWritable(node, path);
-    return path.string();
+  // The folder outputs go to: --out when given, else the scenario's own.
+  std::string OutRoot() const { return Options.OutDir.empty() ? Base : Options.OutDir; }
+
+  // A path for writing, inside OutRoot; checked for writing without
+  // touching anything.
+  TConfinedPath OutputPath(const YAML::Node& node) {
+    std::string relative, reason;
+    if (!ConfinePath(Scalar(node, "a path"), relative, reason)) Fail(node, Printable(reason));
+    return Output({OutRoot(), relative}, node.Mark());
   }
 
-  static void CheckWritable(const YAML::Node& node, const fs::path& path) {
-    std::error_code failure;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    fs::create_directories(folder, failure);
-    if (failure) Fail(node, "cannot make the folder " + folder.string() + ": " + failure.message());
-    if (fs::is_directory(path)) Fail(node, "cannot write " + path.string() + ": it is a folder");
-    const fs::path probe = fs::exists(path) ? path : folder;
-    if (access(probe.c_str(), W_OK) != 0)
-      Fail(node, "cannot write " + path.string() + ": " + std::strerror(errno));
+  TConfinedPath Output(const TConfinedPath& path, const YAML::Mark& mark) {
+    TOutput output{path, mark, {}};
+    if (Options.CheckFiles) CheckWritable(mark, path, output.Existing);
+    Outputs.push_back(output);
+    return path;
+  }
+
+  static void CheckWritable(const YAML::Mark& mark, const TConfinedPath& path,
+                            TFileIdentity& existing) {
+    const std::string reason = CheckConfinedWrite(path, existing);
+    if (!reason.empty()) FailAt(mark, "cannot write " + Printable(path.Full()) + ": " + reason);
+  }
+
+  static std::string Normal(const std::string& path) {
+    std::error_code ignored;
+    return fs::absolute(path, ignored).lexically_normal().string();
+  }
+
+  // Nothing a run writes lands on the scenario file or on a reference screen
+  // (only --update rewrites those).
+  void CheckCollisions() {
+    const std::string self = Normal(Scenario.File);
+    std::map<std::string, YAML::Mark> files;
+    for (const TOutput& out : Outputs) files.emplace(Normal(out.Path.Full()), out.Mark);
+    for (const TOutput& out : Outputs) {
+      // One output's name as another's folder.
+      for (fs::path up = fs::path(out.Path.Relative).parent_path(); !up.empty();
+           up = up.parent_path()) {
+        const auto file = files.find(Normal((fs::path(out.Path.Root) / up).string()));
+        if (file != files.end())
+          FailAt(out.Mark, "cannot write " + Printable(out.Path.Full()) + ": line " +
+                               std::to_string(file->second.line + 1) +
+                               " writes a file where its folder would be");
+      }
+      const std::string full = Normal(out.Path.Full());
+      if (out.Existing == Identity || full == self)
+        FailAt(out.Mark,
+               "cannot write " + Printable(out.Path.Full()) + ": it is the scenario file itself");
+      for (const auto& [reference, identity] : References)
+        if (out.Existing == identity || full == Normal(reference.Full()))
+          FailAt(out.Mark, "cannot write " + Printable(out.Path.Full()) +
+                               ": it is a reference screen, which only --update rewrites");
+    }
   }
 
   static int Scale(const TMaybe& node) {
@@ -478,33 +514,59 @@ class TChecker {
       (key.Scalar() == "save-to" ? save : key.Scalar() == "scale" ? scale : compare) = v;
     if (!save && !compare) Fail(value, "take-screenshot needs 'save-to' or 'compare-with'");
     step.Scale = Scale(scale);
-    if (save) step.SaveTo = OutputPath(*save);
+    if (save) {
+      step.Output = OutputPath(*save);
+      step.SaveTo = step.Output.Full();
+    }
     if (!compare) return;
     Reference(*compare, step);
   }
 
   void Reference(const YAML::Node& compare, TStep& step) {
-    step.ReferenceLabel = Scalar(compare, "a path");
-    const fs::path written(step.ReferenceLabel);
-    if (written.empty()) Fail(compare, "the path is empty");
-    step.CompareWith = (written.is_absolute() ? written : Base / written).string();
-    if (!Options.CheckFiles) return;
-    if (!fs::exists(step.CompareWith)) {
-      if (!Options.Update)
-        Fail(compare, "the reference screen " + step.CompareWith +
-                          " does not exist (run with --update to write it)");
-      step.ReferenceMissing = true;
-      CheckWritable(compare, step.CompareWith);
-      return;
+    const std::string written = Scalar(compare, "a path");
+    std::string relative, reason;
+    if (!ConfinePath(written, relative, reason)) Fail(compare, Printable(reason));
+    step.ReferenceLabel = Printable(written);
+    step.ReferencePath = {Base, relative};
+    step.CompareWith = step.ReferencePath.Full();
+    const std::string shown = Printable(step.CompareWith);
+    if (!Options.Update) {
+      // A differing screen's pictures, named after the scenario and the line.
+      std::string stem = fs::path(Scenario.File).filename().string() + "-" +
+                         std::to_string(compare.Mark().line + 1);
+      if (!PictureLines.insert(compare.Mark().line).second)
+        stem += "-" + std::to_string(compare.Mark().column + 1);
+      step.Actual = Output({OutRoot(), stem + ".actual.png"}, compare.Mark());
+      step.Diff = Output({OutRoot(), stem + ".diff.png"}, compare.Mark());
     }
-    std::string error;
-    if (!ReadPng(step.CompareWith, step.Reference, error)) Fail(compare, error);
-    const int w = step.Reference.Width, h = step.Reference.Height;
-    if (w % ScreenWidth != 0 || h * ScreenWidth != w * ScreenHeight)
-      Fail(compare, "the reference screen " + step.CompareWith + " is " + std::to_string(w) +
-                        " x " + std::to_string(h) +
-                        ", not the display at a whole scale (160 x 120, 320 x 240, ...)");
-    if (Options.Update) CheckWritable(compare, step.CompareWith);
+    TFileIdentity identity;
+    if (Options.CheckFiles) {
+      std::vector<uint8_t> bytes;
+      if (!ReadConfinedFile(step.ReferencePath, LargestReferenceFile, bytes, reason)) {
+        if (reason != std::strerror(ENOENT))
+          Fail(compare, "cannot read the reference screen " + shown + ": " + reason);
+        if (!Options.Update)
+          Fail(compare,
+               "the reference screen " + shown + " does not exist (run with --update to write it)");
+        step.ReferenceMissing = true;
+        CheckWritable(compare.Mark(), step.ReferencePath, identity);
+      } else {
+        int w = 0, h = 0;
+        if (!PngSize(bytes.data(), bytes.size(), w, h, reason))
+          Fail(compare, "cannot read the reference screen " + shown + ": " + reason);
+        if (w % ScreenWidth != 0 || h * ScreenWidth != w * ScreenHeight ||
+            w / ScreenWidth > LargestScale)
+          Fail(compare, "the reference screen " + shown + " is " + std::to_string(w) + " x " +
+                            std::to_string(h) +
+                            ", not the display at a whole scale of 1 to 8 (160 x 120, 320 x 240, "
+                            "... 1280 x 960)");
+        if (!DecodePng(bytes.data(), bytes.size(), step.Reference, reason))
+          Fail(compare, "cannot read the reference screen " + shown + ": " + reason);
+        if (Options.Update) CheckWritable(compare.Mark(), step.ReferencePath, identity);
+        if (!identity.Exists) identity = IdentityOf(step.CompareWith);
+      }
+    }
+    References.emplace_back(step.ReferencePath, identity);
   }
 
   void Record(const YAML::Node& value, TStep& step) {
@@ -525,14 +587,19 @@ class TChecker {
       Fail(value, "a recording is already running (started on line " +
                       std::to_string(RecordingLine) + ")");
     step.Scale = Scale(scale);
-    step.SaveTo = OutputPath(*save);
+    step.Output = OutputPath(*save);
+    step.SaveTo = step.Output.Full();
     RecordingLine = value.Mark().line + 1;
   }
 
   const TScenarioOptions& Options;
   TScenario& Scenario;
-  fs::path Base;
+  std::string Base;        // the scenario's folder ("" for the current one)
+  TFileIdentity Identity;  // the scenario file's
   int RecordingLine = 0;
+  std::set<int> PictureLines;
+  std::vector<TOutput> Outputs;
+  std::vector<std::pair<TConfinedPath, TFileIdentity>> References;
 };
 
 }  // namespace
@@ -549,20 +616,21 @@ bool ParseScenario(const std::string& text, const std::string& file,
                    const TScenarioOptions& options, TScenario& scenario, std::string& error) {
   scenario = TScenario{};
   scenario.File = file;
-  scenario.Name = fs::path(file).stem().string();
+  scenario.Name = Printable(fs::path(file).stem().string());
   scenario.Clock = DefaultScenarioClock;
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
   try {
+    YAML::Mark at;
+    std::string why;
+    if (!CountValues(text, at, why)) FailAt(at, why);
     const YAML::Node root = YAML::Load(text);
-    TChecker(file, options, scenario).Check(root, lines);
+    TChecker(file, options, scenario).Check(root, text);
     return true;
   } catch (const TCheckError& e) {
-    error = file + ":" + std::to_string(e.Line) + ":" + std::to_string(e.Column) + ": " + e.Message;
+    error = Printable(file) + ":" + std::to_string(e.Line) + ":" + std::to_string(e.Column) + ": " +
+            e.Message;
   } catch (const YAML::Exception& e) {
-    error = file + ":" + std::to_string(e.mark.line + 1) + ":" + std::to_string(e.mark.column + 1) +
-            ": not valid YAML: " + e.msg;
+    error = Printable(file) + ":" + std::to_string(std::max(e.mark.line, 0) + 1) + ":" +
+            std::to_string(std::max(e.mark.column, 0) + 1) + ": not valid YAML: " + e.msg;
   }
   scenario.Steps.clear();
   return false;
@@ -570,13 +638,11 @@ bool ParseScenario(const std::string& text, const std::string& file,
 
 bool LoadScenario(const std::string& path, const TScenarioOptions& options, TScenario& scenario,
                   std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in || fs::is_directory(path)) {
-    error = path + ":1:1: cannot read the file: " +
-            (fs::is_directory(path) ? "it is a folder" : std::strerror(errno));
+  std::vector<uint8_t> bytes;
+  std::string reason;
+  if (!ReadRegularFile(path, LargestScenarioFile, bytes, reason)) {
+    error = Printable(path) + ":1:1: cannot read the file: " + reason;
     return false;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ParseScenario(text.str(), path, options, scenario, error);
+  return ParseScenario(std::string(bytes.begin(), bytes.end()), path, options, scenario, error);
 }

@@ -1,8 +1,8 @@
 #include "scenario/ScenarioRecorder.h"
 
+#include <yaml-cpp/yaml.h>
+
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 #include <filesystem>
 
 #include "pictures/Pictures.h"
@@ -15,20 +15,13 @@ constexpr int ScreenScale = 4;
 // Column of the wall-clock comments.
 constexpr std::size_t CommentColumn = 52;
 
-// A YAML scalar: plain when it is safely plain, else double-quoted.
+// A YAML scalar as yaml-cpp writes it: plain when that reads back the
+// same, else quoted; never more than one line.
 std::string Scalar(const std::string& text) {
-  bool plain = !text.empty() && std::strchr("-?:,[]{}#&*!|>'\"%@` ", text[0]) == nullptr &&
-               text.back() != ' ';
-  for (char c : text)
-    if (!(std::isalnum(static_cast<unsigned char>(c)) || std::strchr(" _.-/+()", c) != nullptr))
-      plain = false;
-  if (plain) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
+  YAML::Emitter out;
+  out.SetStringFormat(YAML::Auto);
+  out << YAML::Flow << text;
+  return out.c_str();
 }
 
 std::string Utc(std::time_t t, const char* format) {

@@ -2,19 +2,16 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 
 #include "core/Core.h"
 #include "graphics/ColourTable.h"
 #include "graphics/Graphics.h"
-#include "pictures/GifRecording.h"
-#include "pictures/Pictures.h"
 #include "host/RunLoop.h"
 #include "menus/Menus.h"
 #include "pages/Pages.h"
 #include "pages/ProgramState.h"
-
-namespace fs = std::filesystem;
+#include "pictures/GifRecording.h"
+#include "pictures/Pictures.h"
 
 void ResetToProgramStart() {
   ResetProgramState();
@@ -148,50 +145,62 @@ TDifference Compare(const TPngImage& reference, const uint8_t* frame) {
 
 }  // namespace
 
+namespace {
+
+// The display (or a picture) as a PNG inside its folder; false with the
+// sentence naming the file.
+bool WritePicture(const TConfinedPath& path, int width, int height, const std::vector<uint8_t>& rgb,
+                  TScreenshotOutcome& outcome) {
+  std::vector<uint8_t> png;
+  std::string reason;
+  if (!EncodePng(width, height, rgb, png, reason) ||
+      !WriteConfinedFile(path, png.data(), png.size(), reason)) {
+    outcome.Broken = true;
+    outcome.Matches = false;
+    outcome.Message = WriteFailure(Printable(path.Full()), reason);
+    return false;
+  }
+  outcome.Written.push_back(Printable(path.Full()));
+  return true;
+}
+
+bool WriteDisplay(const TConfinedPath& path, const uint8_t* frame, int scale,
+                  TScreenshotOutcome& outcome) {
+  return WritePicture(path, ScreenWidth * scale, ScreenHeight * scale, DisplayRgb(frame, scale),
+                      outcome);
+}
+
+}  // namespace
+
 TScreenshotOutcome TakeScreenshot(const TStep& step, const uint8_t* frame,
                                   const TScenarioOptions& options) {
   TScreenshotOutcome outcome;
-  std::string error;
-  const auto broken = [&](const std::string& message) {
-    outcome.Broken = true;
-    outcome.Matches = false;
-    outcome.Message = message;
+  if (!step.SaveTo.empty() && !WriteDisplay(step.Output, frame, step.Scale, outcome))
     return outcome;
-  };
-  if (!step.SaveTo.empty()) {
-    if (!WriteDisplayPng(step.SaveTo, frame, step.Scale, error)) return broken(error);
-  }
   if (step.CompareWith.empty()) return outcome;
+  const std::string reference = Printable(step.CompareWith);
   if (step.ReferenceMissing) {
-    if (!WriteDisplayPng(step.CompareWith, frame, step.Scale, error)) return broken(error);
-    outcome.Notes.push_back("wrote the new reference " + step.CompareWith);
+    if (!WriteDisplay(step.ReferencePath, frame, step.Scale, outcome)) return outcome;
+    outcome.Notes.push_back("wrote the new reference " + reference);
     return outcome;
   }
   const TDifference d = Compare(step.Reference, frame);
   if (d.Count == 0) return outcome;
   const int k = step.Reference.Width / ScreenWidth;
   if (options.Update) {
-    if (!WriteDisplayPng(step.CompareWith, frame, k, error)) return broken(error);
-    outcome.Notes.push_back("updated " + step.CompareWith + " (" + std::to_string(d.Count) +
+    if (!WriteDisplay(step.ReferencePath, frame, k, outcome)) return outcome;
+    outcome.Notes.push_back("updated " + reference + " (" + std::to_string(d.Count) +
                             " pixels differed)");
     return outcome;
   }
-  // NAME.actual.png and NAME.diff.png next to the output.
-  const fs::path reference(step.CompareWith);
-  const fs::path folder = !options.OutDir.empty() ? fs::path(options.OutDir)
-                          : !step.SaveTo.empty()  ? fs::path(step.SaveTo).parent_path()
-                                                  : reference.parent_path();
-  const std::string stem = (folder / reference.stem()).string();
-  std::error_code ignored;
-  fs::create_directories(folder, ignored);
-  if (!WriteDisplayPng(stem + ".actual.png", frame, k, error)) return broken(error);
-  if (!WritePng(stem + ".diff.png", step.Reference.Width, step.Reference.Height, d.Diff, error))
-    return broken(error);
+  if (!WriteDisplay(step.Actual, frame, k, outcome) ||
+      !WritePicture(step.Diff, step.Reference.Width, step.Reference.Height, d.Diff, outcome))
+    return outcome;
   outcome.Matches = false;
   outcome.Message = "expected the screen " + step.ReferenceLabel + ", found " +
                     std::to_string(d.Count) + " display pixels different, the first at (" +
-                    std::to_string(d.FirstX) + ", " + std::to_string(d.FirstY) + "); see " + stem +
-                    ".actual.png and " + stem + ".diff.png";
+                    std::to_string(d.FirstX) + ", " + std::to_string(d.FirstY) + "); see " +
+                    Printable(step.Actual.Full()) + " and " + Printable(step.Diff.Full());
   return outcome;
 }
 
@@ -217,9 +226,12 @@ class TMachine {
     for (const TStep& step : Scenario.Steps)
       if (!Do(step)) break;
     std::string error;
-    if (Result.Outcome != TScenarioResult::Broken && Recording.Active() &&
-        !Recording.Finish(TimeCs(), error))
-      Broke(error);
+    if (Result.Outcome != TScenarioResult::Broken && Recording.Active()) {
+      if (Recording.Finish(TimeCs(), error))
+        Result.Written.push_back(Printable(Recording.Path()));
+      else
+        Broke(*RecordingStep, error);
+    }
     return Result;
   }
 
@@ -232,17 +244,30 @@ class TMachine {
     LampRed = AlarmLampRed();
     RunFirmwarePass();
     std::string error;
-    if (Recording.Active() && !Recording.Offer(FrameBuffer, TimeCs(), error)) Broke(error);
+    if (Recording.Active() && !Recording.Offer(FrameBuffer, TimeCs(), error))
+      Broke(*RecordingStep, error);
   }
 
-  void Broke(const std::string& message) {
+  // A file that could not be written: the step's line, why, and what the
+  // run had written before it (left as it was).
+  void Broke(const TStep& step, const std::string& message) {
+    if (Result.Outcome == TScenarioResult::Broken) return;
     Result.Outcome = TScenarioResult::Broken;
-    Result.Message = message;
+    // A recording still running is finished: it is one of the files left.
+    std::string ignored;
+    if (Recording.Active() && Recording.Finish(TimeCs(), ignored))
+      Result.Written.push_back(Printable(Recording.Path()));
+    std::string left;
+    for (const std::string& file : Result.Written) left += (left.empty() ? "" : ", ") + file;
+    Result.Message = Printable(Scenario.File) + ":" + std::to_string(step.Line) + ": " + message +
+                     (left.empty() ? " Nothing was written before it."
+                                   : " Written before it, and left: " + left + ".");
   }
 
   bool Failed(const TStep& step, const std::string& what) {
     Result.Outcome = TScenarioResult::Failed;
-    Result.Message = Scenario.File + ":" + std::to_string(step.Line) + ": " + what;
+    Result.Message =
+        Printable(Scenario.File) + ":" + std::to_string(step.Line) + ": " + Printable(what);
     return false;
   }
 
@@ -287,17 +312,22 @@ class TMachine {
       case TStepKind::Screenshot: {
         TScreenshotOutcome shot = TakeScreenshot(step, FrameBuffer, Options);
         Result.Notes.insert(Result.Notes.end(), shot.Notes.begin(), shot.Notes.end());
-        if (shot.Broken) Broke(shot.Message);
+        if (shot.Broken) Broke(step, shot.Message);
+        Result.Written.insert(Result.Written.end(), shot.Written.begin(), shot.Written.end());
         if (!shot.Matches && !shot.Broken) return Failed(step, shot.Message);
         break;
       }
       case TStepKind::RecordStart:
-        if (!Recording.Start(step.SaveTo, step.Scale, failure) ||
+        RecordingStep = &step;
+        if (!Recording.Start(step.Output, step.Scale, failure) ||
             !Recording.Offer(FrameBuffer, TimeCs(), failure))
-          Broke(failure);
+          Broke(step, failure);
         break;
       case TStepKind::RecordStop:
-        if (!Recording.Finish(TimeCs(), failure)) Broke(failure);
+        if (Recording.Finish(TimeCs(), failure))
+          Result.Written.push_back(Printable(Recording.Path()));
+        else
+          Broke(step, failure);
         break;
     }
     return Result.Outcome == TScenarioResult::Passed;
@@ -330,6 +360,7 @@ class TMachine {
   const TScenarioOptions& Options;
   TScenarioResult Result;
   TGifRecording Recording;
+  const TStep* RecordingStep = nullptr;
   bool On = false;
   bool Calibrate = true;  // the box is ticked when the window opens
   bool LampRed = false;

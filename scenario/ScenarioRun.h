@@ -12,7 +12,8 @@ struct TScenarioResult {
   // Failed: "FILE:LINE: what was expected, what was found"; Broken: why a
   // file could not be written.
   std::string Message;
-  std::vector<std::string> Notes;  // reference screens rewritten, pictures written
+  std::vector<std::string> Notes;    // reference screens rewritten, pictures written
+  std::vector<std::string> Written;  // every file written, in order
 };
 
 // Runs a checked scenario from program start, headless.
@@ -33,8 +34,10 @@ struct TScreenshotOutcome {
   bool Broken = false;  // a file could not be written
   std::string Message;
   std::vector<std::string> Notes;
+  std::vector<std::string> Written;  // the files written, in order
 };
-// Saves and compares the display as the step says; differences write
-// NAME.actual.png and NAME.diff.png next to the output.
+// Saves and compares the display as the step says, writing only inside the
+// folders the check confined the step to; a difference writes the step's
+// Actual and Diff pictures (SCENARIO.yaml-LINE.actual.png, .diff.png).
 TScreenshotOutcome TakeScreenshot(const TStep& step, const uint8_t* frame,
                                   const TScenarioOptions& options);

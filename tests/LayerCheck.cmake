@@ -131,10 +131,11 @@ foreach(row ${folders})
   endforeach()
 endforeach()
 
-# Every folder that holds sources has its row (build trees excepted).
+# Every folder that holds sources has its row (build trees excepted: the
+# ignored build*/ and out/, and any folder CMake has configured).
 file(GLOB tops RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
 foreach(top ${tops})
-  if(IS_DIRECTORY ${SOURCE_DIR}/${top} AND NOT top IN_LIST listed AND NOT top MATCHES "^\\."
+  if(IS_DIRECTORY ${SOURCE_DIR}/${top} AND NOT top IN_LIST listed AND NOT top MATCHES "^(\\.|build|out$)"
      AND NOT EXISTS ${SOURCE_DIR}/${top}/CMakeCache.txt)
     file(GLOB_RECURSE sources ${SOURCE_DIR}/${top}/*.h ${SOURCE_DIR}/${top}/*.cpp
          ${SOURCE_DIR}/${top}/*.c)

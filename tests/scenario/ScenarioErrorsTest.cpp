@@ -61,7 +61,8 @@ const struct {
     {"version: 1\nsteps:\n  - set-control: {control: x, value: 301}",
      "s.yaml:3:38: the value 301 is outside -300..300"},
     {"version: 1\nclock: 2026-02-29T00:00:00Z\nsteps: [{delay: 1s}]",
-     "s.yaml:2:8: the clock '2026-02-29T00:00:00Z' is not a time of the years 2000..2099"},
+     "s.yaml:2:8: the clock '2026-02-29T00:00:00Z' is not a real time from 2000-01-01 to "
+     "2099-12-31"},
     {"version: 1\nsteps:\n  - record: stop",
      "s.yaml:3:13: record: stop without a recording running"},
     {"version: 1\nsteps:\n  - take-screenshot: {scale: 9, save-to: a.png}",
@@ -90,13 +91,15 @@ TEST(ScenarioErrors, FilesAreCheckedBeforeAnyStepRuns) {
   };
   const std::string at = scenario + ":3:";
   EXPECT_EQ(error("  - take-screenshot: {save-to: blocker/a.png}"),
-            at + "32: cannot make the folder " + (dir / "blocker").string() + ": Not a directory");
+            at + "32: cannot write " + (dir / "blocker" / "a.png").string() + ": " +
+                (dir / "blocker").string() + " is not a folder");
   EXPECT_EQ(error("  - take-screenshot: {compare-with: missing.png}"),
             at + "37: the reference screen " + (dir / "missing.png").string() +
                 " does not exist (run with --update to write it)");
   EXPECT_EQ(error("  - take-screenshot: {compare-with: missing.png}", true), "accepted");
   EXPECT_EQ(error("  - take-screenshot: {compare-with: wrong.png}"),
-            at + "37: Cannot read " + (dir / "wrong.png").string() + ": it is not a PNG file.");
+            at + "37: cannot read the reference screen " + (dir / "wrong.png").string() +
+                ": it is not a PNG file");
   EXPECT_FALSE(fs::exists(dir / "missing.png"));
   TScenario unused;
   std::string message;

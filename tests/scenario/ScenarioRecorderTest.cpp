@@ -45,3 +45,29 @@ TEST(ScenarioRecorder, UnwritableFileNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whatever the name, the text reads back as a scenario with that name (its
+// control characters shown escaped).
+TEST(ScenarioRecorder, NamesReadBackThroughYaml) {
+  for (const std::string name :
+       {"plain", "volts: alarm", "- dash", "#hash", "say \"hi\"", "two\nlines", "tab\there", "yes",
+        "12", "'quoted'", "[list]", "{map}", "°F and ünïcode", " spaced "}) {
+    TScenarioRecorder r;
+    r.Start(Start, name);
+    r.Power(1, Wall, true);
+    r.Finish(3);
+    TScenario scenario;
+    std::string error;
+    TScenarioOptions options;
+    options.CheckFiles = false;
+    ASSERT_TRUE(ParseScenario(r.Text("x"), "r.yaml", options, scenario, error))
+        << name << ": " << error << "\n"
+        << r.Text("x");
+    EXPECT_EQ(scenario.Name, Printable(name));
+    EXPECT_EQ(scenario.Clock, Start);
+  }
+}
+
+}  // namespace
