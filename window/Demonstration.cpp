@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int RetryAfterFailureMs = 5000;
+
 int IdleWait() {
   bool ok = false;
   const int ms = qEnvironmentVariableIntValue(IdleRestartVariable, &ok);
@@ -34,9 +36,11 @@ TDemonstration::TDemonstration(TInstrumentWindow* window, TScenarioPlayer* playe
   options.Update = true;
   Player->BaseOptions = options;
   Player->ReportFailures = false;
-  connect(Player, &TScenarioPlayer::Finished, this, [this] {
+  // A round that failed is not tried again at once: a scenario that fails
+  // on its first step would otherwise restart without pause.
+  connect(Player, &TScenarioPlayer::Finished, this, [this](bool passed) {
     if (Loop)
-      QTimer::singleShot(0, this, &TDemonstration::Round);
+      QTimer::singleShot(passed ? 0 : RetryAfterFailureMs, this, &TDemonstration::Round);
     else
       Ended = true;
   });
