@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -17,6 +16,8 @@
 #include "host/InstrumentWindow.h"
 #include "pictures/Pictures.h"
 #include "window/DisplayWindow.h"
+#include "window/FileDialogs.h"
+#include "window/RecordingStatus.h"
 
 TDisplayActions::TDisplayActions(TInstrumentWindow* main) : QObject(main), Main(main) {
   CopyDisplay = new QAction("Copy Display", this);
@@ -101,8 +102,8 @@ bool TDisplayActions::SaveImageTo(const QString& path) {
 }
 
 void TDisplayActions::AskAndSave() {
-  const QString path = QFileDialog::getSaveFileName(Main, "Save Display Image", DefaultPath("png"),
-                                                    "PNG images (*.png)");
+  const QString path =
+      AskFileToWrite(Main, "Save Display Image", DefaultPath("png"), "PNG images (*.png)", "png");
   if (!path.isEmpty()) SaveImageTo(path);
 }
 
@@ -131,7 +132,7 @@ void TDisplayActions::StopRecording() {
 
 void TDisplayActions::RecordingEnded() {
   StatusTimer->stop();
-  Main->statusBar()->clearMessage();
+  TRecordingStatus::Of(Main->statusBar())->Clear(TRecordingStatus::Display);
   RecordDisplay->setText("Record Display...");
 }
 
@@ -140,11 +141,9 @@ void TDisplayActions::AskAndRecord() {
     StopRecording();
     return;
   }
-  QString path = QFileDialog::getSaveFileName(Main, "Record Display", DefaultPath("gif"),
-                                              "GIF animations (*.gif)");
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".gif";
-  StartRecording(path);
+  const QString path =
+      AskFileToWrite(Main, "Record Display", DefaultPath("gif"), "GIF animations (*.gif)", "gif");
+  if (!path.isEmpty()) StartRecording(path);
 }
 
 void TDisplayActions::ShowWindow() {
@@ -166,10 +165,7 @@ void TDisplayActions::FramePresented() {
 }
 
 void TDisplayActions::ShowStatus() {
-  const qint64 seconds = Clock.elapsed() / 1000;
-  const QString name = QFileInfo(QString::fromStdString(Recorder.Path())).fileName();
-  Main->statusBar()->showMessage(QString("Recording %1:%2 - %3")
-                                     .arg(seconds / 60)
-                                     .arg(seconds % 60, 2, 10, QChar('0'))
-                                     .arg(name));
+  TRecordingStatus::Of(Main->statusBar())
+      ->Set(TRecordingStatus::Display, Clock.elapsed() / 1000,
+            QString::fromStdString(Recorder.Path()));
 }

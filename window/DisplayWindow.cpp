@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -42,6 +44,24 @@ TDisplayWindow::TDisplayWindow(TInstrumentWindow* main) : QWidget(main, Qt::Wind
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   resize(4 * ScreenWidth + 2 * (Ring + Gap), 4 * ScreenHeight + 2 * (Ring + Gap));
+  KeepWholeDisplay();
+}
+
+// Never smaller than the display at one device pixel per pixel with its
+// ring, on the screen the window is on.
+void TDisplayWindow::KeepWholeDisplay() {
+  const qreal ratio = devicePixelRatioF();
+  const int border = 2 * (Ring + Gap);
+  setMinimumSize(static_cast<int>(std::ceil((ScreenWidth + border) / ratio)),
+                 static_cast<int>(std::ceil((ScreenHeight + border) / ratio)));
+}
+
+void TDisplayWindow::showEvent(QShowEvent* event) {
+  KeepWholeDisplay();
+  if (QWindow* handle = windowHandle())
+    connect(handle, &QWindow::screenChanged, this, &TDisplayWindow::KeepWholeDisplay,
+            Qt::UniqueConnection);
+  QWidget::showEvent(event);
 }
 
 void TDisplayWindow::Show(const uint8_t* frame, QColor lamp) {
@@ -83,9 +103,18 @@ void TDisplayWindow::paintEvent(QPaintEvent*) {
   QPainter(this).drawImage(QPoint(0, 0), canvas);
 }
 
+void TDisplayWindow::ShowFullScreen() {
+  showFullScreen();
+  // A screen without a window manager (a kiosk) has nobody else to make the
+  // window as large as the screen.
+  if (const QScreen* on = screen()) setGeometry(on->geometry());
+  raise();
+  activateWindow();
+}
+
 void TDisplayWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) {
-    isFullScreen() ? showNormal() : showFullScreen();
+    isFullScreen() ? showNormal() : ShowFullScreen();
   } else if (event->key() == Qt::Key_Escape && isFullScreen()) {
     showNormal();
   } else if (!Main->FrontPanelKey(event)) {

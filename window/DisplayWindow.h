@@ -22,13 +22,18 @@ class TDisplayWindow : public QWidget {
   void Show(const uint8_t* frame, QColor lamp);
   // Display pixels per side of each pixel at the present size.
   int Scale() const;
+  // Fills the screen it is on (F11 again or Esc leaves it).
+  void ShowFullScreen();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void KeepWholeDisplay();
+
   TInstrumentWindow* Main;
   std::array<uint8_t, FrameBufferSize> Frame{};
   QColor Lamp{128, 0, 0};

@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -16,6 +18,7 @@
 #include "host/RunLoop.h"
 #include "pictures/GifRecording.h"
 #include "scenario/ScenarioRun.h"
+#include "window/FileDialogs.h"
 
 // The scenario's controls are the window's sensor inputs, in the same order.
 static_assert(static_cast<int>(TControl::Volts) == static_cast<int>(TSensorInput::Volts) &&
@@ -44,6 +47,29 @@ TScenarioPlayer::TScenarioPlayer(TInstrumentWindow* window) : QObject(window), W
   FrameTimer = new QTimer(this);
   FrameTimer->setInterval(40);
   connect(FrameTimer, &QTimer::timeout, this, &TScenarioPlayer::OfferFrame);
+  WatchTheUser();
+}
+
+// What the user does to the instrument while a scenario plays ends the
+// playback: the scenario no longer knows what the instrument does.
+void TScenarioPlayer::WatchTheUser() {
+  connect(Window, &TInstrumentWindow::PowerPressed, this,
+          [this](bool on) { UserActed(on ? "On was pressed" : "Off was pressed"); });
+  connect(Window, &TInstrumentWindow::KeyDeposited, this,
+          [this](int) { UserActed("a key was pressed"); });
+  const char* names[] = {"Volts", "Current", "OAT", "X-axis", "Y-axis", "Z-axis"};
+  for (int i = 0; i < SensorInputCount; ++i)
+    connect(Window->SensorBars()[static_cast<std::size_t>(i)], &QScrollBar::valueChanged, this,
+            [this, name = QString(names[i])] { UserActed("the " + name + " input was moved"); });
+  connect(Window->CalibrateBox(), &QCheckBox::toggled, this,
+          [this] { UserActed("Calibrate was changed"); });
+}
+
+void TScenarioPlayer::UserActed(const QString& what) {
+  if (!Active || Acting) return;
+  const QString reason = "Scenario stopped: " + what;
+  Stop(reason);
+  emit Interrupted(reason);
 }
 
 TScenarioPlayer::~TScenarioPlayer() {
@@ -55,15 +81,21 @@ std::time_t TScenarioPlayer::Clock() {
 }
 
 void TScenarioPlayer::Choose() {
-  const QString path = QFileDialog::getOpenFileName(Window, "Play Scenario", QString(),
-                                                    "Scenario files (*.yaml *.yml);;All files (*)");
+  const QString path = AskScenarioToPlay(Window);
   if (!path.isEmpty()) Play(path);
 }
 
 bool TScenarioPlayer::Play(const QString& path) {
   if (Active) Stop("");
   std::string error;
-  Options = TScenarioOptions{};
+  Options = BaseOptions;
+  if (Options.OutDir.empty() && !QFileInfo(QFileInfo(path).absolutePath()).isWritable()) {
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty()) cache = QDir::temp().filePath("axim7-sim");
+    Options.OutDir =
+        QFile::encodeName(QDir(cache).filePath("scenarios/" + QFileInfo(path).completeBaseName()))
+            .toStdString();
+  }
   if (!LoadScenario(path.toStdString(), Options, Scenario, error)) {
     QMessageBox::warning(Window, "Play Scenario", QString::fromStdString(error));
     return false;
@@ -73,9 +105,11 @@ bool TScenarioPlayer::Play(const QString& path) {
   RequestStop();
   ResetToProgramStart();
   StopRequested = 1;
+  Acting = true;
   for (QScrollBar* bar : Window->SensorBars())
     bar->setValue(0);  // its handler shows 0 and writes the input (already 0)
   Window->CalibrateBox()->setChecked(true);
+  Acting = false;
   SavedClock = HostClock;
   Start = Scenario.Clock;
   Elapsed.start();
@@ -108,7 +142,7 @@ void TScenarioPlayer::Fail(const TStep& step, const std::string& what) {
       QString::fromStdString(Scenario.File + ":" + std::to_string(step.Line) + ": " + what);
   Stop("Scenario failed at line " + QString::number(step.Line));
   emit Finished(false, message);
-  QMessageBox::warning(Window, "Play Scenario", message);
+  if (ReportFailures) QMessageBox::warning(Window, "Play Scenario", message);
 }
 
 void TScenarioPlayer::Next() {
@@ -128,6 +162,12 @@ void TScenarioPlayer::Next() {
 void TScenarioPlayer::RunStep(const TStep& step) {
   int wait = 150;  // long enough to see each step in the status bar
   std::string failure;
+  // The controls the steps work are not the user's doing.
+  struct TActing {
+    bool& Flag;
+    explicit TActing(bool& flag) : Flag(flag) { Flag = true; }
+    ~TActing() { Flag = false; }
+  } acting(Acting);
   switch (step.Kind) {
     case TStepKind::SetControl:
       if (step.Control == TControl::Calibrate)

@@ -1,7 +1,8 @@
 // "File > Play Scenario...": runs a scenario file in the window at real
 // speed, visibly: the scroll bars and the check box move, keys are deposited
 // with a short pause, the status bar shows the step. "Stop Scenario" (the
-// same menu entry while playing) ends it at once.
+// same menu entry while playing) ends it at once, and so does anything the
+// user does to the instrument meanwhile: "&On", "&Off", a key, an input.
 #pragma once
 #include <QElapsedTimer>
 #include <QObject>
@@ -29,10 +30,20 @@ class TScenarioPlayer : public QObject {
   void Stop(const QString& status);
   // Pause between the key presses of a step, in milliseconds.
   int KeyPause = 400;
+  // Where the scenario's screenshots and recordings go and whether
+  // references that differ are rewritten. Without a folder they go next to
+  // the scenario, or, when that folder may not be written (the installed
+  // tour), into a folder of the user's cache.
+  TScenarioOptions BaseOptions;
+  // A failure is shown in a message box as well as in the status bar.
+  bool ReportFailures = true;
 
  signals:
-  // Emitted when the playback ends: passed, failed (message) or stopped.
+  // Emitted when the playback ends: passed or failed (message).
   void Finished(bool passed, const QString& message);
+  // The user took the instrument over during playback; why, as the status
+  // bar says it.
+  void Interrupted(const QString& reason);
 
  private:
   void Choose();
@@ -40,6 +51,8 @@ class TScenarioPlayer : public QObject {
   void RunStep(const TStep& step);
   void Fail(const TStep& step, const std::string& what);
   void OfferFrame();
+  void WatchTheUser();
+  void UserActed(const QString& what);
   static std::time_t Clock();
 
   TInstrumentWindow* Window;
@@ -51,6 +64,7 @@ class TScenarioPlayer : public QObject {
   size_t StepIndex = 0;
   int PressesLeft = 0;
   bool Active = false;
+  bool Acting = false;  // the player itself is working the controls
   std::time_t (*SavedClock)() = nullptr;
   static inline std::time_t Start = 0;
   static inline QElapsedTimer Elapsed;

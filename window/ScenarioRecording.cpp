@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,6 +23,8 @@
 #include "menus/FieldTable.h"
 #include "pictures/Pictures.h"
 #include "scenario/ScenarioRun.h"
+#include "window/FileDialogs.h"
+#include "window/RecordingStatus.h"
 #include "window/ScenarioPlayer.h"
 
 namespace {
@@ -160,12 +161,8 @@ void TScenarioRecording::RecordTriggered() {
                              "A scenario is playing. Stop it before recording a new one.");
     return;
   }
-  QString path =
-      QFileDialog::getSaveFileName(Window, "Record Scenario", QString(), "Scenarios (*.yaml)",
-                                   nullptr, QFileDialog::DontUseNativeDialog);
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".yaml";
-  Start(path);
+  const QString path = AskScenarioToRecord(Window);
+  if (!path.isEmpty()) Start(path);
 }
 
 bool TScenarioRecording::Start(const QString& path) {
@@ -259,7 +256,7 @@ void TScenarioRecording::Finish() {
   RecordAction->setText("Record Scenario...");
   ExpectAction->setVisible(false);
   EnablePlaying(true);
-  Window->statusBar()->clearMessage();
+  TRecordingStatus::Of(Window->statusBar())->Clear(TRecordingStatus::Scenario);
 
   // Nothing recorded is lost: a file that cannot be written is offered
   // elsewhere until it is written or the user gives up.
@@ -273,8 +270,7 @@ void TScenarioRecording::Finish() {
     }
     QMessageBox::warning(Window, "Record Scenario",
                          QString::fromStdString(error) + "\nChoose another file for the scenario.");
-    path = QFileDialog::getSaveFileName(Window, "Record Scenario", path, "Scenarios (*.yaml)",
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    path = AskFileToWrite(Window, "Record Scenario", path, "Scenarios (*.yaml)", "yaml");
     if (path.isEmpty()) {
       emit Finished(Path, false);
       return;
@@ -288,11 +284,7 @@ void TScenarioRecording::Finish() {
 void TScenarioRecording::EnablePlaying(bool enabled) { Player->Action->setEnabled(enabled); }
 
 void TScenarioRecording::ShowStatus() {
-  const uint32_t seconds = Ticks / 10;
-  Window->statusBar()->showMessage(QString("Recording scenario %1:%2 - %3")
-                                       .arg(seconds / 60)
-                                       .arg(seconds % 60, 2, 10, QChar('0'))
-                                       .arg(QFileInfo(Path).fileName()));
+  TRecordingStatus::Of(Window->statusBar())->Set(TRecordingStatus::Scenario, Ticks / 10, Path);
 }
 
 // Closing the window while recording writes the scenario.

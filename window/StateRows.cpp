@@ -1,6 +1,9 @@
 #include "window/StateRows.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "core/Core.h"
 #include "host/RunLoop.h"
@@ -8,27 +11,64 @@
 
 namespace {
 
-QString Shown(const TField& field, double value) {
-  char text[40];
-  FormatFieldValue(field, value, text, sizeof text);
+constexpr uint32_t EmptyFlightTime = 0xFFFFFFFFu;
+
+// A field of a flight-log record whose slot holds no flight.
+bool InEmptyRecord(const TField& field) {
+  if (field.Group != GroupFlightLog || std::strncmp(field.Name, "FlightLog[", 10) != 0)
+    return false;
+  const int slot = field.Name[10] - '0';
+  return slot >= 0 && slot < FlightLogSlots &&
+         ReadFlightRecord(static_cast<uint8_t>(slot)).FlightTime == EmptyFlightTime;
+}
+
+}  // namespace
+
+QString FloatText(float value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return QString::fromLatin1(text, end - text);
+}
+
+QString ShownText(const TField& field, double value) {
+  char text[48];
+  switch (field.Show) {
+    // The display writes g, never G; the axes with two decimals, as the
+    // information page shows them, everything else with one.
+    case ShowTenthsG:
+      std::snprintf(text, sizeof text, "%.1f g", value / 10);
+      break;
+    case ShowG:
+      std::snprintf(text, sizeof text,
+                    std::strncmp(field.Name, "AxisG[", 6) == 0 ? "%.2f g" : "%.1f g", value);
+      break;
+    default:
+      FormatFieldValue(field, value, text, sizeof text);
+  }
   return QString::fromUtf8(text);
 }
 
-QString ShownNow(const TField& field) {
-  char text[40];
-  FormatField(field, text, sizeof text);
-  return QString::fromUtf8(text);
-}
-
-// The stored value: whole numbers in full, floats with every digit that
-// tells one float from the next, page handlers by name.
 QString ValueText(const TField& field) {
-  if (field.Type == FieldPage)
-    return *static_cast<TPageHandler*>(field.Address) ? ShownNow(field) : QString("none");
+  if (field.Type == FieldPage) {
+    if (*static_cast<TPageHandler*>(field.Address) == nullptr) return "none";
+    const char* name = PageName(*static_cast<TPageHandler*>(field.Address));
+    return name ? QString::fromUtf8(name) : QString("(unnamed)");
+  }
+  if (InEmptyRecord(field)) return "empty";
   const double value = ReadField(field);
-  if (field.Type == FieldF32) return QString::number(value, 'g', 9);
+  if (field.Type == FieldF32) return FloatText(static_cast<float>(value));
   return QString::number(static_cast<qlonglong>(value));
 }
+
+QString ShownValueText(const TField& field) {
+  if (InEmptyRecord(field)) return field.Show == ShowNumber ? QString() : QString("EMPTY");
+  return ShownText(field, ReadField(field));
+}
+
+namespace {
+
+QString Shown(const TField& field, double value) { return ShownText(field, value); }
+QString ShownNow(const TField& field) { return ShownValueText(field); }
 
 // A number typed by the user, or one of the field's texts ("ON", "°F").
 bool ParseValue(const TField& field, const QString& text, double& value) {

@@ -17,6 +17,20 @@ struct TStateRow {
   std::function<QString(const QString&)> Write = {};
 };
 
+struct TField;
+
+// A float with the fewest digits that still tell it from its neighbours:
+// 0.0033f is "0.0033", not 0.00329999998.
+QString FloatText(float value);
+// A value of the field as the instrument shows it ("15.0 V", "-7.0 g").
+QString ShownText(const TField& field, double value);
+// The field's stored value: whole numbers in full, floats by FloatText,
+// page handlers by name; a field of an empty flight-log record is "empty".
+QString ValueText(const TField& field);
+// The field's value now as the instrument shows it; empty where it shows
+// none ("EMPTY" for the flight time of an empty record, as the log viewer).
+QString ShownValueText(const TField& field);
+
 // The groups in the order the inspector shows them.
 const std::vector<QString>& InspectorGroups();
 // Every row of every group, in order.

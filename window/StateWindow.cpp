@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -112,11 +113,14 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
   Tree->setHeaderLabels({"Field", "Value", "As shown"});
   Tree->setUniformRowHeights(true);
   Tree->setIndentation(14);
-  Tree->setTextElideMode(Qt::ElideMiddle);
   Tree->setAlternatingRowColors(true);
   Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Tree->setItemDelegate(new TStateDelegate(this));
+  // The columns follow what they hold (FitColumns); in a narrow window the
+  // names give way, elided in the middle, their tool tips whole.
   Tree->header()->setStretchLastSection(true);
+  Tree->header()->setResizeContentsPrecision(-1);
+  Tree->setTextElideMode(Qt::ElideMiddle);
 
   Message = new QLabel(this);
   Message->setWordWrap(true);
@@ -155,9 +159,10 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
       Tree->editItem(item, ValueColumn);
   });
 
-  auto* copy = new QAction("Copy Value", Tree);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  // The menu names the key; the list itself takes it (eventFilter), so no
+  // second Ctrl+C shortcut competes with the main window's.
+  auto* copy = new QAction(
+      "Copy Value\t" + QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText), Tree);
   connect(copy, &QAction::triggered, this, &TStateWindow::CopyValue);
   auto* copyName = new QAction("Copy Name", Tree);
   connect(copyName, &QAction::triggered, this, [this] {
@@ -166,6 +171,11 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
   });
   Tree->addActions({copy, copyName});
   Tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+  // Ctrl+C is also the main window's "Copy Display"; in the list it copies
+  // the value, so the list claims the key before any shortcut sees it.
+  Tree->installEventFilter(this);
+  // The room for the columns is the list's inside, which a scroll bar narrows.
+  Tree->viewport()->installEventFilter(this);
 
   FadeTimer = new QTimer(this);
   FadeTimer->setInterval(100);
@@ -177,16 +187,36 @@ TStateWindow::TStateWindow(TInstrumentWindow* main) : QWidget(main, Qt::Tool), M
   // The first reading fills the tree without flashing anything.
   Refresh();
   Filled = true;
-  Tree->resizeColumnToContents(NameColumn);
-  Tree->setColumnWidth(ValueColumn, ValueWidth());
-  resize(Tree->columnWidth(NameColumn) + Tree->columnWidth(ValueColumn) +
-             fontMetrics().horizontalAdvance("-20.4 A  ") + 40,
-         640);
+  MeasureColumns();
+  resize(Widest[NameColumn] + Widest[ValueColumn] + Widest[ShownColumn] + 60, 640);
 }
 
-// Wide enough for a float with all its digits.
-int TStateWindow::ValueWidth() const {
-  return fontMetrics().horizontalAdvance("-0.00329999998") + 16;
+void TStateWindow::MeasureColumns() {
+  for (int column : {ValueColumn, ShownColumn}) {
+    WidestText[column] = 0;
+    for (const TShownRow& row : Rows)
+      WidestText[column] =
+          qMax(WidestText[column], Tree->fontMetrics().horizontalAdvance(row.Item->text(column)));
+  }
+  // Measured unstretched: a stretched last column is as wide as the room.
+  Tree->header()->setStretchLastSection(false);
+  for (int column : {NameColumn, ValueColumn, ShownColumn}) {
+    Tree->resizeColumnToContents(column);
+    Widest[column] = Tree->columnWidth(column);
+  }
+  Tree->header()->setStretchLastSection(true);
+  FitColumns();
+}
+
+// Every column as wide as its widest text when the window has the room;
+// otherwise the values and what the instrument shows stay whole and the
+// names take what is left, never less than a few letters.
+void TStateWindow::FitColumns() {
+  const int room = Tree->viewport()->width();
+  const int least = fontMetrics().horizontalAdvance("MenuSt…") + 2 * Tree->indentation();
+  const int others = Widest[ValueColumn] + Widest[ShownColumn];
+  Tree->setColumnWidth(NameColumn, qMax(qMin(Widest[NameColumn], room - others), least));
+  Tree->setColumnWidth(ValueColumn, Widest[ValueColumn]);
 }
 
 TStateWindow::TShownRow* TStateWindow::RowOf(const QTreeWidgetItem* item) {
@@ -233,10 +263,7 @@ void TStateWindow::PlaceBesideMain() {
   const int w = qMin(qMax(qMax(left, right) - frame, usable), width());
   const int h = qMin(height(), screen.height() - titleBar);
   resize(w, h);
-  // Narrowed, the names give way first (their middle is elided).
-  Tree->resizeColumnToContents(NameColumn);
-  Tree->setColumnWidth(NameColumn, qMin(Tree->columnWidth(NameColumn), w * 45 / 100));
-  Tree->setColumnWidth(ValueColumn, qMin(ValueWidth(), w * 28 / 100));
+  FitColumns();
   const int x = right >= left ? qMin(main.right() + gap, screen.right() - w - frame)
                               : qMax(main.left() - gap - w - frame, screen.left());
   const int y = qMax(qMin(main.top(), screen.bottom() - h - titleBar), screen.top());
@@ -269,9 +296,16 @@ void TStateWindow::Refresh() {
     row.Item->setText(ValueColumn, value);
     row.Item->setText(ShownColumn, shown);
     if (!Filled) continue;
+    // A text wider than any before widens its column.
+    for (const auto& [column, text] : {std::pair{ValueColumn, value}, {ShownColumn, shown}})
+      if (Tree->fontMetrics().horizontalAdvance(text) > WidestText[column]) Remeasure = true;
     if (row.FlashUntil == 0)
       for (int column : {ValueColumn, ShownColumn}) row.Item->setBackground(column, FlashColour);
     row.FlashUntil = now + FlashMs;
+  }
+  if (Remeasure) {
+    Remeasure = false;
+    MeasureColumns();
   }
   if (!FadeTimer->isActive() && isVisible()) FadeTimer->start();
 }
@@ -306,6 +340,18 @@ void TStateWindow::ApplyFilter() {
     }
     group->setHidden(!any);
   }
+}
+
+bool TStateWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Tree->viewport() && event->type() == QEvent::Resize) FitColumns();
+  if (watched != Tree ||
+      (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+    return QWidget::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (!key->matches(QKeySequence::Copy)) return false;
+  event->accept();
+  if (event->type() == QEvent::KeyPress) CopyValue();
+  return event->type() == QEvent::KeyPress;
 }
 
 void TStateWindow::CopyValue() {

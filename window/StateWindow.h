@@ -45,6 +45,7 @@ class TStateWindow : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class TStateDelegate;
@@ -60,7 +61,8 @@ class TStateWindow : public QWidget {
   void ShowOutcome(const QString& text, bool refused);
   void PlaceBesideMain();
   TShownRow* RowOf(const QTreeWidgetItem* item);
-  int ValueWidth() const;
+  void MeasureColumns();
+  void FitColumns();
 
   TInstrumentWindow* Main;
   std::vector<TShownRow> Rows;
@@ -71,7 +73,10 @@ class TStateWindow : public QWidget {
   qint64 LastRefresh = -1'000'000;
   unsigned long Refreshes = 0;
   bool Placed = false;
-  bool Filled = false;  // the first reading flashes nothing
+  bool Filled = false;     // the first reading flashes nothing
+  int Widest[3] = {};      // each column's width for its widest text
+  int WidestText[3] = {};  // the widest text itself
+  bool Remeasure = false;
 };
 
 // Adds "Inspector" (Ctrl+I) to the View menu; it shows and hides the one

@@ -21,6 +21,7 @@
 #include "host/RunLoop.h"
 #include "window/DisplayActions.h"
 #include "window/DisplayWindow.h"
+#include "window/ScenarioRecording.h"
 
 namespace {
 
@@ -143,6 +144,63 @@ TEST_F(DisplayPicturesTest, DisplayWindowShowsTheLargestWholeScaleAtTwoSizesAndT
   EXPECT_EQ(KeySlot, KeyRight);
   window->close();
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DisplayPicturesTest, TwoRecordingsAtOnceShowBothInTheStatusBar) {
+  TDisplayActions* actions = gui::Tools().DisplayActions;
+  TScenarioRecording* scenario = gui::Tools().Recording;
+  QStatusBar* bar = frmMain->statusBar();
+  const QString gif = TempPath("axim7-both.gif"), yaml = TempPath("axim7-both.yaml");
+  ASSERT_TRUE(actions->StartRecording(gif));
+  ASSERT_TRUE(scenario->Start(yaml));
+  // Over a few seconds of passes, ticks and status updates, every look at
+  // the bar finds both.
+  QStringList seen;
+  for (int i = 0; i < 120; ++i) {
+    gui::Settle(20);
+    const QString message = bar->currentMessage();
+    if (!message.contains("axim7-both.gif") || !message.contains("axim7-both.yaml"))
+      seen << message;
+  }
+  EXPECT_TRUE(seen.isEmpty()) << seen.join(" / ").toStdString();
+  EXPECT_TRUE(bar->currentMessage().startsWith("Recording 0:02 - axim7-both.gif; scenario 0:0"))
+      << bar->currentMessage().toStdString();
+  EXPECT_LE(bar->fontMetrics().horizontalAdvance(bar->currentMessage()), bar->width());
+
+  // One ends: the other is told of alone, each in its own words.
+  actions->StopRecording();
+  EXPECT_TRUE(bar->currentMessage().startsWith("Recording scenario 0:0"))
+      << bar->currentMessage().toStdString();
+  ASSERT_TRUE(actions->StartRecording(gif));
+  scenario->Stop();
+  ASSERT_TRUE(gui::WaitFor([&] { return !scenario->Active(); }));
+  gui::Settle(300);
+  EXPECT_TRUE(bar->currentMessage().startsWith("Recording 0:00 - axim7-both.gif"))
+      << bar->currentMessage().toStdString();
+  actions->StopRecording();
+}
+
+TEST_F(DisplayPicturesTest, DisplayWindowNeverCutsTheDisplayOrItsRing) {
+  ShowPattern();
+  gui::Tools().DisplayActions->DisplayWindow->trigger();
+  TDisplayWindow* window = gui::Tools().DisplayActions->Window;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  for (const QSize asked : {QSize(120, 90), QSize(1, 1), QSize(400, 90), QSize(179, 139)}) {
+    SCOPED_TRACE(asked.width());
+    window->resize(asked);
+    gui::Settle(150);
+    EXPECT_GE(window->width(), 180);
+    EXPECT_GE(window->height(), 140);
+    const QImage image = gui::Grab(window);
+    const int left = (image.width() - 160) / 2, top = (image.height() - 120) / 2;
+    EXPECT_EQ(window->Scale(), 1);
+    EXPECT_EQ(WrongPixels(image, left, top, 1), 0);
+    const QRgb ring = qRgb(128, 0, 0);
+    EXPECT_EQ(image.pixel(left - 10, top - 10), ring);
+    EXPECT_EQ(image.pixel(left + 169, top + 129), ring);
+    EXPECT_EQ(image.pixel(left + 80, top - 5), ring);
+    EXPECT_EQ(image.pixel(left + 164, top + 60), ring);
+  }
 }
 
 }  // namespace

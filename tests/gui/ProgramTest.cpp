@@ -1,15 +1,27 @@
 // The built simulator as a user runs it: a real X pointer and keyboard
 // through xdotool, and the pixels the X server shows.
+#include <gif_lib.h>
+#include <signal.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstring>
 
 #include "GuiSupport.h"
 #include "XClose.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
+#include "scenario/Scenario.h"
 
 namespace {
 
@@ -310,11 +322,229 @@ TEST_F(ProgramTest, CloseButtonWhileRunningEndsWithCodeZero) {
   EXPECT_EQ(code, 0);
 }
 
+// Killed, interrupted or hung up while recording the display and a
+// scenario, the program ends as File > Exit does: both files complete.
+class SignalTest : public ProgramTest, public ::testing::WithParamInterface<int> {
+ protected:
+  // Answers the file dialog of the given title with the path.
+  void AnswerDialog(const QString& title, const QString& path) {
+    QString dialog;
+    for (int i = 0; i < 100 && dialog.isEmpty(); ++i) {
+      dialog =
+          Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n').value(0);
+      if (dialog.isEmpty()) QTest::qWait(50);
+    }
+    ASSERT_FALSE(dialog.isEmpty()) << title.toStdString();
+    QTest::qWait(300);
+    Xdotool({"windowfocus", "--sync", dialog});
+    Xdotool({"key", "ctrl+a"});
+    Xdotool({"type", "--delay", "5", path});
+    Xdotool({"key", "Return"});
+    QTest::qWait(500);
+  }
+};
+
+TEST_P(SignalTest, EndsAsFileExitWithBothRecordingsWritten) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString gif = dir.filePath("display.gif"), yaml = dir.filePath("session.yaml");
+  PressOn();
+  QTest::qWait(300);
+  Xdotool({"windowfocus", "--sync", Window});
+  Xdotool({"key", "ctrl+r"});
+  AnswerDialog("Record Display", gif);
+  ASSERT_TRUE(QFileInfo::exists(gif));
+  Xdotool({"windowfocus", "--sync", Window});
+  Xdotool({"key", "alt+f", "Down", "Return"});  // "Record Scenario...", after "Play Scenario..."
+  AnswerDialog("Record Scenario", yaml);
+  PressPlus();
+  QTest::qWait(1200);  // a few frames and a step
+
+  ASSERT_EQ(::kill(static_cast<pid_t>(Sim.processId()), GetParam()), 0);
+  int code = -2;
+  ASSERT_TRUE(Finished(&code));
+  EXPECT_EQ(code, 0);
+
+  int error = 0;
+  GifFileType* file = DGifOpenFileName(gif.toLocal8Bit().constData(), &error);
+  ASSERT_NE(file, nullptr) << GifErrorString(error);
+  EXPECT_EQ(DGifSlurp(file), GIF_OK) << GifErrorString(file->Error);
+  EXPECT_GE(file->ImageCount, 1);
+  DGifCloseFile(file, &error);
+  QFile bytes(gif);
+  ASSERT_TRUE(bytes.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(bytes.readAll().endsWith(';')) << "the trailer";
+
+  TScenario scenario;
+  TScenarioOptions options;
+  options.CheckFiles = false;
+  std::string problem;
+  ASSERT_TRUE(LoadScenario(yaml.toStdString(), options, scenario, problem)) << problem;
+  const bool pressed = std::any_of(scenario.Steps.begin(), scenario.Steps.end(),
+                                   [](const TStep& s) { return s.Kind == TStepKind::Press; });
+  EXPECT_TRUE(pressed) << "the knob turned while recording";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, SignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP), [](const auto& info) {
+      return std::string(info.param == SIGTERM ? "Term" : info.param == SIGINT ? "Int" : "Hup");
+    });
+
 TEST_F(ProgramTest, CloseWhileOffEndsWithCodeZero) {
   ASSERT_TRUE(SendDeleteWindow(Window.toULong()));
   int code = -2;
   ASSERT_TRUE(Finished(&code));
   EXPECT_EQ(code, 0);
+}
+
+// The command line's answers need no display.
+TEST(CommandLineTest, HelpVersionAndMistakesAnswerWithoutAWindow) {
+  const struct {
+    QStringList args;
+    int code;
+    const char* says;
+  } cases[] = {
+      {{"--help"}, 0, "  --play FILE    play the scenario FILE at start"},
+      {{"--loop", "--help"}, 0, "  --full-screen  show the display window on the whole screen"},
+      {{"--version"}, 0, "axim7-sim 1."},
+      {{"--loop"}, 2, "--loop repeats a scenario: give it with --play FILE."},
+      {{"--play"}, 2, "Missing value after '--play'."},
+      {{"--display=yes"}, 2, "Unexpected value after '--display'."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    p.setProcessEnvironment(env);
+    p.start(AXIM_SIM, c.args);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), c.code);
+    const QString out =
+        QString::fromLocal8Bit(c.code == 0 ? p.readAllStandardOutput() : p.readAllStandardError());
+    EXPECT_TRUE(out.contains(c.says)) << out.toStdString();
+  }
+  // Every option on a line of its own, "  --name ARG  text".
+  QProcess help;
+  help.start(AXIM_SIM, {"--help"});
+  ASSERT_TRUE(help.waitForFinished(10000));
+  const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
+  for (const char* option :
+       {"--help", "--version", "--play FILE", "--loop", "--display", "--full-screen"}) {
+    const QRegularExpression line(QString("^  %1 +\\S").arg(QRegularExpression::escape(option)),
+                                  QRegularExpression::MultilineOption);
+    EXPECT_TRUE(line.match(text).hasMatch()) << option;
+  }
+}
+
+// A dealer's screen: the program started with every option of the command
+// line plays a scenario round after round on the whole screen; a key hands
+// the instrument to the visitor, and a while without input starts the
+// demonstration again.
+class DealerTest : public ::testing::Test {
+ protected:
+  static constexpr int IdleMs = 5000;
+
+  void SetUp() override {
+    if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+    // A round: the clocks for a second, then the flight timer's view.
+    Scenario = QDir(Dir.path()).filePath("round.yaml");
+    QFile file(Scenario);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // Healthy inputs: no alarm for the key to acknowledge instead.
+    file.write(
+        "version: 1\nsteps:\n"
+        "  - set-control: { control: volts, value: 1445 }\n"
+        "  - set-control: { control: current, value: 2568 }\n"
+        "  - set-control: { control: oat, value: 2400 }\n"
+        "  - power: on\n  - delay: 1s\n  - press: plus\n  - delay: 1500ms\n");
+    file.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("AXIM7_SIM_TEST_IDLE_MS", QString::number(IdleMs));
+    Sim.setProcessEnvironment(env);
+    Sim.setProcessChannelMode(QProcess::ForwardedChannels);
+    Sim.start(AXIM_SIM, {"--play", Scenario, "--loop", "--display", "--full-screen"});
+    ASSERT_TRUE(Sim.waitForStarted(10000));
+    for (int i = 0; i < 200 && DisplayWindow.isEmpty(); ++i) {
+      DisplayWindow =
+          Xdotool({"search", "--onlyvisible", "--name", "^AXIM-7 Display$"}).split('\n').value(0);
+      if (DisplayWindow.isEmpty()) QTest::qWait(50);
+    }
+    ASSERT_FALSE(DisplayWindow.isEmpty());
+  }
+
+  void TearDown() override {
+    if (Sim.state() != QProcess::NotRunning) {
+      Sim.kill();
+      Sim.waitForFinished(5000);
+    }
+  }
+
+  // The display as the screen shows it, one sample per display pixel, laid
+  // out as the main window's panel (frame row y on row y + 1).
+  QImage Shown() {
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+        QImage::Format_RGB32);
+    const int scale = std::min((screen.width() - 20) / 160, (screen.height() - 20) / 120);
+    const int left = (screen.width() - 160 * scale) / 2, top = (screen.height() - 120 * scale) / 2;
+    QImage panel(161, 121, QImage::Format_RGB32);
+    panel.fill(Qt::black);
+    for (int y = 0; y < 120; ++y)
+      for (int x = 0; x < 160; ++x)
+        panel.setPixel(x, y + 1,
+                       screen.pixel(left + x * scale + scale / 2, top + y * scale + scale / 2));
+    return panel;
+  }
+
+  // Which home view shows: 0 the clocks, 1 the flight timer, -1 neither.
+  int View() {
+    const QImage panel = Shown();
+    const QColor grey(0x70, 0x70, 0x70);
+    if (PanelShows(panel, 0, 35, "UTC", grey)) return 0;
+    if (PanelShows(panel, 0, 35, "FT", grey)) return 1;
+    return -1;
+  }
+
+  // Waits for the view; false when it did not show within the time.
+  bool WaitForView(int view, int ms) {
+    for (QElapsedTimer clock; !clock.isValid() || clock.elapsed() < ms; QTest::qWait(100)) {
+      if (!clock.isValid()) clock.start();
+      if (View() == view) return true;
+    }
+    return false;
+  }
+
+  QTemporaryDir Dir;
+  QString Scenario;
+  QProcess Sim;
+  QString DisplayWindow;
+};
+
+TEST_F(DealerTest, TheDemonstrationLoopsAKeyStopsItAndItStartsAgainAfterAWhile) {
+  const QImage first = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  EXPECT_EQ(first.size(), QSize(1280, 1024));
+  // Round after round: the clocks, the flight timer, the clocks again.
+  ASSERT_TRUE(WaitForView(1, 8000)) << "the first round";
+  ASSERT_TRUE(WaitForView(0, 5000)) << "the second round starts from program start";
+  ASSERT_TRUE(WaitForView(1, 5000));
+  ASSERT_TRUE(WaitForView(0, 5000)) << "and the third";
+  ASSERT_TRUE(WaitForView(1, 5000));
+
+  // The visitor presses a key: the round stops where it is, on the flight
+  // timer, and stays there though a round lasts less than three seconds.
+  Xdotool({"windowfocus", "--sync", DisplayWindow});
+  Xdotool({"key", "space"});
+  QElapsedTimer handed;
+  handed.start();
+  EXPECT_FALSE(WaitForView(0, IdleMs - 1500)) << "the demonstration went on";
+  EXPECT_EQ(View(), 1);
+  // Left alone, it starts again.
+  ASSERT_TRUE(WaitForView(0, 6000)) << "no new round after the wait";
+  EXPECT_GE(handed.elapsed(), IdleMs - 300);
+  ASSERT_TRUE(WaitForView(1, 5000));
+  ASSERT_TRUE(WaitForView(0, 5000)) << "and it loops again";
 }
 
 }  // namespace

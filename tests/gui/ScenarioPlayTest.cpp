@@ -3,16 +3,21 @@
 // expectation stops it naming the line, and Stop ends it at once.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTimer>
+#include <functional>
 
 #include "GuiSupport.h"
 #include "core/Core.h"
+#include "host/Controls.h"
 #include "host/PCMain.h"
 #include "window/ScenarioPlayer.h"
 
@@ -78,6 +83,57 @@ steps:
   EXPECT_FALSE(player->Playing());
   EXPECT_EQ(actions.front()->text(), "Play Scenario...");
   EXPECT_EQ(HostClock, realClock);
+}
+
+TEST_F(ScenarioPlayTest, WhatTheUserDoesToTheInstrumentEndsThePlaybackAndTheStatusBarSaysWhy) {
+  TfrmMain& w = *frmMain;
+  TScenarioPlayer* player = gui::Tools().Player;
+  const QString path = WriteScenario("user.yaml", R"(version: 1
+steps:
+  - set-control: { control: volts, value: 1445 }
+  - power: on
+  - delay: 20s
+  - expect: { Volts: 137 }
+)");
+  const struct {
+    const char* reason;
+    std::function<void()> act;
+  } actions[] = {
+      {"Off was pressed", [&] { gui::Click(w.Button2); }},
+      {"On was pressed", [&] { gui::Click(w.Button1); }},
+      {"a key was pressed", [] { gui::Type(Qt::Key_F1); }},
+      {"a key was pressed", [&] { gui::Click(w.Button3); }},
+      {"a key was pressed", [&] { gui::Click(w.Image8); }},
+      {"the Volts input was moved",
+       [&] {
+         gui::ClickAt(w.ScrollBar29, {w.ScrollBar29->width() - 4, 8});
+       }},
+      {"the Z-axis input was moved",
+       [&] {
+         w.ScrollBar5->setFocus();
+         gui::Type(Qt::Key_Left);
+       }},
+      {"Calibrate was changed", [&] { gui::Click(w.CheckBox1); }},
+  };
+  for (const auto& a : actions) {
+    SCOPED_TRACE(a.reason);
+    QSignalSpy finished(player, &TScenarioPlayer::Finished);
+    QSignalSpy interrupted(player, &TScenarioPlayer::Interrupted);
+    w.activateWindow();
+    ASSERT_TRUE(player->Play(path));
+    ASSERT_TRUE(gui::WaitFor([] { return frmMain->Running() && frmMain->PassCount() > 3; }));
+    gui::Settle(200);
+    ASSERT_TRUE(player->Playing()) << "the player's own steps are not the user's";
+    KeySlot = 0;
+    a.act();
+    EXPECT_FALSE(player->Playing());
+    EXPECT_EQ(w.statusBar()->currentMessage(), QString("Scenario stopped: ") + a.reason);
+    ASSERT_EQ(interrupted.count(), 1);
+    EXPECT_EQ(interrupted[0][0].toString(), QString("Scenario stopped: ") + a.reason);
+    gui::Settle(300);
+    EXPECT_EQ(finished.count(), 0) << "no failure follows";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The inspector beside the running window: what it shows, what it lets the
 // user change, and that it costs nothing once closed.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <cstring>
 
 #include "GuiSupport.h"
@@ -162,6 +165,89 @@ TEST_F(InspectorTest, RefreshesAtMostOncePerScreenRefreshAndNotAtAllWhenClosed) 
   EXPECT_TRUE(action->isChecked());
   ASSERT_TRUE(gui::WaitPasses(5));
   EXPECT_GT(inspector->RefreshCount(), closed);
+}
+
+// The width of the widest text of a column, plus the indentation of a
+// field under its group for the names.
+int Needed(QTreeWidget* tree, int column) {
+  const QFontMetrics metrics(tree->font());
+  int widest = 0;
+  for (QTreeWidgetItemIterator it(tree); *it; ++it)
+    widest = std::max(widest, metrics.horizontalAdvance((*it)->text(column)));
+  return widest + (column == 0 ? 2 * tree->indentation() : 0);
+}
+
+TEST_F(InspectorTest, ColumnsFollowWhatTheyHoldAndANarrowWindowElidesOnlyNames) {
+  TfrmMain& w = *frmMain;
+  gui::Click(w.Button1);
+  TStateWindow* inspector = OpenInspector();
+  ASSERT_NE(inspector, nullptr);
+  QTreeWidget* tree = inspector->Tree;
+  // A flight in the log makes the longest value of all.
+  const uint32_t start = 1'800'000'000u, time = 360'005u;
+  std::memcpy(NonVolatileStore + FlightLogBase + 4, &start, 4);
+  std::memcpy(NonVolatileStore + FlightLogBase + 8, &time, 4);
+  // Wide, and at a narrow width: the values and what the instrument shows
+  // stay whole, and only there the names give way.
+  for (int width : {1200, 900, 520}) {
+    SCOPED_TRACE(width);
+    inspector->resize(width, inspector->height());
+    ASSERT_TRUE(gui::WaitPasses(3));
+    gui::Settle(50);
+    EXPECT_GE(tree->columnWidth(1), Needed(tree, 1));
+    EXPECT_GE(tree->viewport()->width() - tree->columnViewportPosition(2), Needed(tree, 2))
+        << "what the instrument shows is in view";
+    if (width >= 900) {
+      EXPECT_GE(tree->columnWidth(0), Needed(tree, 0));
+    } else {
+      EXPECT_LT(tree->columnWidth(0), Needed(tree, 0));
+      EXPECT_GE(tree->columnWidth(0), 60);
+    }
+  }
+  EXPECT_EQ(ValueOf(inspector, "Record 1 of 5").find("10:00:00.5") != std::string::npos, true)
+      << ValueOf(inspector, "Record 1 of 5");
+  EXPECT_EQ(ValueOf(inspector, "FlightLog[1].FlightTime"), "empty");
+  EXPECT_EQ(ValueOf(inspector, "Calibration.Axis[0].AxisPosScale"), "0.0033");
+  EXPECT_EQ(ValueOf(inspector, "Settings.GNegAlarm", 2), "-7.0 g");
+  QTreeWidgetItem* item = inspector->ItemOf("Calibration.Axis[0].AxisPosScale");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->toolTip(0), "Calibration.Axis[0].AxisPosScale");
+}
+
+QtMessageHandler PreviousHandler = nullptr;
+QStringList Warnings;
+
+TEST_F(InspectorTest, CtrlCInTheListCopiesTheSelectedValueAndInTheMainWindowTheDisplay) {
+  TfrmMain& w = *frmMain;
+  w.ScrollBar29->setValue(1648);
+  gui::Click(w.Button1);
+  TStateWindow* inspector = OpenInspector();
+  ASSERT_NE(inspector, nullptr);
+  Warnings.clear();
+  PreviousHandler = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& m) { Warnings << m; });
+  QApplication::clipboard()->clear();
+  inspector->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(inspector));
+  inspector->Tree->setFocus();
+  for (const char* name : {"VoltsInput", "Calibration.Axis[0].AxisPosScale", "Settings.HomeView"}) {
+    SCOPED_TRACE(name);
+    inspector->Tree->setCurrentItem(inspector->ItemOf(name));
+    QTest::keyClick(inspector->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    gui::Settle(30);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), ValueOf(inspector, name));
+  }
+  EXPECT_EQ(QApplication::clipboard()->text(), "0");
+  EXPECT_TRUE(QApplication::clipboard()->image().isNull()) << "the display was not copied";
+
+  // In the main window the same keys copy the display.
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  gui::Type(Qt::Key_C, Qt::ControlModifier);
+  gui::Settle(30);
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+  qInstallMessageHandler(PreviousHandler);
+  EXPECT_TRUE(Warnings.filter("Ambiguous").isEmpty()) << Warnings.join('\n').toStdString();
 }
 
 }  // namespace
