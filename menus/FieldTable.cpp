@@ -51,7 +51,7 @@ constexpr TRange OatLevelsEitherUnit{
       READ(AxisHistory[i][1], GroupReadings, ShowNumber), \
       READ(AxisHistory[i][2], GroupReadings, ShowNumber), \
       READ(AxisHistory[i][3], GroupReadings, ShowNumber), \
-      READ(AxisCount[i], GroupReadings, ShowNumber), READ(AxisG[i], GroupReadings, ShowG)
+      READ(AxisCount[i], GroupReadings, ShowNumber), READ(AxisG[i], GroupReadings, ShowAxisG)
 #define DATE_TIME(clock)                                                                    \
   READ(clock.Year, GroupTime, ShowNumber), READ(clock.Month, GroupTime, ShowNumber),        \
       READ(clock.Day, GroupTime, ShowNumber), READ(clock.Hour, GroupTime, ShowNumber),      \
@@ -395,10 +395,13 @@ void FormatFieldValue(const TField& field, double value, char* text, uint16_t si
       std::snprintf(text, size, "%.1f V", value / 10);
       return;
     case ShowTenthsG:
-      std::snprintf(text, size, "%.1f G", value / 10);
+      std::snprintf(text, size, "%.1f g", value / 10);
       return;
     case ShowG:
-      std::snprintf(text, size, "%.1f G", value);
+      std::snprintf(text, size, "%.1f g", value);
+      return;
+    case ShowAxisG:
+      std::snprintf(text, size, "%.2f g", value);
       return;
     case ShowAmperes:
       std::snprintf(text, size, "%ld A", whole);

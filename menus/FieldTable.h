@@ -22,8 +22,9 @@ enum TFieldType : uint8_t {
 enum TFieldShow : uint8_t {
   ShowNumber,        // 42, 0.0033
   ShowVolts,         // tenths of a volt: 150 -> "15.0 V"
-  ShowTenthsG,       // tenths of g: -70 -> "-7.0 G"
-  ShowG,             // g as a float: "0.99 G"
+  ShowTenthsG,       // tenths of g: -70 -> "-7.0 g"
+  ShowG,             // g as a float, one decimal: "-1.2 g"
+  ShowAxisG,         // an axis in g, two decimals as the information page: "0.99 g"
   ShowAmperes,       // whole amperes: "40 A"
   ShowTenthsAmps,    // tenths of an ampere: -204 -> "-20.4 A"
   ShowPercent,       // "100%"

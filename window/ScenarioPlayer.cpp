@@ -205,7 +205,7 @@ void TScenarioPlayer::RunStep(const TStep& step) {
     }
     case TStepKind::RecordStart:
       Recording = std::make_unique<TGifRecording>();
-      if (!Recording->Start(step.SaveTo, step.Scale, failure)) return Fail(step, failure);
+      if (!Recording->Start(step.Output, step.Scale, failure)) return Fail(step, failure);
       FrameTimer->start();
       OfferFrame();
       break;

@@ -32,19 +32,7 @@ QString FloatText(float value) {
 
 QString ShownText(const TField& field, double value) {
   char text[48];
-  switch (field.Show) {
-    // The display writes g, never G; the axes with two decimals, as the
-    // information page shows them, everything else with one.
-    case ShowTenthsG:
-      std::snprintf(text, sizeof text, "%.1f g", value / 10);
-      break;
-    case ShowG:
-      std::snprintf(text, sizeof text,
-                    std::strncmp(field.Name, "AxisG[", 6) == 0 ? "%.2f g" : "%.1f g", value);
-      break;
-    default:
-      FormatFieldValue(field, value, text, sizeof text);
-  }
+  FormatFieldValue(field, value, text, sizeof text);
   return QString::fromUtf8(text);
 }
 

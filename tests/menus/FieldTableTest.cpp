@@ -106,7 +106,7 @@ TEST(FieldTable, ShowsValuesAsTheInstrumentDoes) {
     return std::string(text);
   };
   EXPECT_EQ(shown("Settings.VoltsHighAlarm"), "15.0 V");
-  EXPECT_EQ(shown("Settings.GNegAlarm"), "-7.0 G");
+  EXPECT_EQ(shown("Settings.GNegAlarm"), "-7.0 g");
   EXPECT_EQ(shown("Settings.OatUnit"), "°C");
   EXPECT_EQ(shown("Settings.VoltsHighAlarmOn"), "ON");
   EXPECT_EQ(shown("Settings.SecurityCode"), "6283");
