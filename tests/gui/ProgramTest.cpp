@@ -182,7 +182,7 @@ bool FontsDraw() {
 }
 
 TEST_F(ProgramTest, OnShowsTheHomePageClocks) {
-  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  ASSERT_TRUE(FontsDraw()) << "the font tables are not built in";
   const QImage before = Panel();
   for (int y = 0; y < 121; ++y)
     for (int x = 0; x < 161; ++x) ASSERT_EQ(QColor(before.pixel(x, y)), Qt::black);
@@ -222,7 +222,7 @@ TEST_F(ProgramTest, HighVoltsLightTheLampAndAKeyAcknowledges) {
 }
 
 TEST_F(ProgramTest, HighVoltsBlinkOnViewFiveBeforeAndAfterAcknowledging) {
-  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  ASSERT_TRUE(FontsDraw()) << "the font tables are not built in";
   PressOn();
   QuietInputs();
   for (int i = 0; i < 5; ++i) {  // views 0 to 5, every view shown by default
@@ -252,7 +252,7 @@ TEST_F(ProgramTest, HighVoltsBlinkOnViewFiveBeforeAndAfterAcknowledging) {
 }
 
 TEST_F(ProgramTest, KnobOpensTheMainMenuAndExitReturnsHome) {
-  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  ASSERT_TRUE(FontsDraw()) << "the font tables are not built in";
   PressOn();
   QuietInputs();
   QTest::qWait(300);
@@ -278,7 +278,7 @@ TEST_F(ProgramTest, KnobOpensTheMainMenuAndExitReturnsHome) {
 }
 
 TEST_F(ProgramTest, OffAndOnRestartWithTheDefaultSettings) {
-  if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+  ASSERT_TRUE(FontsDraw()) << "the font tables are not built in";
   PressOn();
   QuietInputs();
   QTest::qWait(300);
@@ -448,7 +448,7 @@ class DealerTest : public ::testing::Test {
   static constexpr int IdleMs = 5000;
 
   void SetUp() override {
-    if (!FontsDraw()) GTEST_SKIP() << "the fonts are not in yet";
+    ASSERT_TRUE(FontsDraw()) << "the font tables are not built in";
     // A round: the clocks for a second, then the flight timer's view.
     Scenario = QDir(Dir.path()).filePath("round.yaml");
     QFile file(Scenario);
