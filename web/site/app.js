@@ -1,0 +1,277 @@
+// The simulator's page: the firmware (WebAssembly) driven as the desktop
+// window drives it. A tick every 100 ms of wall time whether the instrument
+// is on or off; while on, one pass per screen refresh; the display drawn
+// only when its frame changed.
+import AximModule from './axim7.mjs';
+import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, snapOffset } from './layout.js';
+import { Key, KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
+
+const $ = (id) => document.getElementById(id);
+const params = new URLSearchParams(location.search);
+
+const M = await AximModule();
+M._axim_start();
+
+const page = {
+  module: M,
+  frames: 0,        // frames drawn on the canvas
+  passes: 0,        // passes run
+  scale: 0,         // device pixels per display pixel
+  running: false,
+  listeners: [],    // called after each pass (pictures, recordings)
+};
+window.aximPage = page;
+
+// A fixed clock (seconds since 1970 UTC), for demonstrations and tests whose
+// screens show the time.
+if (params.has('clock')) {
+  const utc = Number(params.get('clock'));
+  if (Number.isFinite(utc) && utc >= 0) M._axim_fix_clock(utc);
+}
+
+// --- the display --------------------------------------------------------
+const canvas = $('display');
+const context = canvas.getContext('2d', { alpha: false });
+const frame = new ImageData(160, 120);
+const small = document.createElement('canvas');
+small.width = 160;
+small.height = 120;
+const smallContext = small.getContext('2d', { alpha: false });
+
+function draw() {
+  context.imageSmoothingEnabled = false;
+  context.drawImage(small, 0, 0, canvas.width, canvas.height);
+  page.frames += 1;
+}
+
+// The frame buffer through the colour table, when it changed.
+function present() {
+  if (!M._axim_present()) return false;
+  const rgba = M._axim_rgba();
+  frame.data.set(M.HEAPU8.subarray(rgba, rgba + frame.data.length));
+  smallContext.putImageData(frame, 0, 0);
+  draw();
+  return true;
+}
+
+// --- layout -------------------------------------------------------------
+const face = $('face');
+let displayOnly = false;
+const Ring = 8;
+
+function place(element, [left, top, width, height], unit) {
+  element.style.left = `${left * unit}px`;
+  element.style.top = `${top * unit}px`;
+  element.style.width = `${width * unit}px`;
+  element.style.height = `${height * unit}px`;
+}
+
+function layout() {
+  const dpr = window.devicePixelRatio || 1;
+  const scale = displayOnly
+    ? displayOnlyScale(innerWidth, innerHeight, dpr, Ring)
+    : faceScale(innerWidth, innerHeight, dpr);
+  const unit = scale / dpr;  // CSS pixels per display pixel
+  page.scale = scale;
+  face.style.transform = '';
+  if (displayOnly) {
+    face.style.width = `${DisplayBox.width * unit}px`;
+    face.style.height = `${DisplayBox.height * unit}px`;
+    place(canvas, [0, 0, DisplayBox.width, DisplayBox.height], unit);
+  } else {
+    face.style.width = `${Face.width * unit}px`;
+    face.style.height = `${Face.column * unit}px`;
+    face.style.backgroundSize = `${Face.width * unit}px ${Face.height * unit}px`;
+    place(canvas, [DisplayBox.left, DisplayBox.top, DisplayBox.width, DisplayBox.height], unit);
+    for (const [id, box] of Object.entries(Controls)) place($(id), box, unit);
+    face.style.fontSize = `${11 * unit}px`;
+    $('plus').style.fontSize = $('minus').style.fontSize = `${16 * unit}px`;
+  }
+  canvas.width = DisplayBox.width * scale;
+  canvas.height = DisplayBox.height * scale;
+  document.body.style.setProperty('--ring', `${Ring}px`);
+  // Every offset inside the face is a whole number of device pixels; the
+  // face itself is moved onto a device pixel's edge.
+  const box = face.getBoundingClientRect();
+  const dx = snapOffset(box.left + scrollX, dpr), dy = snapOffset(box.top + scrollY, dpr);
+  if (dx !== 0 || dy !== 0) face.style.transform = `translate(${dx}px, ${dy}px)`;
+  draw();
+}
+
+let dprQuery = null;
+function watchDevicePixelRatio() {
+  dprQuery?.removeEventListener('change', onDprChange);
+  dprQuery = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+  dprQuery.addEventListener('change', onDprChange);
+}
+function onDprChange() {
+  watchDevicePixelRatio();
+  layout();
+}
+window.addEventListener('resize', layout);
+watchDevicePixelRatio();
+
+// --- the lamp and the readings -------------------------------------------
+const lamp = $('lamp');
+let lampShown = -1;
+function showLamp() {
+  const red = M._axim_lamp();
+  if (red === lampShown) return;
+  lampShown = red;
+  const colour = `rgb(${red}, 0, 0)`;
+  lamp.style.background = lamp.style.borderColor = colour;
+  lamp.setAttribute('aria-label', red === 255 ? 'Alarm lamp, lit' : 'Alarm lamp, dark');
+  document.body.style.setProperty('--lamp', colour);
+}
+
+// What each input reads as, from the firmware's own conversions; the counts
+// are those the firmware has (an input not yet moved is 0, as on the
+// desktop, although the current's bar starts in the middle).
+const inputs = [0, 1, 2, 3, 4, 5].map((i) => ({ bar: $(`in${i}`), out: $(`out${i}`), count: 0 }));
+function showReadings() {
+  inputs.forEach((input, i) => {
+    const text = M.UTF8ToString(M._axim_reading(i, input.count));
+    if (input.out.value !== text) input.out.value = text;
+  });
+}
+inputs.forEach((input, i) => {
+  input.bar.addEventListener('input', () => {
+    input.count = Number(input.bar.value);
+    M._axim_set_input(i, input.count);
+    showReadings();
+  });
+});
+const calibrate = $('calibrate');
+calibrate.addEventListener('change', () => M._axim_set_calibrate(calibrate.checked ? 1 : 0));
+
+// --- timing ---------------------------------------------------------------
+const ticks = new TickClock(performance.now());
+function runTicks() {
+  for (let n = ticks.due(performance.now()); n > 0; n -= 1) M._axim_tick();
+}
+// The tick runs also while the instrument is off and while the page is in
+// the background (where the browser wakes it seldom: the ticks catch up).
+setInterval(runTicks, 100);
+let readingsDue = 0;
+
+function pass() {
+  runTicks();
+  if (!M._axim_pass()) {
+    page.running = false;
+    document.body.dataset.state = 'off';
+    showReadings();
+    return;
+  }
+  page.passes += 1;
+  present();
+  showLamp();
+  for (const listener of page.listeners) listener();
+  // The calibration and units can change on the instrument's own pages.
+  if (performance.now() >= readingsDue) {
+    readingsDue = performance.now() + 250;
+    showReadings();
+  }
+  requestAnimationFrame(pass);
+}
+
+function switchOn() {
+  M._axim_on();
+  showReadings();
+  if (!page.running) {
+    page.running = true;
+    document.body.dataset.state = 'on';
+    requestAnimationFrame(pass);
+  }
+}
+page.switchOn = switchOn;
+
+// --- the front panel -------------------------------------------------------
+const deposit = (code) => M._axim_key(code);
+$('on').addEventListener('click', switchOn);
+$('off').addEventListener('click', () => M._axim_off());
+$('plus').addEventListener('click', () => deposit(Key.Plus));
+$('minus').addEventListener('click', () => deposit(Key.Minus));
+$('f1').addEventListener('click', () => deposit(Key.Left));
+$('f2').addEventListener('click', () => deposit(Key.Right));
+
+const knob = $('knob');
+const wheel = new WheelNotches();
+knob.addEventListener('wheel', (event) => {
+  event.preventDefault();
+  const notches = wheel.add(event.deltaY, event.deltaMode);
+  // One key per notch; the slot keeps the first until a pass takes it.
+  for (let i = 0; i < Math.abs(notches); i += 1) deposit(notches > 0 ? Key.Plus : Key.Minus);
+}, { passive: false });
+
+let drag = null;
+knob.addEventListener('pointerdown', (event) => {
+  if (event.button !== 0) return;
+  const box = knob.getBoundingClientRect();
+  drag = new KnobDrag(box.left + box.width / 2, box.top + box.height / 2,
+                      event.clientX, event.clientY);
+  knob.setPointerCapture(event.pointerId);
+  event.preventDefault();
+});
+knob.addEventListener('pointermove', (event) => {
+  if (!drag) return;
+  const steps = drag.move(event.clientX, event.clientY);
+  for (let i = 0; i < Math.abs(steps); i += 1) deposit(steps > 0 ? Key.Plus : Key.Minus);
+});
+knob.addEventListener('pointerup', () => {
+  if (drag?.isTap()) deposit(Key.Press);
+  drag = null;
+});
+knob.addEventListener('pointercancel', () => { drag = null; });
+// Space or Enter on the focused knob (a click without a pointer).
+knob.addEventListener('click', (event) => {
+  if (event.detail === 0) deposit(Key.Press);
+});
+
+// The keyboard's front panel. Enter keeps its own meaning on a focused
+// button, link or check box, so that each can be used from the keyboard; the
+// other keys are always the instrument's.
+function ownsEnter(element) {
+  return element instanceof HTMLElement && element !== knob &&
+         element.matches('button, a[href], summary, input[type=checkbox], select');
+}
+document.addEventListener('keydown', (event) => {
+  if (displayOnly && event.key === 'Escape') { leaveDisplayOnly(); return; }
+  const code = frontPanelKey(event);
+  if (code === null) return;
+  if (code === Key.Press && ownsEnter(document.activeElement)) return;
+  event.preventDefault();
+  if (!event.repeat || code !== Key.Press) deposit(code);
+});
+
+// --- display only -----------------------------------------------------------
+function enterDisplayOnly() {
+  displayOnly = true;
+  document.body.classList.add('display-only');
+  document.documentElement.requestFullscreen?.().catch(() => {});
+  layout();
+}
+function leaveDisplayOnly() {
+  displayOnly = false;
+  document.body.classList.remove('display-only');
+  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+  layout();
+}
+$('displayOnly').addEventListener('click', enterDisplayOnly);
+document.addEventListener('fullscreenchange', () => {
+  if (!document.fullscreenElement && displayOnly) leaveDisplayOnly();
+});
+canvas.addEventListener('dblclick', () => (displayOnly ? leaveDisplayOnly() : enterDisplayOnly()));
+if (params.get('view') === 'display') {
+  displayOnly = true;
+  document.body.classList.add('display-only');
+}
+
+// --- start ------------------------------------------------------------------
+document.body.dataset.state = 'off';
+present();
+layout();
+showLamp();
+showReadings();
+performance.mark('axim-first-frame');
+page.ready = true;
+document.dispatchEvent(new Event('axim-ready'));
