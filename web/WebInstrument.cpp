@@ -73,6 +73,9 @@ EMSCRIPTEN_KEEPALIVE void axim_key(int code) {
   if (code >= KeyLeft && code <= KeyKnobMinus) DepositKey(static_cast<uint8_t>(code));
 }
 
+// The key waiting in the slot, 0 when none (a further key now would be lost).
+EMSCRIPTEN_KEEPALIVE int axim_key_slot() { return KeySlot; }
+
 EMSCRIPTEN_KEEPALIVE void axim_set_calibrate(int ticked) { CalibrateTicked = ticked != 0; }
 
 // The lamp's red as the last pass set it: 255 lit, 128 dark (maroon).
@@ -124,6 +127,12 @@ EMSCRIPTEN_KEEPALIVE int axim_present() {
 
 EMSCRIPTEN_KEEPALIVE uint8_t* axim_rgba() { return Rgba; }
 EMSCRIPTEN_KEEPALIVE uint8_t* axim_frame() { return FrameBuffer; }
+
+// A colour index through the colour table, as 0xRRGGBB.
+EMSCRIPTEN_KEEPALIVE int axim_colour(int index) {
+  const TRgb colour = ColourOf(static_cast<uint8_t>(index));
+  return colour.R << 16 | colour.G << 8 | colour.B;
+}
 
 // Holds the host clock at a second since 1970 (for demonstrations and tests
 // whose screens show the time); a negative value gives the real clock back.

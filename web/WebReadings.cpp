@@ -45,8 +45,8 @@ void ReadingText(int input, int position, const TCalibration& calibration,
                     settings.OatUnit == 1 ? "\u00B0F" : "\u00B0C");
       return;
     default: {
-      const float g = CountToAxisG(static_cast<int16_t>(position),
-                                   calibration.Axis[input - InputAxisX]);
+      const float g =
+          CountToAxisG(static_cast<int16_t>(position), calibration.Axis[input - InputAxisX]);
       std::snprintf(text, size, "%d: %.2f g", position, static_cast<double>(g));
     }
   }

@@ -3,7 +3,8 @@
 // is on or off; while on, one pass per screen refresh; the display drawn
 // only when its frame changed.
 import AximModule from './axim7.mjs';
-import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, snapOffset } from './layout.js';
+import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, gridShift, layoutRound,
+         pixelGrid } from './layout.js';
 import { Key, KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
 
 const $ = (id) => document.getElementById(id);
@@ -60,10 +61,26 @@ let displayOnly = false;
 const Ring = 8;
 
 function place(element, [left, top, width, height], unit) {
-  element.style.left = `${left * unit}px`;
-  element.style.top = `${top * unit}px`;
-  element.style.width = `${width * unit}px`;
-  element.style.height = `${height * unit}px`;
+  element.style.left = `${layoutRound(left * unit)}px`;
+  element.style.top = `${layoutRound(top * unit)}px`;
+  element.style.width = `${layoutRound(width * unit)}px`;
+  element.style.height = `${layoutRound(height * unit)}px`;
+}
+
+// The page centred by its left padding (the face is the first item, so
+// nothing else moves it), then the face moved by a margin of less than a
+// grid step so that the display's corner lies on a device pixel.
+// Alone, the display is centred both ways.
+function alignFace(dpr, width, height) {
+  const win = $('window');
+  win.style.paddingLeft = `${layoutRound(Math.max(8, (innerWidth - width) / 2))}px`;
+  win.style.paddingTop = height === null ? ''
+    : `${layoutRound(Math.max(8, (innerHeight - height) / 2))}px`;
+  face.style.marginLeft = face.style.marginTop = '0px';
+  const grid = pixelGrid(dpr);
+  const box = canvas.getBoundingClientRect();
+  face.style.marginLeft = `${gridShift(box.left + scrollX, grid)}px`;
+  face.style.marginTop = `${gridShift(box.top + scrollY, grid)}px`;
 }
 
 function layout() {
@@ -73,7 +90,6 @@ function layout() {
     : faceScale(innerWidth, innerHeight, dpr);
   const unit = scale / dpr;  // CSS pixels per display pixel
   page.scale = scale;
-  face.style.transform = '';
   if (displayOnly) {
     face.style.width = `${DisplayBox.width * unit}px`;
     face.style.height = `${DisplayBox.height * unit}px`;
@@ -90,11 +106,13 @@ function layout() {
   canvas.width = DisplayBox.width * scale;
   canvas.height = DisplayBox.height * scale;
   document.body.style.setProperty('--ring', `${Ring}px`);
-  // Every offset inside the face is a whole number of device pixels; the
-  // face itself is moved onto a device pixel's edge.
-  const box = face.getBoundingClientRect();
-  const dx = snapOffset(box.left + scrollX, dpr), dy = snapOffset(box.top + scrollY, dpr);
-  if (dx !== 0 || dy !== 0) face.style.transform = `translate(${dx}px, ${dy}px)`;
+  if (displayOnly) {
+    alignFace(dpr, DisplayBox.width * unit, DisplayBox.height * unit);
+  } else {
+    const beside = innerWidth >= Face.width * unit + 16 + $('inputs').offsetWidth + 16;
+    alignFace(dpr, beside ? Face.width * unit + 16 + $('inputs').offsetWidth : Face.width * unit,
+              null);
+  }
   draw();
 }
 
@@ -227,18 +245,13 @@ knob.addEventListener('click', (event) => {
   if (event.detail === 0) deposit(Key.Press);
 });
 
-// The keyboard's front panel. Enter keeps its own meaning on a focused
-// button, link or check box, so that each can be used from the keyboard; the
-// other keys are always the instrument's.
-function ownsEnter(element) {
-  return element instanceof HTMLElement && element !== knob &&
-         element.matches('button, a[href], summary, input[type=checkbox], select');
-}
+// The keyboard's front panel, always the instrument's as on the desktop
+// (Enter presses the knob even with a button focused; Space still works the
+// focused button or check box, the arrows a focused input).
 document.addEventListener('keydown', (event) => {
   if (displayOnly && event.key === 'Escape') { leaveDisplayOnly(); return; }
   const code = frontPanelKey(event);
   if (code === null) return;
-  if (code === Key.Press && ownsEnter(document.activeElement)) return;
   event.preventDefault();
   if (!event.repeat || code !== Key.Press) deposit(code);
 });
@@ -269,9 +282,9 @@ if (params.get('view') === 'display') {
 // --- start ------------------------------------------------------------------
 document.body.dataset.state = 'off';
 present();
-layout();
 showLamp();
 showReadings();
+layout();
 performance.mark('axim-first-frame');
 page.ready = true;
 document.dispatchEvent(new Event('axim-ready'));

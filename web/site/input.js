@@ -17,14 +17,21 @@ export function frontPanelKey(event) {
   }
 }
 
-// Whole wheel notches, keeping the part towards the next notch (fine-grained
-// wheels and touch pads add up): +1 for a notch away from the user.
+// Whole wheel notches, +1 for a notch away from the user. A mouse wheel's
+// notch comes as one event of 50 or more pixels (how many depends on the
+// system and the pixel ratio) or of lines; a touch pad's small pixel steps
+// add up, a notch per 100 pixels, the part towards the next one kept.
 export class WheelNotches {
   constructor() { this.rest = 0; }
   add(deltaY, deltaMode) {
-    const perNotch = deltaMode === 1 ? 3 : deltaMode === 2 ? 1 : 100;
-    this.rest += -deltaY / perNotch;
-    const notches = Math.trunc(this.rest);
+    if (deltaY === 0) return 0;
+    if (deltaMode !== 0 || Math.abs(deltaY) >= 50) {
+      this.rest = 0;
+      const lines = deltaMode === 1 ? Math.max(1, Math.round(Math.abs(deltaY) / 3)) : 1;
+      return -Math.sign(deltaY) * lines;
+    }
+    this.rest += -deltaY / 100;
+    const notches = Math.trunc(this.rest) + 0;  // never -0
     this.rest -= notches;
     return notches;
   }

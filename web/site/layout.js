@@ -1,6 +1,8 @@
 // Where everything sits on the face, in units of the desktop window (one unit
-// is one display pixel), and the arithmetic that turns them into CSS pixels
-// so that the display always lands on whole device pixels.
+// is one display pixel), and the arithmetic that turns them into CSS pixels.
+// The browser lays out in 64ths of a CSS pixel and blurs a canvas that does
+// not start and end on device pixels, so the display's edges are put where
+// both grids meet (a transform would not do: it keeps fractions).
 
 // The face picture is stretched to 241 x 249 as on the desktop; the column
 // holds the buttons and the lamp below it.
@@ -23,9 +25,33 @@ export const Controls = {
 // box of width x height units fits into widthCss x heightCss CSS pixels; at
 // least 1.
 export function largestScale(widthCss, heightCss, dpr, width, height) {
-  const fit = Math.min(widthCss / width, heightCss / height) * dpr;
-  return Math.max(1, Math.floor(fit + 1e-9));
+  const fit = Math.max(1, Math.floor(Math.min(widthCss / width, heightCss / height) * dpr + 1e-9));
+  // The display's size must be a whole number of 64ths of a CSS pixel.
+  for (let scale = fit; scale >= 1; scale -= 1)
+    if (onLayoutGrid(DisplayBox.width * scale / dpr) && onLayoutGrid(DisplayBox.height * scale / dpr))
+      return scale;
+  return fit;
 }
+
+export const onLayoutGrid = (css) => Math.abs(css * 64 - Math.round(css * 64)) < 1e-6;
+
+// The smallest step in CSS pixels that is a whole number of device pixels
+// and of 64ths of a CSS pixel: 1 at ratio 1 or 3, 0.5 at 2, 2 at 1.5, 4 at
+// 1.25; 1 / dpr for a ratio where none is found.
+export function pixelGrid(dpr) {
+  for (let k = 1; k <= 64; k += 1)
+    if (onLayoutGrid(k / dpr)) return k / dpr;
+  return 1 / dpr;
+}
+
+// The least shift (0 or more) that moves a CSS position onto the grid.
+export function gridShift(css, grid) {
+  const onGrid = Math.ceil(css / grid - 1e-9) * grid;
+  return Math.max(0, onGrid - css);
+}
+
+// A CSS length as the browser will lay it out.
+export const layoutRound = (css) => Math.round(css * 64) / 64;
 
 // The face's scale for a viewport: beside the inputs on wide screens, above
 // them on narrow ones (a phone held upright), the face column fitting the
@@ -42,10 +68,4 @@ export function faceScale(viewWidth, viewHeight, dpr, inputsWidth = 340) {
 export function displayOnlyScale(viewWidth, viewHeight, dpr, ring) {
   return largestScale(viewWidth - 2 * ring, viewHeight - 2 * ring, dpr,
                       DisplayBox.width, DisplayBox.height);
-}
-
-// A shift of at most one device pixel that moves a CSS position onto a
-// device pixel's edge.
-export function snapOffset(cssPosition, dpr) {
-  return (Math.round(cssPosition * dpr) - cssPosition * dpr) / dpr;
 }
