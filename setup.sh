@@ -29,7 +29,8 @@ jobs=$(nproc)
 # --- The web edition ---------------------------------------------------------
 # emscripten (Debian's 3.1.6) builds the firmware as WebAssembly into
 # build/web; its optimiser needs Debian's acorn, which a node from elsewhere
-# finds only through NODE_PATH. The native icon packer runs first. Chromium
+# finds only through NODE_PATH. The native icon packer runs first; zlib,
+# giflib, libspng and yaml-cpp come from Debian's source packages. Chromium
 # and puppeteer-core (npm, pinned by tests/web/package-lock.json, installed
 # into build/web/npm) run the browser tests.
 web_build() {
@@ -48,8 +49,11 @@ web_build() {
   export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
   cmake --build build/release -j "$jobs" --target iconpack
+  # The C and C++ libraries from Debian's source packages, compiled with emcc.
+  web/fetch-sources.sh build/web/src zlib giflib libspng yaml-cpp
   emcmake cmake -S web -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DAXIM_ICONPACK="$PWD/build/release/tools/iconpack/iconpack" -DCMAKE_CROSSCOMPILING_EMULATOR=
+    -DAXIM_ICONPACK="$PWD/build/release/tools/iconpack/iconpack" \
+    -DAXIM_WEB_SOURCES="$PWD/build/web/src" -DCMAKE_CROSSCOMPILING_EMULATOR=
   cmake --build build/web -j "$jobs"
   mkdir -p build/web/npm
   cp tests/web/package.json tests/web/package-lock.json build/web/npm/

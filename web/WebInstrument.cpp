@@ -2,6 +2,8 @@
 // and inputs as the desktop window, called from the page's script. The page
 // owns the timing (a tick per 100 ms of wall time, a pass per screen refresh);
 // these calls only do what the window's handlers do.
+#include "web/WebInstrument.h"
+
 #include <emscripten/emscripten.h>
 
 #include <cstdio>
@@ -30,6 +32,8 @@ int64_t FixedClock() { return FixedUtc; }
 
 }  // namespace
 
+const uint8_t* ShownFrame() { return Presented; }
+
 extern "C" {
 
 // Program start, as the desktop program starts: off, every record zero.
@@ -40,6 +44,7 @@ EMSCRIPTEN_KEEPALIVE void axim_start() {
   CalibrateTicked = true;
   Lamp = 128;
   PresentedAny = false;
+  std::memset(Presented, 0, sizeof Presented);
 }
 
 // "On": the power-on sequence; pressed while on, it starts again.

@@ -3,6 +3,9 @@
 // touch, and the display on the screen is the native screen, pixel for pixel,
 // in exact square blocks at every device pixel ratio.
 import assert from 'node:assert/strict';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
 import { launch, openPage, serveSite } from './browser.mjs';
@@ -229,6 +232,76 @@ describe('the page', () => {
                                  'a:false']);
     assert.deepEqual(page.problems, []);
     await page.close();
+  });
+
+  test('pictures: a PNG saved at 4x, a GIF recorded with its frames and delays', async () => {
+    const page = await openPage(browser, server.url);
+    const folder = mkdtempSync(join(tmpdir(), 'axim7-downloads-'));
+    const session = await page.createCDPSession();
+    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+    try {
+      await page.click('#on');
+      await setInput(page, 'in0', 1450);
+      await setInput(page, 'in1', 2048);
+      await setInput(page, 'in2', 2426);
+      await page.keyboard.press('Enter');
+      await waitForScreen(page, 'menu_main_flight_timer');
+      await page.click('#record');
+      assert.equal(await page.$eval('#record', (b) => b.getAttribute('aria-pressed')), 'true');
+      await new Promise((r) => setTimeout(r, 300));
+      await page.click('#plus');
+      await waitForScreen(page, 'menu_main_gforce');
+      await new Promise((r) => setTimeout(r, 300));
+      await page.click('#record');
+      assert.equal(await page.$eval('#record', (b) => b.getAttribute('aria-pressed')), 'false');
+      await page.click('#savePng');
+      let files = [];
+      for (let i = 0; i < 50 && files.length < 2; i += 1) {
+        await new Promise((r) => setTimeout(r, 100));
+        files = readdirSync(folder).filter((f) => /\.(png|gif)$/.test(f));
+      }
+      const png = files.find((f) => f.endsWith('.png'));
+      assert.ok(png && files.some((f) => f.endsWith('.gif')), `downloads: ${files}`);
+      const picture = decodePng(readFileSync(join(folder, png)));
+      const colours = await colourTable(page);
+      assert.equal(compareBlocks(picture.rgb, 3, picture.width, picture.height,
+                                 readGolden('menu_main_gforce'), 4, (i) => colours[i]), null);
+
+      // The GIF decoded by the browser: looping, the first and last screens,
+      // each frame shown for as long as it was on the display.
+      const gif = await page.evaluate(async () => {
+        const bytes = window.aximPage.pictures.lastGif;
+        const decoder = new ImageDecoder({ data: bytes, type: 'image/gif' });
+        await decoder.tracks.ready;
+        const track = decoder.tracks.selectedTrack;
+        const frames = [];
+        for (let i = 0; i < track.frameCount; i += 1) {
+          const { image } = await decoder.decode({ frameIndex: i });
+          const canvas = new OffscreenCanvas(image.displayWidth, image.displayHeight);
+          const context = canvas.getContext('2d');
+          context.drawImage(image, 0, 0);
+          const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+          const rgb = [];
+          for (let p = 0; p < data.length; p += 4) rgb.push(data[p], data[p + 1], data[p + 2]);
+          frames.push({ rgb, width: canvas.width, height: canvas.height, duration: image.duration });
+          image.close();
+        }
+        return { repetitions: String(track.repetitionCount), frames };
+      });
+      assert.equal(gif.repetitions, 'Infinity', 'the GIF loops');
+      assert.ok(gif.frames.length >= 2, `${gif.frames.length} frames`);
+      const first = gif.frames[0], last = gif.frames.at(-1);
+      assert.equal(compareBlocks(first.rgb, 3, first.width, first.height,
+                                 readGolden('menu_main_flight_timer'), 4, (i) => colours[i]), null);
+      assert.equal(compareBlocks(last.rgb, 3, last.width, last.height,
+                                 readGolden('menu_main_gforce'), 4, (i) => colours[i]), null);
+      // The first screen stood for about 0.3 s or more (delays in microseconds).
+      assert.ok(first.duration >= 250000, `first frame ${first.duration} us`);
+      assert.deepEqual(page.problems, []);
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+      await page.close();
+    }
   });
 
   for (const dpr of [1, 1.25, 1.5, 2, 3]) {

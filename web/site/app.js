@@ -6,6 +6,7 @@ import AximModule from './axim7.mjs';
 import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, gridShift, layoutRound,
          pixelGrid } from './layout.js';
 import { Key, KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
+import { Pictures } from './pictures.js';
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
@@ -52,6 +53,7 @@ function present() {
   frame.data.set(M.HEAPU8.subarray(rgba, rgba + frame.data.length));
   smallContext.putImageData(frame, 0, 0);
   draw();
+  pictures.offer();
   return true;
 }
 
@@ -254,6 +256,26 @@ document.addEventListener('keydown', (event) => {
   if (code === null) return;
   event.preventDefault();
   if (!event.repeat || code !== Key.Press) deposit(code);
+});
+
+// --- pictures -------------------------------------------------------------
+const statusLine = $('status');
+function showStatus(sentence) { statusLine.textContent = sentence; }
+const pictures = new Pictures(M, showStatus);
+page.pictures = pictures;
+const pictureScale = () => Number($('scale').value);
+$('savePng').addEventListener('click', () => pictures.savePng(pictureScale()));
+$('copyPng').addEventListener('click', () => pictures.copyPng(pictureScale()));
+const recordButton = $('record');
+function showRecording() {
+  const on = pictures.recording();
+  recordButton.setAttribute('aria-pressed', String(on));
+  recordButton.textContent = on ? 'Stop recording' : 'Record GIF';
+}
+recordButton.addEventListener('click', () => {
+  if (pictures.recording()) pictures.stopRecording();
+  else pictures.startRecording(pictureScale());
+  showRecording();
 });
 
 // --- display only -----------------------------------------------------------
