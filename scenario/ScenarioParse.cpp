@@ -241,7 +241,7 @@ class TChecker {
     return text;
   }
 
-  static std::time_t Clock(const YAML::Node& node) {
+  static int64_t Clock(const YAML::Node& node) {
     const std::string text = Scalar(node, "the clock");
     int year, month, day, hour, minute, second, used = 0;
     if (text.size() != 20 ||
@@ -259,7 +259,7 @@ class TChecker {
     const int era = y / 400, yoe = y - era * 400;
     const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const long days = era * 146097L + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-    return static_cast<std::time_t>(((days * 24 + hour) * 60 + minute) * 60 + second);
+    return static_cast<int64_t>(((days * 24 + hour) * 60 + minute) * 60 + second);
   }
 
   TStep Step(const YAML::Node& node) {

@@ -13,6 +13,7 @@
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 #include "host/RunLoop.h"
+#include "pages/Pages.h"
 #include "pages/ProgramState.h"
 #include "web/WebReadings.h"
 
@@ -34,15 +35,20 @@ int64_t FixedClock() { return FixedUtc; }
 
 const uint8_t* ShownFrame() { return Presented; }
 
+void ResetWebControls() {
+  Running = false;
+  CalibrateTicked = true;
+  Lamp = 128;
+}
+
 extern "C" {
 
 // Program start, as the desktop program starts: off, every record zero.
 EMSCRIPTEN_KEEPALIVE void axim_start() {
   ResetProgramState();
+  PageHandler = HomePage;  // as the window's creation makes it
   SystemClock = HostClock;
-  Running = false;
-  CalibrateTicked = true;
-  Lamp = 128;
+  ResetWebControls();
   PresentedAny = false;
   std::memset(Presented, 0, sizeof Presented);
 }

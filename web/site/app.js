@@ -6,7 +6,8 @@ import AximModule from './axim7.mjs';
 import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, gridShift, layoutRound,
          pixelGrid } from './layout.js';
 import { Key, KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
-import { Pictures } from './pictures.js';
+import { Pictures, download } from './pictures.js';
+import { ScenarioPlayer } from './scenario.js';
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
@@ -54,6 +55,7 @@ function present() {
   smallContext.putImageData(frame, 0, 0);
   draw();
   pictures.offer();
+  if (player?.playing && !M._axim_scenario_offer()) player.fail(player.message());
   return true;
 }
 
@@ -278,6 +280,114 @@ recordButton.addEventListener('click', () => {
   showRecording();
 });
 
+// --- scenarios --------------------------------------------------------------
+function setControl(control, value) {
+  if (control === 6) {
+    calibrate.checked = value !== 0;
+    M._axim_set_calibrate(value !== 0 ? 1 : 0);
+    return;
+  }
+  const input = inputs[control];
+  input.bar.value = value;
+  input.count = value;
+  M._axim_set_input(control, value);
+  showReadings();
+}
+function flash(id) {
+  const button = $(id);
+  button.classList.add('pressed');
+  setTimeout(() => button.classList.remove('pressed'), 200);
+}
+const outputs = $('outputs');
+let loopScenario = params.get('loop') === '1';
+let player = null;
+player = new ScenarioPlayer(M, {
+  setControl,
+  power: (on) => (on ? switchOn() : M._axim_off()),
+  press: (key) => {
+    if (key === Key.Plus) flash('plus');
+    if (key === Key.Minus) flash('minus');
+    deposit(key);
+  },
+  lampRed: () => M._axim_lamp() === 255,
+  status: showStatus,
+  finished: (passed) => {
+    $('stopScenario').disabled = true;
+    for (const file of player.outputs()) {
+      const item = document.createElement('li');
+      const link = document.createElement('a');
+      link.href = '#';
+      link.textContent = file.path;
+      link.addEventListener('click', (event) => {
+        event.preventDefault();
+        download(file.bytes, file.path.replace(/\//g, '-'), file.path.endsWith('.gif') ? 'image/gif' : 'image/png');
+      });
+      item.append(link);
+      outputs.append(item);
+    }
+    page.scenarioResult = passed ? 'passed' : 'failed';
+    if (passed && loopScenario) setTimeout(startScenario, 2000);
+  },
+});
+page.player = player;
+
+// Starts the loaded scenario from program start, the controls as at start.
+function startScenario() {
+  outputs.replaceChildren();
+  page.scenarioResult = 'playing';
+  inputs.forEach((input, i) => setControl(i, 0));
+  calibrate.checked = true;
+  $('stopScenario').disabled = false;
+  player.play();
+}
+
+// Reads the files (a scenario, and reference screens); plays it or says why not.
+function playFiles(files) {
+  player.stop();
+  const problem = player.load(files);
+  if (problem) {
+    showStatus(problem);
+    page.scenarioResult = 'refused';
+    return;
+  }
+  startScenario();
+}
+async function playFileList(list) {
+  const files = await Promise.all(Array.from(list, async (file) =>
+    ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+  playFiles(files);
+}
+async function playSiteScenario(name) {
+  const response = await fetch(`scenarios/${name}.yaml`);
+  if (!response.ok) {
+    showStatus(`No scenario "${name}" on this site.`);
+    return;
+  }
+  playFiles([{ name: `${name}.yaml`, bytes: new Uint8Array(await response.arrayBuffer()) }]);
+}
+page.playSiteScenario = playSiteScenario;
+page.playFiles = playFiles;
+$('tour').addEventListener('click', () => playSiteScenario('tour'));
+$('scenarioFile').addEventListener('change', (event) => {
+  if (event.target.files.length) playFileList(event.target.files);
+  event.target.value = '';
+});
+$('stopScenario').addEventListener('click', () => {
+  loopScenario = false;
+  player.stop('Scenario stopped');
+  $('stopScenario').disabled = true;
+});
+document.addEventListener('dragover', (event) => {
+  event.preventDefault();
+  document.body.classList.add('dropping');
+});
+document.addEventListener('dragleave', () => document.body.classList.remove('dropping'));
+document.addEventListener('drop', (event) => {
+  event.preventDefault();
+  document.body.classList.remove('dropping');
+  if (event.dataTransfer.files.length) playFileList(event.dataTransfer.files);
+});
+
 // --- display only -----------------------------------------------------------
 function enterDisplayOnly() {
   displayOnly = true;
@@ -310,3 +420,10 @@ layout();
 performance.mark('axim-first-frame');
 page.ready = true;
 document.dispatchEvent(new Event('axim-ready'));
+// ?scenario=NAME plays scenarios/NAME.yaml of the site (tour), ?loop=1 again
+// and again: a screen left running at a trade show.
+const named = params.get('scenario');
+if (named) {
+  if (/^[A-Za-z0-9_-]+$/.test(named)) playSiteScenario(named);
+  else showStatus(`A scenario name has letters, digits, - and _ only, not "${named}".`);
+}
