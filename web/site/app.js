@@ -160,32 +160,43 @@ inputs.forEach((input, i) => {
   input.bar.addEventListener('input', () => {
     input.count = Number(input.bar.value);
     M._axim_set_input(i, input.count);
+    wake();
     showReadings();
   });
 });
 const calibrate = $('calibrate');
-calibrate.addEventListener('change', () => M._axim_set_calibrate(calibrate.checked ? 1 : 0));
+calibrate.addEventListener('change', () => {
+  M._axim_set_calibrate(calibrate.checked ? 1 : 0);
+  wake();
+});
 
 // --- timing ---------------------------------------------------------------
 const ticks = new TickClock(performance.now());
 function runTicks() {
   for (let n = ticks.due(performance.now()); n > 0; n -= 1) M._axim_tick();
 }
-// The tick runs also while the instrument is off and while the page is in
-// the background (where the browser wakes it seldom: the ticks catch up).
-setInterval(runTicks, 100);
+// While on, a pass per screen refresh. A display that has not changed for a
+// second waits with its passes for the next tick (its blink, timers and
+// clock can change only then) or the next key or input, which bring back a
+// pass per refresh: the firmware times nothing by its passes, and a page left
+// standing takes next to no processor.
+const StillMs = 1000;
+let resting = false;
+let changedAt = 0;
 let readingsDue = 0;
 
-function pass() {
+// One pass; false when the instrument has gone off.
+function runPass() {
   runTicks();
   if (!M._axim_pass()) {
     page.running = false;
+    resting = false;
     document.body.dataset.state = 'off';
     showReadings();
-    return;
+    return false;
   }
   page.passes += 1;
-  present();
+  if (present()) changedAt = performance.now();
   showLamp();
   for (const listener of page.listeners) listener();
   // The calibration and units can change on the instrument's own pages.
@@ -193,22 +204,54 @@ function pass() {
     readingsDue = performance.now() + 250;
     showReadings();
   }
+  return true;
+}
+
+function pass() {
+  if (!runPass()) return;
+  if (performance.now() - changedAt > StillMs) {
+    resting = true;
+    return;
+  }
   requestAnimationFrame(pass);
 }
+
+// Something may change the display: a pass per refresh again.
+function wake() {
+  changedAt = performance.now();
+  if (!page.running || !resting) return;
+  resting = false;
+  requestAnimationFrame(pass);
+}
+page.wake = wake;
+
+// The tick runs also while the instrument is off and while the page is in
+// the background (where the browser wakes it seldom: the ticks catch up).
+setInterval(() => {
+  runTicks();
+  if (page.running && resting && runPass() && performance.now() - changedAt <= StillMs) wake();
+}, 100);
 
 function switchOn() {
   M._axim_on();
   showReadings();
+  changedAt = performance.now();
   if (!page.running) {
     page.running = true;
+    resting = false;
     document.body.dataset.state = 'on';
     requestAnimationFrame(pass);
+  } else {
+    wake();
   }
 }
 page.switchOn = switchOn;
 
 // --- the front panel -------------------------------------------------------
-const deposit = (code) => M._axim_key(code);
+const deposit = (code) => {
+  M._axim_key(code);
+  wake();
+};
 $('on').addEventListener('click', switchOn);
 $('off').addEventListener('click', () => M._axim_off());
 $('plus').addEventListener('click', () => deposit(Key.Plus));
@@ -285,12 +328,14 @@ function setControl(control, value) {
   if (control === 6) {
     calibrate.checked = value !== 0;
     M._axim_set_calibrate(value !== 0 ? 1 : 0);
+    wake();
     return;
   }
   const input = inputs[control];
   input.bar.value = value;
   input.count = value;
   M._axim_set_input(control, value);
+  wake();
   showReadings();
 }
 function flash(id) {
