@@ -1,7 +1,8 @@
 // The simulator's page: the firmware (WebAssembly) driven as the desktop
 // window drives it. A tick every 100 ms of wall time whether the instrument
-// is on or off; while on, one pass per screen refresh; the display drawn
-// only when its frame changed.
+// is on or off; while on, one pass per screen refresh (resting while the
+// display stands still, below); the display drawn only when its frame
+// changed.
 import AximModule from './axim7.mjs';
 import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, gridShift, layoutRound,
          pixelGrid } from './layout.js';
@@ -21,7 +22,6 @@ const page = {
   passes: 0,        // passes run
   scale: 0,         // device pixels per display pixel
   running: false,
-  listeners: [],    // called after each pass (pictures, recordings)
 };
 window.aximPage = page;
 
@@ -198,7 +198,6 @@ function runPass() {
   page.passes += 1;
   if (present()) changedAt = performance.now();
   showLamp();
-  for (const listener of page.listeners) listener();
   // The calibration and units can change on the instrument's own pages.
   if (performance.now() >= readingsDue) {
     readingsDue = performance.now() + 250;
