@@ -304,6 +304,51 @@ describe('the page', () => {
     }
   });
 
+  test('Copy puts the display on the clipboard as a PNG at the chosen scale', async () => {
+    const context = browser.defaultBrowserContext();
+    await context.overridePermissions(server.url.slice(0, -1),
+                                      ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    const page = await openPage(browser, server.url);
+    await page.select('#scale', '2');
+    await page.click('#copyPng');
+    await page.waitForFunction(() => document.getElementById('status').textContent !== '');
+    assert.equal(await page.$eval('#status', (s) => s.textContent), 'The display (2x) is on the clipboard.');
+    const bytes = await page.evaluate(async () => {
+      const [item] = await navigator.clipboard.read();
+      const blob = await item.getType('image/png');
+      return Array.from(new Uint8Array(await blob.arrayBuffer()));
+    });
+    const picture = decodePng(Buffer.from(bytes));
+    assert.deepEqual([picture.width, picture.height], [320, 240]);
+    assert.ok(picture.rgb.every((v) => v === 0), 'the display is black while off');
+    await context.clearPermissionOverrides();
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
+  test('the display-only view: the display alone, exact, the lamp a ring around it', async () => {
+    const page = await openPage(browser, `${server.url}?view=display`,
+                                { width: 800, height: 500, dpr: 2 });
+    assert.equal(await page.$eval('#on', (b) => getComputedStyle(b).display), 'none');
+    assert.equal(await page.evaluate(() => window.aximPage.scale), 8);
+    await page.evaluate(() => window.aximPage.switchOn());
+    await setInput(page, 'in0', 1450);
+    await setInput(page, 'in1', 2048);
+    await setInput(page, 'in2', 2426);
+    await page.keyboard.press('Enter');
+    await waitForScreen(page, 'menu_main_flight_timer');
+    await checkScreenshot(page, 'menu_main_flight_timer');
+    const ring = () => page.$eval('#display', (c) => getComputedStyle(c).boxShadow);
+    assert.match(await ring(), /rgb\(128, 0, 0\)/);
+    await setInput(page, 'in0', 1648);  // 15.5 V: the volts alarm lights the lamp
+    await page.waitForFunction(() => /rgb\(255, 0, 0\)/.test(
+      getComputedStyle(document.getElementById('display')).boxShadow), { timeout: 3000 });
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$eval('#on', (b) => getComputedStyle(b).display), 'block');
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
   for (const dpr of [1, 1.25, 1.5, 2, 3]) {
     test(`the display in exact square blocks at device pixel ratio ${dpr}`, async () => {
       const page = await openPage(browser, server.url, { width: 1000, height: 700, dpr });
