@@ -113,9 +113,16 @@ function layout() {
   if (displayOnly) {
     alignFace(dpr, DisplayBox.width * unit, DisplayBox.height * unit);
   } else {
-    const beside = innerWidth >= Face.width * unit + 16 + $('inputs').offsetWidth + 16;
-    alignFace(dpr, beside ? Face.width * unit + 16 + $('inputs').offsetWidth : Face.width * unit,
+    const inputsPanel = $('inputs');
+    inputsPanel.style.marginLeft = inputsPanel.style.flex = '';
+    const beside = innerWidth >= Face.width * unit + 16 + inputsPanel.offsetWidth + 16;
+    alignFace(dpr, beside ? Face.width * unit + 16 + inputsPanel.offsetWidth : Face.width * unit,
               null);
+    // Below the face, the inputs take the page's width from its left margin.
+    if (!beside) {
+      inputsPanel.style.marginLeft = `${8 - parseFloat($('window').style.paddingLeft)}px`;
+      inputsPanel.style.flex = `0 0 ${innerWidth - 16}px`;
+    }
   }
   draw();
 }
