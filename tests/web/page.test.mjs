@@ -201,6 +201,13 @@ describe('the page', () => {
       await keyTaken(page);
     }
     await waitForScreen(page, 'menu_main_volts');
+    // The focused knob turns with the arrow keys.
+    await page.focus('#knob');
+    await page.keyboard.press('ArrowDown');
+    await waitForScreen(page, 'menu_main_time');
+    await page.keyboard.press('ArrowUp');
+    await keyTaken(page);
+    await waitForScreen(page, 'menu_main_volts');
     await page.mouse.click(knob.x, knob.y);
     await keyTaken(page);
     await page.click('#f2');

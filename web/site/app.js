@@ -13,7 +13,14 @@ import { ScenarioPlayer } from './scenario.js';
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
 
-const M = await AximModule();
+let M;
+try {
+  M = await AximModule();
+} catch (error) {
+  document.getElementById('status').textContent =
+    `The simulator could not start: ${error.message ?? error}. It needs a browser with WebAssembly.`;
+  throw error;
+}
 M._axim_start();
 
 const page = {
@@ -293,9 +300,16 @@ knob.addEventListener('pointerup', () => {
   drag = null;
 });
 knob.addEventListener('pointercancel', () => { drag = null; });
-// Space or Enter on the focused knob (a click without a pointer).
+// Space or Enter on the focused knob (a click without a pointer); the arrow
+// keys turn it.
 knob.addEventListener('click', (event) => {
   if (event.detail === 0) deposit(Key.Press);
+});
+knob.addEventListener('keydown', (event) => {
+  const turn = { ArrowUp: Key.Plus, ArrowRight: Key.Plus, ArrowDown: Key.Minus, ArrowLeft: Key.Minus }[event.key];
+  if (turn === undefined) return;
+  event.preventDefault();
+  deposit(turn);
 });
 
 // The keyboard's front panel, always the instrument's as on the desktop
