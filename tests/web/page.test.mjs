@@ -333,6 +333,18 @@ describe('the page', () => {
     await page.close();
   });
 
+  test('the tick keeps wall time: a page that could not run catches up at once', async () => {
+    const page = await openPage(browser, server.url);
+    const start = await page.evaluate(() => [performance.now(), window.aximPage.ticks.given]);
+    // The page's thread held for 2.5 s, as a tab in the background is.
+    await page.evaluate(() => { const until = performance.now() + 2500; while (performance.now() < until); });
+    await new Promise((r) => setTimeout(r, 300));
+    const [now, given] = await page.evaluate(() => [performance.now(), window.aximPage.ticks.given]);
+    const due = Math.floor((now - start[0]) / 100);
+    assert.ok(Math.abs(given - start[1] - due) <= 2, `${given - start[1]} ticks for ${due} due`);
+    await page.close();
+  });
+
   test('the display-only view: the display alone, exact, the lamp a ring around it', async () => {
     const page = await openPage(browser, `${server.url}?view=display`,
                                 { width: 800, height: 500, dpr: 2 });

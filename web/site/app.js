@@ -186,6 +186,7 @@ calibrate.addEventListener('change', () => {
 
 // --- timing ---------------------------------------------------------------
 const ticks = new TickClock(performance.now());
+page.ticks = ticks;
 function runTicks() {
   for (let n = ticks.due(performance.now()); n > 0; n -= 1) M._axim_tick();
 }
