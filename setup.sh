@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set-up for a fresh Debian 12 machine: installs the Debian packages, builds,
-# and then either starts the simulator (run) or runs the whole test suite
-# headless under Xvfb (test).
+# and then either starts the simulator (run), runs the whole test suite
+# headless under Xvfb (test), or builds and serves the web edition (web).
 set -euo pipefail
 cd "$(dirname "$0")"
 mode="${1:-run}"
@@ -25,6 +25,41 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
+
+# --- The web edition ---------------------------------------------------------
+# emscripten (Debian's 3.1.6) builds the firmware as WebAssembly into
+# build/web; its optimiser needs Debian's acorn, which a node from elsewhere
+# finds only through NODE_PATH. The native icon packer runs first; zlib,
+# giflib, libspng and yaml-cpp come from Debian's source packages. Chromium
+# and puppeteer-core (npm, pinned by tests/web/package-lock.json, installed
+# into build/web/npm) run the browser tests.
+web_build() {
+  local web_packages=(emscripten node-acorn chromium)
+  command -v npm >/dev/null || web_packages+=(npm)
+  command -v python3 >/dev/null || web_packages+=(python3)
+  local web_missing=()
+  for p in "${web_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || web_missing+=("$p")
+  done
+  if [ ${#web_missing[@]} -gt 0 ]; then
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+      "${web_missing[@]}"
+  fi
+  export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+  cmake --build build/release -j "$jobs" --target iconpack
+  # The C and C++ libraries from Debian's source packages, compiled with emcc.
+  web/fetch-sources.sh build/web/src zlib giflib libspng yaml-cpp
+  emcmake cmake -S web -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DAXIM_ICONPACK="$PWD/build/release/tools/iconpack/iconpack" \
+    -DAXIM_WEB_SOURCES="$PWD/build/web/src" -DCMAKE_CROSSCOMPILING_EMULATOR=
+  cmake --build build/web -j "$jobs"
+  mkdir -p build/web/npm
+  cp tests/web/package.json tests/web/package-lock.json build/web/npm/
+  (cd build/web/npm && npm_config_cache="$PWD/../npm-cache" npm ci --no-audit --no-fund --loglevel=error)
+}
+
 case "$mode" in
   run)
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DAXIM_BUILD_BENCH=OFF
@@ -36,6 +71,10 @@ case "$mode" in
     cmake --build build/release -j "$jobs"
     (cd build/release && xvfb-run -a -s "-screen 0 1280x1024x24" \
        ctest --output-on-failure -j "$jobs" --timeout 300)
+    # The web edition: the golden screens in node, then the page in headless Chromium.
+    web_build
+    (cd build/web && ctest --output-on-failure --timeout 300)
+    node --test tests/web/*.test.mjs
     # Firmware tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
     cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DAXIM_SANITIZE=ON \
       -DAXIM_BUILD_HOST=OFF -DAXIM_BUILD_BENCH=OFF
@@ -57,8 +96,12 @@ case "$mode" in
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
       build/fuzz/png-corpus tests/scenarios/refs
     ;;
+  web)
+    web_build
+    exec python3 web/serve.py build/web/site "${AXIM_WEB_PORT:-8000}"
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|web" >&2
     exit 2
     ;;
 esac

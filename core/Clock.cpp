@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "core/Settings.h"
 
@@ -14,16 +15,19 @@ int32_t RtcTrim;
 
 namespace {
 
-std::time_t SystemClock() { return std::time(nullptr); }
+int64_t SystemClock() {
+  using namespace std::chrono;
+  return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
 
 // The calendar holds from 1970 to 2099 (every fourth year a leap year).
-constexpr std::time_t LastClockSecond = 4102444799;  // 2099-12-31 23:59:59
+constexpr int64_t LastClockSecond = 4102444799;  // 2099-12-31 23:59:59
 
 bool IsLeapYear(uint32_t year) { return year % 4 == 0; }
 
 }  // namespace
 
-std::time_t (*HostClock)() = SystemClock;
+int64_t (*HostClock)() = SystemClock;
 
 void ResetClocks() {
   UtcTime = LocalTime = TDateTime{};
@@ -34,16 +38,17 @@ void ResetClocks() {
 
 void UpdateClock() {
   // A host clock before 1970 or past 2099 is held at the ends of the calendar.
-  const std::time_t now = std::clamp<std::time_t>(HostClock(), 0, LastClockSecond);
-  std::tm parts{};
-  gmtime_r(&now, &parts);
+  const int64_t now = std::clamp<int64_t>(HostClock(), 0, LastClockSecond);
+  // Broken down by the calendar below, which holds over the whole range,
+  // without the C library's time_t.
+  const TDateTime parts = SecondsToDate(static_cast<uint32_t>(now));
   UtcTime = TDateTime{};
-  UtcTime.Second = static_cast<uint8_t>(parts.tm_sec);
-  UtcTime.Minute = static_cast<uint8_t>(parts.tm_min);
-  UtcTime.Hour = static_cast<uint8_t>(parts.tm_hour);
-  UtcTime.Day = static_cast<uint8_t>(parts.tm_mday);
-  UtcTime.Month = static_cast<uint8_t>(parts.tm_mon + 1);
-  UtcTime.Year = static_cast<uint16_t>(parts.tm_year + 1900);
+  UtcTime.Second = parts.Second;
+  UtcTime.Minute = parts.Minute;
+  UtcTime.Hour = parts.Hour;
+  UtcTime.Day = parts.Day;
+  UtcTime.Month = parts.Month;
+  UtcTime.Year = parts.Year;
 
   // A westward offset in the first hours of 1970 would reach before the
   // start of the count; the local clock then stays at 1970-01-01 00:00:00.

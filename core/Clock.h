@@ -1,7 +1,6 @@
 // UTC and local clocks, timers and the flight log.
 #pragma once
 #include <cstdint>
-#include <ctime>
 
 struct TDateTime {
   uint16_t DayOfYear;  // 0 for 1 January
@@ -21,8 +20,9 @@ extern const uint16_t CumulativeDays[13];
 // Trim of the real-time clock, shown and edited on the time setup page only.
 extern int32_t RtcTrim;
 
-// The host's calendar clock in seconds since 1970 UTC; replaceable for tests.
-extern std::time_t (*HostClock)();
+// The host's calendar clock in seconds since 1970 UTC, 64 bits wide on every
+// host (a 32-bit time_t would end in 2038); replaceable for tests.
+extern int64_t (*HostClock)();
 
 // Program start: both clocks cleared, no trim, the host's system clock.
 void ResetClocks();

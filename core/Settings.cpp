@@ -1,8 +1,6 @@
 // The settings, calibration and minimum/maximum records and their defaults.
 #include "core/Settings.h"
 
-#include <bit>
-
 #include "core/Sensors.h"
 
 TSettings Settings;
@@ -70,9 +68,10 @@ constexpr TSettings DefaultSettings = {
     .SlipZero = 0,
 };
 
-// 0.0033 g per count, rounded to single precision.
-constexpr float DefaultPosScale = std::bit_cast<float>(uint32_t{0x3B5844D0});
-constexpr float DefaultNegScale = std::bit_cast<float>(uint32_t{0xBB5844D0});
+// 0.0033 g per count, rounded to single precision (bits 0x3B5844D0 and
+// 0xBB5844D0), written as exact hexadecimal literals.
+constexpr float DefaultPosScale = 0x1.B089Ap-9f;
+constexpr float DefaultNegScale = -0x1.B089Ap-9f;
 constexpr TAxisCalibration DefaultAxis = {0, DefaultPosScale, DefaultNegScale};
 
 constexpr TCalibration DefaultCalibration = {

@@ -75,7 +75,7 @@ struct TStep {
 struct TScenario {
   std::string File;
   std::string Name;  // the file's name when it gives none
-  std::time_t Clock = 0;
+  int64_t Clock = 0;
   bool ClockGiven = false;  // the window plays with the real clock when none is given
   std::vector<TStep> Steps;
 };
@@ -97,7 +97,7 @@ constexpr size_t LargestReferenceFile = size_t{16} << 20;
 constexpr int LargestScenarioNodes = 20000;
 
 // 2026-01-01T00:00:00Z, the clock of a scenario that gives none.
-constexpr std::time_t DefaultScenarioClock = 1767225600;
+constexpr int64_t DefaultScenarioClock = 1767225600;
 // Screens and recordings are written at 1..8 times the display's size.
 constexpr int LargestScale = 8;
 // The longest single delay: one day of instrument time.

@@ -249,9 +249,9 @@ class TChecker {
     TFileIdentity Existing;
   };
 
-  static std::time_t Clock(const YAML::Node& node) {
+  static int64_t Clock(const YAML::Node& node) {
     const std::string text = Scalar(node, "the clock");
-    std::time_t seconds = 0;
+    int64_t seconds = 0;
     switch (ParseClock(text, seconds)) {
       case TClockText::Misshapen:
         Fail(node, "the clock must be a UTC time like 2026-12-08T10:20:30Z, found " + Quoted(text));

@@ -24,7 +24,8 @@ std::string Scalar(const std::string& text) {
   return out.c_str();
 }
 
-std::string Utc(std::time_t t, const char* format) {
+std::string Utc(int64_t seconds, const char* format) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
   std::tm parts{};
   gmtime_r(&t, &parts);
   char text[40];
@@ -34,7 +35,7 @@ std::string Utc(std::time_t t, const char* format) {
 
 // "14:31:06.5"
 std::string WallTime(int64_t wallMs) {
-  return Utc(static_cast<std::time_t>(wallMs / 1000), "%H:%M:%S") + "." +
+  return Utc(static_cast<int64_t>(wallMs / 1000), "%H:%M:%S") + "." +
          std::to_string(wallMs % 1000 / 100);
 }
 
@@ -58,7 +59,7 @@ std::string ScenarioStem(const std::string& path) {
   return std::filesystem::path(path).stem().string();
 }
 
-void TScenarioRecorder::Start(std::time_t clock, const std::string& name) {
+void TScenarioRecorder::Start(int64_t clock, const std::string& name) {
   Clock = clock;
   Name = name;
   LastTick = 0;

@@ -15,7 +15,7 @@ class TScenarioRecorder {
  public:
   // Starts a new recording: the host clock (UTC) at tick 0 and the name the
   // scenario is given. Ticks below count from that start.
-  void Start(std::time_t clock, const std::string& name);
+  void Start(int64_t clock, const std::string& name);
 
   // The steps, each at the tick the firmware saw it and the wall-clock time
   // (milliseconds since 1970, UTC) it was done. Ticks never go back: a step
@@ -53,7 +53,7 @@ class TScenarioRecorder {
   };
   void Add(uint32_t tick, const TStep& step);
 
-  std::time_t Clock = 0;
+  int64_t Clock = 0;
   std::string Name;
   uint32_t LastTick = 0;
   std::vector<TStep> Steps;

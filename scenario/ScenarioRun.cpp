@@ -236,7 +236,7 @@ class TMachine {
   }
 
  private:
-  static std::time_t Now() { return Start + static_cast<std::time_t>(Ticks / 10); }
+  static int64_t Now() { return Start + static_cast<int64_t>(Ticks / 10); }
   static int64_t TimeCs() { return static_cast<int64_t>(Ticks) * 10; }
 
   void Pass() {
@@ -364,14 +364,14 @@ class TMachine {
   bool On = false;
   bool Calibrate = true;  // the box is ticked when the window opens
   bool LampRed = false;
-  static inline std::time_t Start = 0;
+  static inline int64_t Start = 0;
   static inline uint64_t Ticks = 0;
 };
 
 }  // namespace
 
 TScenarioResult RunScenario(const TScenario& scenario, const TScenarioOptions& options) {
-  std::time_t (*const clock)() = HostClock;
+  int64_t (*const clock)() = HostClock;
   TScenarioResult result = TMachine(scenario, options).Run();
   HostClock = clock;
   return result;

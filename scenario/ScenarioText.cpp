@@ -72,7 +72,7 @@ bool CountValues(const std::string& text, YAML::Mark& at, std::string& why) {
   return true;
 }
 
-TClockText ParseClock(const std::string& text, std::time_t& seconds) {
+TClockText ParseClock(const std::string& text, int64_t& seconds) {
   static const char Shape[] = "dddd-dd-ddTdd:dd:ddZ";
   bool shaped = text.size() == sizeof Shape - 1;
   for (size_t i = 0; shaped && i < text.size(); ++i)
@@ -100,7 +100,7 @@ TClockText ParseClock(const std::string& text, std::time_t& seconds) {
   const TDateTime back = SecondsToDate(counted);
   if (back.Year != date.Year || back.Month != date.Month || back.Day != date.Day)
     return TClockText::NotReal;
-  seconds = static_cast<std::time_t>(counted);
+  seconds = static_cast<int64_t>(counted);
   return TClockText::Real;
 }
 

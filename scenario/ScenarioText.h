@@ -3,7 +3,7 @@
 #pragma once
 #include <yaml-cpp/mark.h>
 
-#include <ctime>
+#include <cstdint>
 #include <string>
 
 // Counts the keys, values, maps and lists of the text without loading it.
@@ -14,7 +14,7 @@ bool CountValues(const std::string& text, YAML::Mark& at, std::string& why);
 enum class TClockText { Real, Misshapen, NotReal };
 // "YYYY-MM-DDTHH:MM:SSZ", digits only, a real time from 2000-01-01 to
 // 2099-12-31 counted by the firmware's own calendar: seconds since 1970.
-TClockText ParseClock(const std::string& text, std::time_t& seconds);
+TClockText ParseClock(const std::string& text, int64_t& seconds);
 
 // The step starting at pos as the status bar shows it: its own text from
 // the file, one line at most, without a comment, cut short when long.

@@ -76,9 +76,7 @@ TScenarioPlayer::~TScenarioPlayer() {
   if (Active) Stop("");
 }
 
-std::time_t TScenarioPlayer::Clock() {
-  return Start + static_cast<std::time_t>(Elapsed.elapsed() / 1000);
-}
+int64_t TScenarioPlayer::Clock() { return Start + static_cast<int64_t>(Elapsed.elapsed() / 1000); }
 
 void TScenarioPlayer::Choose() {
   const QString path = AskScenarioToPlay(Window);

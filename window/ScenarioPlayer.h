@@ -53,7 +53,7 @@ class TScenarioPlayer : public QObject {
   void OfferFrame();
   void WatchTheUser();
   void UserActed(const QString& what);
-  static std::time_t Clock();
+  static int64_t Clock();
 
   TInstrumentWindow* Window;
   QTimer* StepTimer;
@@ -65,7 +65,7 @@ class TScenarioPlayer : public QObject {
   int PressesLeft = 0;
   bool Active = false;
   bool Acting = false;  // the player itself is working the controls
-  std::time_t (*SavedClock)() = nullptr;
-  static inline std::time_t Start = 0;
+  int64_t (*SavedClock)() = nullptr;
+  static inline int64_t Start = 0;
   static inline QElapsedTimer Elapsed;
 };

@@ -34,10 +34,10 @@ constexpr uint32_t RestartTicks = 5;
 constexpr uint32_t NoTick = UINT32_MAX;
 
 // The host clock while recording: the start plus 100 ms a tick.
-std::time_t ClockStart = 0;
+int64_t ClockStart = 0;
 uint32_t ClockTicks = 0;
-std::time_t RecordingClock() { return ClockStart + ClockTicks / 10; }
-std::time_t (*SavedClock)() = nullptr;
+int64_t RecordingClock() { return ClockStart + ClockTicks / 10; }
+int64_t (*SavedClock)() = nullptr;
 
 int64_t Now() { return QDateTime::currentMSecsSinceEpoch(); }
 
@@ -182,7 +182,7 @@ bool TScenarioRecording::Start(const QString& path) {
   Recording = true;
   StopPending = false;
   Ticks = ClockTicks = 0;
-  ClockStart = static_cast<std::time_t>(Now() / 1000);
+  ClockStart = static_cast<int64_t>(Now() / 1000);
   Recorder.Start(ClockStart, QFileInfo(path).completeBaseName().toStdString());
   PendingInputs.clear();
   PendingSteps.clear();

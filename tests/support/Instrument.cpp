@@ -5,11 +5,11 @@
 namespace test {
 namespace {
 
-std::time_t FixedUtc = DefaultUtc;
+int64_t FixedUtc = DefaultUtc;
 bool CalibrateTicked = true;
 uint8_t Lamp = 128;
 
-std::time_t FixedClock() { return FixedUtc; }
+int64_t FixedClock() { return FixedUtc; }
 
 }  // namespace
 
@@ -19,12 +19,12 @@ void ResetInstrument() {
   Lamp = 128;
 }
 
-void SetClock(std::time_t utc) {
+void SetClock(int64_t utc) {
   FixedUtc = utc;
   HostClock = FixedClock;
 }
 
-void PowerOnAt(std::time_t utc) {
+void PowerOnAt(int64_t utc) {
   ResetInstrument();
   SetClock(utc);
   PowerOn();

@@ -11,15 +11,15 @@
 namespace test {
 
 // 2026-03-14 10:20:30 UTC: the fixed clock of the tests.
-constexpr std::time_t DefaultUtc = 1773483630;
+constexpr int64_t DefaultUtc = 1773483630;
 
 // Program start (ResetProgramState) and the helper's own check box and
 // lamp, so each test starts from a new program.
 void ResetInstrument();
 // Sets the fixed host clock the instrument reads.
-void SetClock(std::time_t utc);
+void SetClock(int64_t utc);
 // ResetInstrument, fixed clock, then the "&On" power-on sequence.
-void PowerOnAt(std::time_t utc = DefaultUtc);
+void PowerOnAt(int64_t utc = DefaultUtc);
 // The "Calibrate" check box the next passes sample (ticked at start).
 void SetCalibrate(bool ticked);
 // Passes of the loop as the window runs them: sample the check box, set

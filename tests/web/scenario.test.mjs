@@ -1,0 +1,101 @@
+// Scenario files in the page (headless Chromium): the project's reader and
+// step actions compiled in, played at real speed from program start; the
+// guided tour from the URL, looping; the reader's messages for a bad file.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { launch, openPage, serveSite } from './browser.mjs';
+
+let server, browser;
+before(async () => {
+  server = await serveSite();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+const result = (page) => page.evaluate(() => window.aximPage.scenarioResult);
+const status = (page) => page.$eval('#status', (s) => s.textContent);
+async function waitForEnd(page, timeout) {
+  await page.waitForFunction(() => ['passed', 'failed', 'refused']
+    .includes(window.aximPage.scenarioResult), { timeout, polling: 100 });
+  return result(page);
+}
+// Plays YAML text as a file named name, as a chosen or dropped file is played.
+const playText = (page, name, text) => page.evaluate((file, yaml) => {
+  window.aximPage.playFiles([{ name: file, bytes: new TextEncoder().encode(yaml) }]);
+}, name, text);
+
+// Passes under axim7-scenario too; with Volts 150 it fails there with the
+// same message.
+const Short = `name: Short
+version: 1
+clock: 2026-03-14T10:20:30Z
+steps:
+  - set-control: { control: volts, value: 1445 }
+  - set-control: { control: current, value: 2048 }
+  - set-control: { control: oat, value: 2400 }
+  - power: on
+  - delay: 1s
+  - expect: { page: HomePage, Volts: 137, lamp: dark }
+  - press: plus
+  - delay: 1s
+  - expect: { Settings.HomeView: 1 }
+  - take-screenshot: { save-to: short/home.png, scale: 2 }
+`;
+
+describe('scenarios', () => {
+  test('a chosen file plays to its end; its screenshot is offered', async () => {
+    const page = await openPage(browser, server.url);
+    await playText(page, 'short.yaml', Short);
+    const end = await waitForEnd(page, 15000);
+    assert.equal(await status(page), 'Scenario Short passed');
+    assert.equal(end, 'passed');
+    assert.deepEqual(await page.$$eval('#outputs a', (a) => a.map((l) => l.textContent)),
+                     ['short/home.png']);
+    // The controls show what the scenario set; the real clock is back.
+    assert.equal(await page.$eval('#in0', (b) => b.value), '1445');
+    assert.equal(await page.$eval('#out0', (o) => o.value), '1445 counts: 13.7 V');
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
+  test('a failing step stops the scenario with the file and line', async () => {
+    const page = await openPage(browser, server.url);
+    await playText(page, 'wrong.yaml', Short.replace('Volts: 137', 'Volts: 150'));
+    assert.equal(await waitForEnd(page, 15000), 'failed');
+    assert.equal(await status(page), 'wrong.yaml:10: expected Volts 150, found 137 ("13.7 V")');
+    await page.close();
+  });
+
+  test('a bad file is refused before anything runs, with line and column', async () => {
+    const page = await openPage(browser, server.url);
+    const cases = [
+      ['steps:\n  - press: left\n', /^bad\.yaml:1:1: .*version/],
+      ['version: 1\nsteps:\n  - press: elbow\n', /^bad\.yaml:3:\d+: /],
+      ['version: 1\nsteps:\n  - set-control: { control: volts, value: 5000 }\n',
+       /^bad\.yaml:3:\d+: .*5000/],
+      ['version: 1\nsteps: [ unclosed\n', /^bad\.yaml:\d+:\d+: /],
+    ];
+    for (const [text, message] of cases) {
+      await playText(page, 'bad.yaml', text);
+      assert.equal(await result(page), 'refused');
+      assert.match(await status(page), message);
+    }
+    assert.equal(await page.evaluate(() => document.body.dataset.state), 'off');
+    await page.close();
+  });
+
+  test('the tour from the URL plays to its end and starts again', async () => {
+    const page = await openPage(browser, `${server.url}?scenario=tour&loop=1`);
+    assert.equal(await waitForEnd(page, 60000), 'passed');
+    const files = await page.$$eval('#outputs a', (a) => a.map((l) => l.textContent));
+    assert.ok(files.includes('tour/5-volts-alarm.gif') && files.length === 9, String(files));
+    await page.waitForFunction(() => window.aximPage.scenarioResult === 'playing',
+                               { timeout: 5000 });
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+});
