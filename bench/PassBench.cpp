@@ -4,8 +4,7 @@
 // clear every pass starts with as the yardstick.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-
+#include "bench/LiveInstrument.h"
 #include "core/Core.h"
 #include "graphics/Graphics.h"
 #include "host/RunLoop.h"
@@ -13,30 +12,6 @@
 #include "pages/Pages.h"
 
 namespace {
-
-std::time_t FixedClock() { return 1773483630; }
-
-// 13.7 V, 5.2 A, 20 C, about 1 g with a little slip, timers running.
-void PowerOnLive() {
-  ResetProgramState();
-  HostClock = FixedClock;
-  PowerOn();
-  CalibrateSwitch = 1;
-  VoltsInput = 1445;
-  CurrentInput = 2568;
-  OatInput = 2426;
-  WriteAxisInput(0, 30);
-  WriteAxisInput(1, 40);
-  WriteAxisInput(2, 300);
-  for (int i = 0; i < 4; ++i) RunFirmwarePass();
-  StopwatchRunning = 1;
-  StopwatchCount = 12345;
-  CountdownCount = 54150;
-  FlightTimeCount = 6000;
-  MinMax.GPosCycles = 2;
-  MinMax.GNegCycles = 1;
-  KeySlot = KeyNone;
-}
 
 // Volts above the high alarm, OAT in caution, blink phase on.
 void MarkAlarms() {

@@ -32,7 +32,7 @@ set(folders
   "web         scenario   -           no"
   "tools       scenario   support,golden yes"
   "bench       host       support     yes"
-  "tests       window     support,golden,tools yes")
+  "tests       window     support,golden,tools,web yes")
 
 # Headers of the toolkit and of OpenGL.
 set(toolkit_include "^[ \t]*#[ \t]*include[ \t]*<(Q[A-Za-z]|qt|q[a-z0-9_]*\\.h>|GL/)")

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "bench/LiveInstrument.h"
 #include "core/Core.h"
 #include "graphics/Graphics.h"
 #include "host/RunLoop.h"
@@ -14,23 +15,6 @@
 #include "pages/Pages.h"
 
 namespace {
-
-int64_t FixedClock() { return 1773483630; }
-
-void PowerOnLive() {
-  ResetProgramState();
-  HostClock = FixedClock;
-  PowerOn();
-  CalibrateSwitch = 1;
-  VoltsInput = 1445;
-  CurrentInput = 2568;
-  OatInput = 2426;
-  WriteAxisInput(0, 30);
-  WriteAxisInput(1, 40);
-  WriteAxisInput(2, 300);
-  for (int i = 0; i < 4; ++i) RunFirmwarePass();
-  StopwatchRunning = 1;
-}
 
 double NanosecondsPerPass(int passes) {
   const auto start = std::chrono::steady_clock::now();
