@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "pictures/ConfinedFiles.h"
+#include "support/TempPath.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ class ConfinedFolder : public testing::Test {
   }
   void TearDown() override { fs::remove_all(Base); }
   TConfinedPath In(const std::string& relative) { return {(Base / "in").string(), relative}; }
-  const fs::path Base = fs::path(testing::TempDir()) / "axim7-confined";
+  const fs::path Base = OwnTempPath("axim7-confined");
 };
 
 TEST_F(ConfinedFolder, TheCheckFindsWhatAWriteWouldMeetAndTouchesNothing) {

@@ -9,6 +9,7 @@
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 #include "pictures/GifRecording.h"
+#include "support/TempPath.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ TEST(GifRecording, NoDelayUnderTwoCentisecondsAndTheSumIsTheTimeRecorded) {
       {"nothing offered: one black frame", {}, 50, {{0, 2}}},
       {"shorter than 2 cs in all: 2 cs", {{10, 1}}, 11, {{1, 2}}},
   };
-  const fs::path file = fs::path(testing::TempDir()) / "axim7-delays.gif";
+  const fs::path file = OwnTempPath("axim7-delays.gif");
   for (const auto& c : cases) {
     TGifRecording recording;
     std::string error;
@@ -116,7 +117,7 @@ TEST(GifRecording, NoDelayUnderTwoCentisecondsAndTheSumIsTheTimeRecorded) {
 }
 
 TEST(GifRecording, InsideAFolderItAppearsOnlyWhenFinished) {
-  const fs::path dir = fs::path(testing::TempDir()) / "axim7-gif-folder";
+  const fs::path dir = OwnTempPath("axim7-gif-folder");
   fs::remove_all(dir);
   TGifRecording recording;
   std::string error;
@@ -131,7 +132,7 @@ TEST(GifRecording, InsideAFolderItAppearsOnlyWhenFinished) {
 }
 
 TEST(GifRecording, WritesChangedFramesWithTheirTimesAndOnlyTheChangedRectangle) {
-  const fs::path file = fs::temp_directory_path() / "axim7-run.gif";
+  const fs::path file = OwnTempPath("axim7-run.gif");
   std::vector<uint8_t> a(FrameBufferSize, 0), b;
   for (size_t i = 0; i < a.size(); ++i) a[i] = static_cast<uint8_t>(i % ColourTableSize);
   b = a;

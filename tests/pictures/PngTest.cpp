@@ -14,6 +14,7 @@
 #include "graphics/FrameBuffer.h"
 #include "pictures/Pictures.h"
 #include "pictures/PngReader.h"
+#include "support/TempPath.h"
 
 namespace {
 
@@ -140,7 +141,7 @@ TEST(Png, WrittenDisplayReadsBackExactlyAtEveryScale) {
   std::vector<uint8_t> frame(FrameBufferSize);
   for (size_t i = 0; i < frame.size(); ++i)
     frame[i] = static_cast<uint8_t>(i * 7 % ColourTableSize);
-  const fs::path file = fs::path(testing::TempDir()) / "axim7-display.png";
+  const fs::path file = OwnTempPath("axim7-display.png");
   for (int scale : {1, 3, 8}) {
     std::string error;
     ASSERT_TRUE(WriteDisplayPng(file.string(), frame.data(), scale, error)) << error;
@@ -189,7 +190,7 @@ TEST(Png, DamagedOrOversizedPicturesAreRefusedWithTheirReason) {
 }
 
 TEST(Png, ReadsOnlyRegularFilesOfBoundedSize) {
-  const fs::path dir = fs::path(testing::TempDir()) / "axim7-png-files";
+  const fs::path dir = OwnTempPath("axim7-png-files");
   fs::remove_all(dir);
   fs::create_directories(dir / "folder");
   ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);

@@ -19,12 +19,13 @@
 
 #include "graphics/FrameBuffer.h"
 #include "pictures/Pictures.h"
+#include "support/TempPath.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path Base = fs::path(testing::TempDir()) / "axim7-hostile";
+const fs::path Base = OwnTempPath("axim7-hostile");
 
 std::string Slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -124,7 +125,7 @@ void Prepare(const TCase& c) {
 
 // Runs the case: the exit status and what was printed.
 int Execute(const TCase& c, std::string& output) {
-  const fs::path out = fs::path(testing::TempDir()) / "axim7-hostile.out";
+  const fs::path out = OwnTempPath("axim7-hostile.out");
   std::string file;
   std::istringstream files(c.File);
   for (std::string one; files >> one;) file += " " + (one[0] == '/' ? one : (Base / one).string());

@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioRun.h"
+#include "support/TempPath.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ TEST(ScenarioErrors, BadFilesNameFileLineAndColumn) {
 
 TEST(ScenarioErrors, FilesAreCheckedBeforeAnyStepRuns) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::path(testing::TempDir()) / "scenario-errors";
+  const fs::path dir = OwnTempPath("scenario-errors");
   fs::remove_all(dir);
   fs::create_directories(dir);
   std::ofstream(dir / "blocker") << "a file where a folder is wanted";

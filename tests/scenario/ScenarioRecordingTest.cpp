@@ -7,13 +7,14 @@
 
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioRun.h"
+#include "support/TempPath.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(ScenarioRecording, TheGifLastsTheTimeOfItsSteps) {
-  const fs::path dir = fs::path(testing::TempDir()) / "axim7-scenario-gif";
+  const fs::path dir = OwnTempPath("axim7-scenario-gif");
   fs::remove_all(dir);
   const struct {
     const char* Steps;
