@@ -6,6 +6,7 @@ import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize, resolve } from 'node:path';
+import { after, before } from 'node:test';
 
 const here = new URL('.', import.meta.url).pathname;
 const root = resolve(here, '../..');
@@ -85,4 +86,19 @@ export async function openPage(browser, url, { width = 900, height = 640, dpr = 
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => window.aximPage?.ready === true, { timeout: 10000 });
   return page;
+}
+
+// For a test file: the site served and Chromium started before its tests,
+// both closed after them; `session.server.url` and `session.browser`.
+export function siteInBrowser() {
+  const session = {};
+  before(async () => {
+    session.server = await serveSite();
+    session.browser = await launch();
+  });
+  after(async () => {
+    await session.browser?.close();
+    await session.server?.close();
+  });
+  return session;
 }

@@ -6,20 +6,12 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { launch, openPage, serveSite } from './browser.mjs';
+import { openPage, siteInBrowser } from './browser.mjs';
 import { compareBlocks, decodePng, readGolden } from './pixels.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const session = siteInBrowser();
 
 // The page's colour table (the firmware's), index to 0xRRGGBB.
 async function colourTable(page) {
@@ -99,7 +91,7 @@ const centre = async (page, id) => page.$eval(`#${id}`, (e) => {
 
 describe('the page', () => {
   test('starts as the desktop program: off, black display, controls as at start', async () => {
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     for (const name of ['On', 'Off', 'F1', 'F2', 'Knob', '+', '-', 'Volts', 'Current', 'OAT',
                         'X', 'Y', 'Z', 'Calibrate', 'Display'])
       assert.ok(await page.$(`[aria-label="${name}"]`), `a control named "${name}"`);
@@ -129,7 +121,7 @@ describe('the page', () => {
   });
 
   test('keyboard, mouse and touch drive the menus; the display is the native screen', async () => {
-    const page = await openPage(browser, server.url,
+    const page = await openPage(session.browser, session.server.url,
                                 { width: 900, height: 640, dpr: 1.5, touch: true });
     await page.click('#on');
     assert.equal(await page.evaluate(() => document.body.dataset.state), 'on');
@@ -185,7 +177,7 @@ describe('the page', () => {
   });
 
   test('F1 and F2 legends, a tap on the knob, and the keys F1 and F2', async () => {
-    const page = await openPage(browser, server.url, { touch: true });
+    const page = await openPage(session.browser, session.server.url, { touch: true });
     await page.click('#on');
     await setInput(page, 'in0', 1500);
     await setInput(page, 'in1', 2100);
@@ -242,10 +234,10 @@ describe('the page', () => {
   });
 
   test('pictures: a PNG saved at 4x, a GIF recorded with its frames and delays', async () => {
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     const folder = mkdtempSync(join(tmpdir(), 'axim7-downloads-'));
-    const session = await page.createCDPSession();
-    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     try {
       await page.click('#on');
       await setInput(page, 'in0', 1450);
@@ -312,10 +304,10 @@ describe('the page', () => {
   });
 
   test('Copy puts the display on the clipboard as a PNG at the chosen scale', async () => {
-    const context = browser.defaultBrowserContext();
-    await context.overridePermissions(server.url.slice(0, -1),
+    const context = session.browser.defaultBrowserContext();
+    await context.overridePermissions(session.server.url.slice(0, -1),
                                       ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     await page.select('#scale', '2');
     await page.click('#copyPng');
     await page.waitForFunction(() => document.getElementById('status').textContent !== '');
@@ -334,7 +326,7 @@ describe('the page', () => {
   });
 
   test('the tick keeps wall time: a page that could not run catches up at once', async () => {
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     const start = await page.evaluate(() => [performance.now(), window.aximPage.ticks.given]);
     // The page's thread held for 2.5 s, as a tab in the background is.
     await page.evaluate(() => { const until = performance.now() + 2500; while (performance.now() < until); });
@@ -346,7 +338,7 @@ describe('the page', () => {
   });
 
   test('the display-only view: the display alone, exact, the lamp a ring around it', async () => {
-    const page = await openPage(browser, `${server.url}?view=display`,
+    const page = await openPage(session.browser, `${session.server.url}?view=display`,
                                 { width: 800, height: 500, dpr: 2 });
     assert.equal(await page.$eval('#on', (b) => getComputedStyle(b).display), 'none');
     assert.equal(await page.evaluate(() => window.aximPage.scale), 8);
@@ -370,7 +362,7 @@ describe('the page', () => {
 
   for (const dpr of [1, 1.25, 1.5, 2, 3]) {
     test(`the display in exact square blocks at device pixel ratio ${dpr}`, async () => {
-      const page = await openPage(browser, server.url, { width: 1000, height: 700, dpr });
+      const page = await openPage(session.browser, session.server.url, { width: 1000, height: 700, dpr });
       const scale = await page.evaluate(() => window.aximPage.scale);
       assert.ok(scale >= 1);
       const device = await page.evaluate(() => {

@@ -2,19 +2,11 @@
 // step actions compiled in, played at real speed from program start; the
 // guided tour from the URL, looping; the reader's messages for a bad file.
 import assert from 'node:assert/strict';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { launch, openPage, serveSite } from './browser.mjs';
+import { openPage, siteInBrowser } from './browser.mjs';
 
-let server, browser;
-before(async () => {
-  server = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const session = siteInBrowser();
 
 const result = (page) => page.evaluate(() => window.aximPage.scenarioResult);
 const status = (page) => page.$eval('#status', (s) => s.textContent);
@@ -48,7 +40,7 @@ steps:
 
 describe('scenarios', () => {
   test('a chosen file plays to its end; its screenshot is offered', async () => {
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     await playText(page, 'short.yaml', Short);
     const end = await waitForEnd(page, 15000);
     assert.equal(await status(page), 'Scenario Short passed');
@@ -63,7 +55,7 @@ describe('scenarios', () => {
   });
 
   test('a failing step stops the scenario with the file and line', async () => {
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     await playText(page, 'wrong.yaml', Short.replace('Volts: 137', 'Volts: 150'));
     assert.equal(await waitForEnd(page, 15000), 'failed');
     assert.equal(await status(page), 'wrong.yaml:10: expected Volts 150, found 137 ("13.7 V")');
@@ -71,7 +63,7 @@ describe('scenarios', () => {
   });
 
   test('a bad file is refused before anything runs, with line and column', async () => {
-    const page = await openPage(browser, server.url);
+    const page = await openPage(session.browser, session.server.url);
     const cases = [
       ['steps:\n  - press: left\n', /^bad\.yaml:1:1: .*version/],
       ['version: 1\nsteps:\n  - press: elbow\n', /^bad\.yaml:3:\d+: /],
@@ -89,7 +81,7 @@ describe('scenarios', () => {
   });
 
   test('the tour from the URL plays to its end and starts again', async () => {
-    const page = await openPage(browser, `${server.url}?scenario=tour&loop=1`);
+    const page = await openPage(session.browser, `${session.server.url}?scenario=tour&loop=1`);
     assert.equal(await waitForEnd(page, 60000), 'passed');
     const files = await page.$$eval('#outputs a', (a) => a.map((l) => l.textContent));
     assert.ok(files.includes('tour/5-volts-alarm.gif') && files.length === 9, String(files));
