@@ -84,6 +84,16 @@ async function setInput(page, id, value) {
 }
 
 const text = (page, selector) => page.$eval(selector, (e) => e.value ?? e.textContent);
+// On, the inputs of the golden menu screens, and a knob press: the main menu.
+async function openMainMenu(page) {
+  await page.click('#on');
+  await setInput(page, 'in0', 1450);
+  await setInput(page, 'in1', 2048);
+  await setInput(page, 'in2', 2426);
+  await page.keyboard.press('Enter');
+  await waitForScreen(page, 'menu_main_flight_timer');
+}
+
 const centre = async (page, id) => page.$eval(`#${id}`, (e) => {
   const r = e.getBoundingClientRect();
   return { x: r.left + r.width / 2, y: r.top + r.height / 2, r: r.width / 2 };
@@ -239,12 +249,7 @@ describe('the page', () => {
     const cdp = await page.createCDPSession();
     await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     try {
-      await page.click('#on');
-      await setInput(page, 'in0', 1450);
-      await setInput(page, 'in1', 2048);
-      await setInput(page, 'in2', 2426);
-      await page.keyboard.press('Enter');
-      await waitForScreen(page, 'menu_main_flight_timer');
+      await openMainMenu(page);
       await page.click('#record');
       assert.equal(await page.$eval('#record', (b) => b.getAttribute('aria-pressed')), 'true');
       await new Promise((r) => setTimeout(r, 300));
@@ -370,12 +375,7 @@ describe('the page', () => {
         return [r.left, r.top, r.width, r.height].map((v) => v * devicePixelRatio);
       });
       assert.deepEqual(device.slice(2).map(Math.round), [160 * scale, 120 * scale]);
-      await page.click('#on');
-      await setInput(page, 'in0', 1450);
-      await setInput(page, 'in1', 2048);
-      await setInput(page, 'in2', 2426);
-      await page.keyboard.press('Enter');
-      await waitForScreen(page, 'menu_main_flight_timer');
+      await openMainMenu(page);
       await checkScreenshot(page, 'menu_main_flight_timer');
       assert.deepEqual(page.problems, []);
       await page.close();
