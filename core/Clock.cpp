@@ -13,12 +13,12 @@ uint32_t LocalSeconds;
 const uint16_t CumulativeDays[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 int32_t RtcTrim;
 
-namespace {
-
 int64_t SystemClock() {
   using namespace std::chrono;
   return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
 }
+
+namespace {
 
 // The calendar holds from 1970 to 2099 (every fourth year a leap year).
 constexpr int64_t LastClockSecond = 4102444799;  // 2099-12-31 23:59:59

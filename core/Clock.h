@@ -23,6 +23,8 @@ extern int32_t RtcTrim;
 // The host's calendar clock in seconds since 1970 UTC, 64 bits wide on every
 // host (a 32-bit time_t would end in 2038); replaceable for tests.
 extern int64_t (*HostClock)();
+// The system's calendar clock, the host clock at program start.
+int64_t SystemClock();
 
 // Program start: both clocks cleared, no trim, the host's system clock.
 void ResetClocks();

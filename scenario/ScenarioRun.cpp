@@ -6,18 +6,16 @@
 #include "core/Core.h"
 #include "graphics/ColourTable.h"
 #include "graphics/Graphics.h"
+#include "host/FrontPanel.h"
 #include "host/RunLoop.h"
 #include "menus/Menus.h"
 #include "pages/Pages.h"
 #include "pages/ProgramState.h"
 #include "pictures/GifRecording.h"
 #include "pictures/Pictures.h"
+#include "scenario/ScenarioDriver.h"
 
-void ResetToProgramStart() {
-  ResetProgramState();
-  // The window's creation makes the home page current before any "&On".
-  PageHandler = HomePage;
-}
+void ResetToProgramStart() { PanelProgramStart(); }
 
 namespace {
 
@@ -204,175 +202,8 @@ TScreenshotOutcome TakeScreenshot(const TStep& step, const uint8_t* frame,
   return outcome;
 }
 
-namespace {
-
-// The headless instrument: the window's controls, its lamp and its tick, with
-// the host clock advancing 100 ms a tick from the scenario's clock.
-class TMachine {
- public:
-  TMachine(const TScenario& scenario, const TScenarioOptions& options)
-      : Scenario(scenario), Options(options) {
-    ResetToProgramStart();
-    Start = scenario.Clock;
-    Ticks = 0;
-    HostClock = Now;
-  }
-  ~TMachine() {
-    std::string ignored;
-    if (Recording.Active()) Recording.Finish(TimeCs(), ignored);
-  }
-
-  TScenarioResult Run() {
-    for (const TStep& step : Scenario.Steps)
-      if (!Do(step)) break;
-    std::string error;
-    if (Result.Outcome != TScenarioResult::Broken && Recording.Active()) {
-      if (Recording.Finish(TimeCs(), error))
-        Result.Written.push_back(Printable(Recording.Path()));
-      else
-        Broke(*RecordingStep, error);
-    }
-    return Result;
-  }
-
- private:
-  static int64_t Now() { return Start + static_cast<int64_t>(Ticks / 10); }
-  static int64_t TimeCs() { return static_cast<int64_t>(Ticks) * 10; }
-
-  void Pass() {
-    CalibrateSwitch = Calibrate ? 1 : 0;
-    LampRed = AlarmLampRed();
-    RunFirmwarePass();
-    std::string error;
-    if (Recording.Active() && !Recording.Offer(FrameBuffer, TimeCs(), error))
-      Broke(*RecordingStep, error);
-  }
-
-  // A file that could not be written: the step's line, why, and what the
-  // run had written before it (left as it was).
-  void Broke(const TStep& step, const std::string& message) {
-    if (Result.Outcome == TScenarioResult::Broken) return;
-    Result.Outcome = TScenarioResult::Broken;
-    // A recording still running is finished: it is one of the files left.
-    std::string ignored;
-    if (Recording.Active() && Recording.Finish(TimeCs(), ignored))
-      Result.Written.push_back(Printable(Recording.Path()));
-    std::string left;
-    for (const std::string& file : Result.Written) left += (left.empty() ? "" : ", ") + file;
-    Result.Message = Printable(Scenario.File) + ":" + std::to_string(step.Line) + ": " + message +
-                     (left.empty() ? " Nothing was written before it."
-                                   : " Written before it, and left: " + left + ".");
-  }
-
-  bool Failed(const TStep& step, const std::string& what) {
-    Result.Outcome = TScenarioResult::Failed;
-    Result.Message =
-        Printable(Scenario.File) + ":" + std::to_string(step.Line) + ": " + Printable(what);
-    return false;
-  }
-
-  bool Do(const TStep& step) {
-    std::string failure;
-    switch (step.Kind) {
-      case TStepKind::SetControl:
-        SetControl(step.Control, step.Value);
-        break;
-      case TStepKind::Power:
-        if (step.Value) {
-          PowerOn();
-          On = true;
-          Pass();
-        } else {
-          RequestStop();
-          On = false;
-        }
-        break;
-      case TStepKind::Press:
-        for (int i = 0; i < step.Times; ++i) {
-          DepositKey(step.Key);
-          if (On) {
-            Pass();
-            Pass();
-          }
-        }
-        break;
-      case TStepKind::Delay:
-        for (uint32_t i = 0; i < step.Ticks; ++i) {
-          AdvanceTick();
-          ++Ticks;
-          if (On) Pass();
-        }
-        break;
-      case TStepKind::Set:
-        if (!ApplyAssignments(step, failure)) return Failed(step, failure);
-        break;
-      case TStepKind::Expect:
-        if (!CheckExpectations(step, LampRed, failure)) return Failed(step, failure);
-        break;
-      case TStepKind::Screenshot: {
-        TScreenshotOutcome shot = TakeScreenshot(step, FrameBuffer, Options);
-        Result.Notes.insert(Result.Notes.end(), shot.Notes.begin(), shot.Notes.end());
-        if (shot.Broken) Broke(step, shot.Message);
-        Result.Written.insert(Result.Written.end(), shot.Written.begin(), shot.Written.end());
-        if (!shot.Matches && !shot.Broken) return Failed(step, shot.Message);
-        break;
-      }
-      case TStepKind::RecordStart:
-        RecordingStep = &step;
-        if (!Recording.Start(step.Output, step.Scale, failure) ||
-            !Recording.Offer(FrameBuffer, TimeCs(), failure))
-          Broke(step, failure);
-        break;
-      case TStepKind::RecordStop:
-        if (Recording.Finish(TimeCs(), failure))
-          Result.Written.push_back(Printable(Recording.Path()));
-        else
-          Broke(step, failure);
-        break;
-    }
-    return Result.Outcome == TScenarioResult::Passed;
-  }
-
-  void SetControl(TControl control, int value) {
-    switch (control) {
-      case TControl::Volts:
-        VoltsInput = static_cast<uint16_t>(value);
-        break;
-      case TControl::Current:
-        CurrentInput = static_cast<uint16_t>(value);
-        break;
-      case TControl::Oat:
-        OatInput = static_cast<uint16_t>(value);
-        break;
-      case TControl::X:
-      case TControl::Y:
-      case TControl::Z:
-        WriteAxisInput(static_cast<uint8_t>(static_cast<int>(control) - 3),
-                       static_cast<int16_t>(value));
-        break;
-      case TControl::Calibrate:
-        Calibrate = value != 0;
-        break;
-    }
-  }
-
-  const TScenario& Scenario;
-  const TScenarioOptions& Options;
-  TScenarioResult Result;
-  TGifRecording Recording;
-  const TStep* RecordingStep = nullptr;
-  bool On = false;
-  bool Calibrate = true;  // the box is ticked when the window opens
-  bool LampRed = false;
-  static inline int64_t Start = 0;
-  static inline uint64_t Ticks = 0;
-};
-
-}  // namespace
-
 TScenarioResult RunScenario(const TScenario& scenario, const TScenarioOptions& options) {
-  int64_t (*const clock)() = HostClock;
-  TScenarioResult result = TMachine(scenario, options).Run();
-  HostClock = clock;
-  return result;
+  TScenarioDriver driver;
+  driver.Play(scenario, options);
+  return driver.Result();
 }
