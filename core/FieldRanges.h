@@ -63,6 +63,12 @@ struct TRange {
 FIELD_RANGES(FIELD_RANGE_CONSTANT)
 #undef FIELD_RANGE_CONSTANT
 
+// The counts the sensor inputs deliver: the volts, current and OAT converters
+// 0..4096; each accelerometer axis -300..300, as a 16-bit two's-complement
+// number in its low and high registers.
+constexpr TRange ConverterRange{0, 4096, 1};
+constexpr TRange AxisCountRange{-300, 300, 1};
+
 // The OAT levels above are in degrees Celsius; while OatUnit selects
 // Fahrenheit they range over these degrees instead.
 constexpr TRange OatLevelFahrenheitRange{-58, 302, 1};

@@ -5,20 +5,26 @@
 #include <cstring>
 
 #include "core/Core.h"
+#include "core/FieldRanges.h"
 #include "host/RunLoop.h"
 #include "pages/Pages.h"
 #include "pages/ProgramState.h"
 
+namespace {
+constexpr int16_t Converter[2] = {ConverterRange.Bottom, ConverterRange.Top};
+constexpr int16_t Axis[2] = {AxisCountRange.Bottom, AxisCountRange.Top};
+}  // namespace
+
 // clang-format off
 const TPanelInputRow PanelInputs[PanelInputCount] = {
-  //  name         label        title       bottom  top  start  field
-    {"volts",     "Volts:",    "Volts",        0, 4096,    0, "VoltsInput"},
-    {"current",   "Current:",  "Current",      0, 4096, 2048, "CurrentInput"},
-    {"oat",       "OAT:",      "OAT",          0, 4096,    0, "OatInput"},
-    {"x",         "X- Axis:",  "X-axis",    -300,  300,    0, "AccelRegisters[0]"},
-    {"y",         "Y-Axis:",   "Y-axis",    -300,  300,    0, "AccelRegisters[2]"},
-    {"z",         "Z-Axis:",   "Z-axis",    -300,  300,    0, "AccelRegisters[4]"},
-    {"calibrate", "Calibrate", "Calibrate",    0,    1,    1, "CalibrateSwitch"},
+  //  name         label        title        bottom        top           start  field
+    {"volts",     "Volts:",    "Volts",     Converter[0], Converter[1],    0, "VoltsInput"},
+    {"current",   "Current:",  "Current",   Converter[0], Converter[1], 2048, "CurrentInput"},
+    {"oat",       "OAT:",      "OAT",       Converter[0], Converter[1],    0, "OatInput"},
+    {"x",         "X- Axis:",  "X-axis",    Axis[0],      Axis[1],         0, "AccelRegisters[0]"},
+    {"y",         "Y-Axis:",   "Y-axis",    Axis[0],      Axis[1],         0, "AccelRegisters[2]"},
+    {"z",         "Z-Axis:",   "Z-axis",    Axis[0],      Axis[1],         0, "AccelRegisters[4]"},
+    {"calibrate", "Calibrate", "Calibrate", 0,            1,               1, "CalibrateSwitch"},
 };
 
 const TPanelKeyRow PanelKeys[PanelKeyCount] = {

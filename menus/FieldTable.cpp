@@ -85,11 +85,11 @@ const TField Fields[] = {
     READ(MenuState.ReturnPage, GroupPage, ShowPageName),
 
     // Inputs as the converters and the accelerometer present them.
-    SET(VoltsInput, GroupInputs, 0, 4096, ShowNumber),
-    SET(CurrentInput, GroupInputs, 0, 4096, ShowNumber),
-    SET(OatInput, GroupInputs, 0, 4096, ShowNumber),
-    SET(FtInput, GroupInputs, 0, 4096, ShowNumber),
-    SET(LightSensorReading, GroupInputs, 0, 4096, ShowNumber),
+    RANGED(VoltsInput, ConverterRange, GroupInputs, ShowNumber),
+    RANGED(CurrentInput, ConverterRange, GroupInputs, ShowNumber),
+    RANGED(OatInput, ConverterRange, GroupInputs, ShowNumber),
+    RANGED(FtInput, ConverterRange, GroupInputs, ShowNumber),
+    RANGED(LightSensorReading, ConverterRange, GroupInputs, ShowNumber),
     SET(AccelRegisters[0], GroupInputs, 0, 255, ShowNumber),
     SET(AccelRegisters[1], GroupInputs, 0, 255, ShowNumber),
     SET(AccelRegisters[2], GroupInputs, 0, 255, ShowNumber),

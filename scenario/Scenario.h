@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "host/FrontPanel.h"
 #include "menus/FieldTable.h"
 #include "pictures/ConfinedFiles.h"
 #include "pictures/PngReader.h"
 
-// The inputs a window control feeds.
-enum class TControl : uint8_t { Volts, Current, Oat, X, Y, Z, Calibrate };
+// The front panel's inputs, by the names the files give them.
+using TControl = TPanelInput;
 
 enum class TStepKind : uint8_t {
   SetControl,

@@ -179,27 +179,25 @@ std::string NumberText(double value) {
   return out.str();
 }
 
-struct TNamed {
-  const char* Name;
-  int Code;
-};
-const TNamed Controls[] = {{"volts", 0}, {"current", 1}, {"oat", 2},      {"x", 3},
-                           {"y", 4},     {"z", 5},       {"calibrate", 6}};
-const TNamed Keys[] = {{"left", KeyLeft},
-                       {"right", KeyRight},
-                       {"knob", KeyKnobPress},
-                       {"plus", KeyKnobPlus},
-                       {"minus", KeyKnobMinus}};
-
-template <size_t N>
-int Lookup(const YAML::Node& node, const TNamed (&names)[N], const std::string& what) {
-  const std::string text = Scalar(node, what);
+// The front panel's inputs and keys by the names the files give them.
+TControl Control(const YAML::Node& node) {
+  const std::string text = Scalar(node, "control");
+  TPanelInput input;
+  if (FindPanelInput(text.c_str(), input)) return input;
   std::string list;
-  for (const auto& named : names) {
-    if (text == named.Name) return named.Code;
-    list += (list.empty() ? "" : ", ") + std::string(named.Name);
+  for (const TPanelInputRow& row : PanelInputs)
+    list += (list.empty() ? "" : ", ") + std::string(row.Name);
+  Fail(node, "unknown control " + Quoted(text) + " (known: " + list + ")");
+}
+
+uint8_t Key(const YAML::Node& node) {
+  const std::string text = Scalar(node, "key");
+  std::string list;
+  for (const TPanelKeyRow& row : PanelKeys) {
+    if (text == row.Name) return row.Code;
+    list += (list.empty() ? "" : ", ") + std::string(row.Name);
   }
-  Fail(node, "unknown " + what + " " + Quoted(text) + " (known: " + list + ")");
+  Fail(node, "unknown key " + Quoted(text) + " (known: " + list + ")");
 }
 
 // A key's value, or nothing when the key is not written.
@@ -316,32 +314,22 @@ class TChecker {
     for (const auto& [key, v] : Entries(value, "set-control", {"control", "value"}))
       (key.Scalar() == "control" ? control : position) = v;
     if (!control || !position) Fail(value, "set-control needs both 'control' and 'value'");
-    step.Control = static_cast<TControl>(Lookup(*control, Controls, "control"));
-    switch (step.Control) {
-      case TControl::Volts:
-      case TControl::Current:
-      case TControl::Oat:
-        step.Value = WholeNumber(*position, "the value", 0, 4096);
-        break;
-      case TControl::Calibrate:
-        step.Value = WholeNumber(*position, "the value", 0, 1);
-        break;
-      default:
-        step.Value = WholeNumber(*position, "the value", -300, 300);
-    }
+    step.Control = Control(*control);
+    const TPanelInputRow& row = PanelRow(step.Control);
+    step.Value = WholeNumber(*position, "the value", row.Bottom, row.Top);
   }
 
   void Press(const YAML::Node& value, TStep& step) {
     step.Kind = TStepKind::Press;
     if (value.IsScalar()) {
-      step.Key = static_cast<uint8_t>(Lookup(value, Keys, "key"));
+      step.Key = Key(value);
       return;
     }
     TMaybe key, times;
     for (const auto& [k, v] : Entries(value, "press", {"key", "times"}))
       (k.Scalar() == "key" ? key : times) = v;
     if (!key) Fail(value, "press needs a 'key'");
-    step.Key = static_cast<uint8_t>(Lookup(*key, Keys, "key"));
+    step.Key = Key(*key);
     if (times) step.Times = WholeNumber(*times, "times", 1, 1000);
   }
 
@@ -604,12 +592,11 @@ class TChecker {
 
 }  // namespace
 
-const char* ControlName(TControl control) { return Controls[static_cast<int>(control)].Name; }
+const char* ControlName(TControl control) { return PanelRow(control).Name; }
 
 const char* KeyName(uint8_t key) {
-  for (const auto& named : Keys)
-    if (named.Code == key) return named.Name;
-  return "none";
+  const TPanelKeyRow* row = PanelKey(key);
+  return row ? row->Name : "none";
 }
 
 bool ParseScenario(const std::string& text, const std::string& file,
