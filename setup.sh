@@ -64,7 +64,7 @@ case "$mode" in
   run)
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DAXIM_BUILD_BENCH=OFF
     cmake --build build/release -j "$jobs" --target axim7-sim
-    exec build/release/host/axim7-sim
+    exec build/release/window/axim7-sim
     ;;
   test)
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release

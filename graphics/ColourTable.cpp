@@ -1,5 +1,7 @@
 #include "graphics/ColourTable.h"
 
+#include "graphics/FrameBuffer.h"
+
 namespace {
 
 constexpr std::array<TRgb, ColourTableSize> MakeColourTable() {
@@ -50,4 +52,18 @@ const std::array<TRgb, ColourTableSize> ColourTable = Table;
 
 TRgb ColourOf(uint8_t index) {
   return index < ColourTableSize ? ColourTable[index] : TRgb{0, 0, 0};
+}
+
+void FrameColours(const uint8_t* frame, int scale, int channels, uint8_t* out) {
+  const int width = ScreenWidth * scale, height = ScreenHeight * scale;
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* row = frame + (y / scale) * ScreenWidth;
+    for (int x = 0; x < width; ++x) {
+      const TRgb c = ColourOf(row[x / scale]);
+      *out++ = c.R;
+      *out++ = c.G;
+      *out++ = c.B;
+      if (channels == 4) *out++ = 255;
+    }
+  }
 }

@@ -55,7 +55,7 @@ bool TGifRecording::Start(const std::string& path, int scale, std::string& error
     error = "A recording to " + FilePath + " is already running.";
     return false;
   }
-  if (scale < 1 || scale > 8) {
+  if (!ValidPictureScale(scale)) {
     error = WriteFailure(path, "the scale must be 1 to 8");
     return false;
   }
@@ -75,7 +75,7 @@ bool TGifRecording::Start(const TConfinedPath& path, int scale, std::string& err
     return false;
   }
   std::string reason;
-  if (scale < 1 || scale > 8) reason = "the scale must be 1 to 8";
+  if (!ValidPictureScale(scale)) reason = "the scale must be 1 to 8";
   if (reason.empty() && !Part.Create(path, reason)) {
     error = WriteFailure(path.Full(), reason);
     return false;

@@ -21,16 +21,7 @@ std::string WriteFailure(const std::string& path, const std::string& reason) {
 std::vector<uint8_t> DisplayRgb(const uint8_t* frame, int scale) {
   const int width = ScreenWidth * scale, height = ScreenHeight * scale;
   std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
-  uint8_t* out = rgb.data();
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* row = frame + (y / scale) * ScreenWidth;
-    for (int x = 0; x < width; ++x) {
-      const TRgb c = ColourOf(row[x / scale]);
-      *out++ = c.R;
-      *out++ = c.G;
-      *out++ = c.B;
-    }
-  }
+  FrameColours(frame, scale, 3, rgb.data());
   return rgb;
 }
 
@@ -107,7 +98,7 @@ bool WriteWholeFile(const std::string& path, const void* data, size_t size, std:
 }
 
 bool WriteDisplayPng(const std::string& path, const uint8_t* frame, int scale, std::string& error) {
-  if (scale < 1 || scale > 8) {
+  if (!ValidPictureScale(scale)) {
     error = WriteFailure(path, "the scale must be 1 to 8");
     return false;
   }

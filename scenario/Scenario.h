@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/ColourTable.h"
 #include "host/FrontPanel.h"
 #include "menus/FieldTable.h"
 #include "pictures/ConfinedFiles.h"
@@ -100,7 +101,7 @@ constexpr int LargestScenarioNodes = 20000;
 // 2026-01-01T00:00:00Z, the clock of a scenario that gives none.
 constexpr int64_t DefaultScenarioClock = 1767225600;
 // Screens and recordings are written at 1..8 times the display's size.
-constexpr int LargestScale = 8;
+constexpr int LargestScale = LargestPictureScale;
 // The longest single delay: one day of instrument time.
 constexpr uint32_t LongestDelayTicks = 24 * 36000;
 
