@@ -100,6 +100,7 @@ void TScenarioDriver::Round() {
   RecordingStep = nullptr;
   Index = 0;
   Part = 0;
+  Timing = false;
   Ticks = 0;
   if (!ClockSaved) SavedClock = PanelClock;
   ClockSaved = true;
@@ -229,7 +230,7 @@ int TScenarioDriver::Step(const TStep& step) {
           Tick();
         break;
       }
-      if (Part == 0) PartStartMs = Host->NowMs();
+      if (!Timing) PartStartMs = Host->NowMs(), Timing = true;
       const double elapsed = Host->NowMs() - PartStartMs;
       const auto due =
           static_cast<uint32_t>(std::min<double>(step.Ticks, std::floor(elapsed / 100)));
@@ -242,6 +243,7 @@ int TScenarioDriver::Step(const TStep& step) {
         return std::max(1, static_cast<int>(std::ceil((Part + 1) * 100.0 - elapsed)));
       }
       Part = 0;
+      Timing = false;
       ++Index;
       return -1;  // a delay is its own pause
     }

@@ -118,6 +118,7 @@ class TScenarioDriver {
   size_t Index = 0;
   int Part = 0;            // presses done, or the delay's ticks done
   double PartStartMs = 0;  // when the delay began
+  bool Timing = false;     // a delay has begun
   uint64_t Ticks = 0;      // instrument time of the playback
   double LastInputMs = 0;  // the visitor's last input
   int RoundCount = 0;
