@@ -27,12 +27,14 @@ fi
 jobs=$(nproc)
 
 # --- The web edition ---------------------------------------------------------
-# emscripten (Debian's 3.1.6) builds the firmware as WebAssembly into
-# build/web; its optimiser needs Debian's acorn, which a node from elsewhere
-# finds only through NODE_PATH. The native icon packer runs first; zlib,
-# giflib, libspng and yaml-cpp come from Debian's source packages. Chromium
-# and puppeteer-core (npm, pinned by tests/web/package-lock.json, installed
-# into build/web/npm) run the browser tests.
+# emscripten (Debian's 3.1.6) builds the firmware, pictures and scenario
+# targets of the same CMakeLists as WebAssembly into build/web, with web/ for
+# the page's module and the site; its optimiser needs Debian's acorn, which a
+# node from elsewhere finds only through NODE_PATH. The native icon packer
+# runs first; zlib, giflib, libspng and yaml-cpp come from Debian's source
+# packages. Chromium and puppeteer-core (npm, pinned by
+# tests/web/package-lock.json, installed into build/web/npm) run the browser
+# tests.
 web_build() {
   local web_packages=(emscripten node-acorn chromium)
   command -v npm >/dev/null || web_packages+=(npm)
@@ -51,7 +53,13 @@ web_build() {
   cmake --build build/release -j "$jobs" --target iconpack
   # The C and C++ libraries from Debian's source packages, compiled with emcc.
   web/fetch-sources.sh build/web/src zlib giflib libspng yaml-cpp
-  emcmake cmake -S web -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  # A build folder configured from web/ alone (before the one configuration)
+  # starts afresh; the fetched sources stay.
+  if [ -f build/web/CMakeCache.txt ] &&
+     ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" build/web/CMakeCache.txt; then
+    rm -rf build/web/CMakeCache.txt build/web/CMakeFiles
+  fi
+  emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DAXIM_ICONPACK="$PWD/build/release/tools/iconpack/iconpack" \
     -DAXIM_WEB_SOURCES="$PWD/build/web/src" -DCMAKE_CROSSCOMPILING_EMULATOR=
   cmake --build build/web -j "$jobs"

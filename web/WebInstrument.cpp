@@ -1,124 +1,103 @@
-// The instrument as the web page drives it: the same run loop, tick, key slot
-// and inputs as the desktop window, called from the page's script. The page
-// owns the timing (a tick per 100 ms of wall time, a pass per screen refresh);
-// these calls only do what the window's handlers do.
+// The instrument as the web page drives it: the page's calls are the front
+// panel's (host/FrontPanel.h), as the desktop window's handlers are. The page
+// owns the timing: a tick per 100 ms of wall time, and a pass whenever the
+// panel asks for one (after each tick at least, so that a page in the
+// background still runs the passes its ticks ask for); while a scenario
+// plays, the driver runs both and the page's own do nothing.
 #include "web/WebInstrument.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cstdio>
 #include <cstring>
 
-#include "core/Core.h"
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
+#include "host/FrontPanel.h"
 #include "host/RunLoop.h"
-#include "pages/Pages.h"
-#include "pages/ProgramState.h"
-#include "web/WebReadings.h"
 
 namespace {
 
-bool Running = false;
-bool CalibrateTicked = true;  // the "Calibrate" box starts ticked
-uint8_t Lamp = 128;
 uint8_t Rgba[FrameBufferSize * 4];
 uint8_t Presented[FrameBufferSize];
 bool PresentedAny = false;
 char Text[64];
-int64_t FixedUtc = 0;
-int64_t (*SystemClock)() = nullptr;  // the clock program start installs
 
-int64_t FixedClock() { return FixedUtc; }
+// The page's sliders, box and power state follow the panel, whoever moved it:
+// the input moved, or -1 for "&On" and "&Off".
+EM_JS(void, PageHearsPanel, (int input), {
+  if (Module.onPanel) Module.onPanel(input);
+});
+
+void Heard(const TPanelChange& change, void*) {
+  if (change.Event == TPanelEvent::Input) PageHearsPanel(change.Which);
+  if (change.Event == TPanelEvent::Power) PageHearsPanel(-1);
+}
+
+bool ValidInput(int input) { return input >= 0 && input < PanelInputCount; }
 
 }  // namespace
 
 const uint8_t* ShownFrame() { return Presented; }
 
-void ResetWebControls() {
-  Running = false;
-  CalibrateTicked = true;
-  Lamp = 128;
-}
-
 extern "C" {
 
-// Program start, as the desktop program starts: off, every record zero.
+// Program start, as the desktop program starts: off, every record as the
+// program finds it, the controls where they start.
 EMSCRIPTEN_KEEPALIVE void axim_start() {
-  ResetProgramState();
-  PageHandler = HomePage;  // as the window's creation makes it
-  SystemClock = HostClock;
-  ResetWebControls();
+  static const bool Listening = PanelListen(Heard, nullptr);
+  (void)Listening;
+  PanelProgramStart();
   PresentedAny = false;
   std::memset(Presented, 0, sizeof Presented);
 }
 
-// "On": the power-on sequence; pressed while on, it starts again.
-EMSCRIPTEN_KEEPALIVE void axim_on() {
-  PowerOn();
-  Running = true;
+EMSCRIPTEN_KEEPALIVE void axim_on() { PanelOn(); }
+EMSCRIPTEN_KEEPALIVE void axim_off() { PanelOff(); }
+EMSCRIPTEN_KEEPALIVE int axim_running() {
+  return FrontPanel.Running == 1 && StopRequested == 0 ? 1 : 0;
 }
 
-// "Off": the stop request; the page runs no pass after it.
-EMSCRIPTEN_KEEPALIVE void axim_off() { RequestStop(); }
-
-EMSCRIPTEN_KEEPALIVE int axim_running() { return Running && StopRequested == 0; }
-
-// One pass as the window runs it: the check box, the lamp, the firmware
-// pass. Returns 0 (and runs nothing) while the instrument is off.
-EMSCRIPTEN_KEEPALIVE int axim_pass() {
-  if (!Running) return 0;
-  if (StopRequested != 0) {
-    Running = false;
-    return 0;
-  }
-  CalibrateSwitch = CalibrateTicked ? 1 : 0;
-  Lamp = AlarmLampRed() ? 255 : 128;
-  RunFirmwarePass();
-  return 1;
+// The page's own tick and pass; nothing while a scenario plays them. The
+// pass returns 0 (and runs nothing) while the instrument is off.
+EMSCRIPTEN_KEEPALIVE void axim_tick() {
+  if (FrontPanel.Driven == 0) PanelTick();
 }
-
-EMSCRIPTEN_KEEPALIVE void axim_tick() { AdvanceTick(); }
-
-EMSCRIPTEN_KEEPALIVE void axim_key(int code) {
-  if (code >= KeyLeft && code <= KeyKnobMinus) DepositKey(static_cast<uint8_t>(code));
+EMSCRIPTEN_KEEPALIVE int axim_pass() { return FrontPanel.Driven == 0 && PanelPass() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int axim_wants_pass() {
+  return FrontPanel.Driven == 0 && PanelWantsPass() ? 1 : 0;
 }
+EMSCRIPTEN_KEEPALIVE int axim_passes() { return static_cast<int>(FrontPanel.Passes); }
 
+// A key as its control deposits it: 1 taken, 0 dropped (the slot was full).
+EMSCRIPTEN_KEEPALIVE int axim_key(int code) {
+  return code > 0 && code < 256 && PanelPress(static_cast<uint8_t>(code)) ? 1 : 0;
+}
 // The key waiting in the slot, 0 when none (a further key now would be lost).
 EMSCRIPTEN_KEEPALIVE int axim_key_slot() { return KeySlot; }
 
-EMSCRIPTEN_KEEPALIVE void axim_set_calibrate(int ticked) { CalibrateTicked = ticked != 0; }
-
-// The lamp's red as the last pass set it: 255 lit, 128 dark (maroon).
-EMSCRIPTEN_KEEPALIVE int axim_lamp() { return Lamp; }
-
-// A sensor input moved: 0 volts, 1 current, 2 OAT, 3..5 the X, Y, Z axes.
-EMSCRIPTEN_KEEPALIVE void axim_set_input(int input, int position) {
-  if (!ValidInputPosition(input, position)) return;
-  switch (input) {
-    case InputVolts:
-      VoltsInput = static_cast<uint16_t>(position);
-      break;
-    case InputCurrent:
-      CurrentInput = static_cast<uint16_t>(position);
-      break;
-    case InputOat:
-      OatInput = static_cast<uint16_t>(position);
-      break;
-    default:
-      WriteAxisInput(static_cast<uint8_t>(input - InputAxisX), static_cast<int16_t>(position));
-  }
+// A control moved, in the order of the panel's table (the box last): 0 when
+// the position is outside its range and nothing moved.
+EMSCRIPTEN_KEEPALIVE int axim_set_input(int input, int position) {
+  return ValidInput(input) && PanelSetInput(static_cast<TPanelInput>(input), position) ? 1 : 0;
+}
+// Where the control stands, and what the instrument's input holds (the
+// current's 0 until its bar is first moved).
+EMSCRIPTEN_KEEPALIVE int axim_position(int input) {
+  return ValidInput(input) ? FrontPanel.Position[input] : 0;
+}
+EMSCRIPTEN_KEEPALIVE int axim_input_value(int input) {
+  return ValidInput(input) ? PanelInputValue(static_cast<TPanelInput>(input)) : 0;
 }
 
-// What a position of an input reads as: "1648 counts: 15.5 V". While the
-// instrument runs, under its own records; while off, under the defaults the
-// next switch-on starts from.
-EMSCRIPTEN_KEEPALIVE const char* axim_reading(int input, int position) {
-  const bool running = axim_running() != 0;
-  ReadingText(input, position, running ? Calibration : GetDefaultCalibration(),
-              running ? Settings : GetDefaultSettings(), Text, sizeof Text);
+// What a count of an input reads as: "1648 counts: 15.5 V".
+EMSCRIPTEN_KEEPALIVE const char* axim_reading(int input, int count) {
+  Text[0] = '\0';
+  if (ValidInput(input)) PanelReading(static_cast<TPanelInput>(input), count, Text, sizeof Text);
   return Text;
 }
+
+// The lamp's red as the last pass set it: 255 lit, 128 dark (maroon).
+EMSCRIPTEN_KEEPALIVE int axim_lamp() { return FrontPanel.Lamp; }
 
 // The display through the colour table, 160 x 120 RGBA; returns 1 when the
 // frame differs from the one returned last (0: the canvas can stay).
@@ -126,13 +105,7 @@ EMSCRIPTEN_KEEPALIVE int axim_present() {
   if (PresentedAny && std::memcmp(Presented, FrameBuffer, FrameBufferSize) == 0) return 0;
   std::memcpy(Presented, FrameBuffer, FrameBufferSize);
   PresentedAny = true;
-  for (int i = 0; i < FrameBufferSize; ++i) {
-    const TRgb colour = ColourOf(FrameBuffer[i]);
-    Rgba[i * 4] = colour.R;
-    Rgba[i * 4 + 1] = colour.G;
-    Rgba[i * 4 + 2] = colour.B;
-    Rgba[i * 4 + 3] = 255;
-  }
+  FrameColours(Presented, 1, 4, Rgba);
   return 1;
 }
 
@@ -147,13 +120,12 @@ EMSCRIPTEN_KEEPALIVE int axim_colour(int index) {
 
 // Holds the host clock at a second since 1970 (for demonstrations and tests
 // whose screens show the time); a negative value gives the real clock back.
+// A scenario played afterwards gives the clock back as it found it.
 EMSCRIPTEN_KEEPALIVE void axim_fix_clock(double utc) {
-  if (utc < 0) {
-    if (SystemClock != nullptr) HostClock = SystemClock;
-    return;
-  }
-  FixedUtc = static_cast<int64_t>(utc);
-  HostClock = FixedClock;
+  PanelClock =
+      utc < 0 ? TPanelClock{} : TPanelClock{TClockMode::Fixed, static_cast<int64_t>(utc), 0};
 }
+// The second the firmware's clock reads now.
+EMSCRIPTEN_KEEPALIVE double axim_clock() { return static_cast<double>(PanelClockNow()); }
 
 }  // extern "C"

@@ -5,7 +5,3 @@
 // The frame the page shows now (the last one presented), 160 x 120 colour
 // indices; all black before the first.
 const uint8_t* ShownFrame();
-
-// The page's controls as at program start: off, "Calibrate" ticked, the lamp
-// dark.
-void ResetWebControls();

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "graphics/ColourTable.h"
 #include "pictures/GifRecording.h"
 #include "pictures/Pictures.h"
 #include "web/WebInstrument.h"
@@ -32,7 +33,7 @@ extern "C" {
 // Writes the shown display as /display.png, each pixel scale x scale.
 EMSCRIPTEN_KEEPALIVE int axim_save_png(int scale) {
   std::string error;
-  if (scale < 1 || scale > 8) return Remember(false, "The scale must be 1 to 8.");
+  if (!ValidPictureScale(scale)) return Remember(false, "The scale must be 1 to 8.");
   return Remember(WriteDisplayPng(PngPath, ShownFrame(), scale, error), error);
 }
 

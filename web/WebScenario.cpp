@@ -1,46 +1,103 @@
 // Scenario files played in the page as the desktop window plays them: read
-// and checked by the project's scenario reader, from program start, at real
-// speed, with the scenario's clock running from its start. The page works
-// the controls of each step (bars, box, power, keys) and the timing between
-// steps; the steps that touch the firmware's records or files run here, by
-// the step actions the headless runner uses. Files go to the module's file
-// system in memory: the scenario in the current folder, its output in /out.
+// and checked by the project's scenario reader, played by the one step
+// driver (scenario/ScenarioDriver.h) with the runner's ticks and passes, its
+// pauses, its hand-over rule and its dealer's rounds. The page is the
+// driver's host: the browser's timers for its pauses, and the page's script
+// told what to show. Files go to the module's file system in memory: the
+// scenario in the current folder, its output in /out.
 #include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
 
 #include <string>
 
-#include "core/Clock.h"
-#include "core/RunState.h"
-#include "graphics/FrameBuffer.h"
-#include "host/RunLoop.h"
-#include "pictures/GifRecording.h"
-#include "scenario/ScenarioRun.h"
-#include "web/WebInstrument.h"
+#include "scenario/ScenarioDriver.h"
 
 namespace {
 
+// The page's script: draw a changed frame, show a key pressed, the status
+// line, a round begun or ended.
+EM_JS(void, PagePresent, (), {
+  if (Module.onPresent) Module.onPresent();
+});
+EM_JS(void, PageShowKey, (int key, int ms), {
+  if (Module.onShowKey) Module.onShowKey(key, ms);
+});
+EM_JS(void, PageStatus, (const char* sentence), {
+  if (Module.onStatus) Module.onStatus(UTF8ToString(sentence));
+});
+EM_JS(void, PageRoundBegan, (), {
+  if (Module.onRoundBegan) Module.onRoundBegan();
+});
+EM_JS(void, PageRoundEnded, (const char* how, const char* message), {
+  if (Module.onRoundEnded) Module.onRoundEnded(UTF8ToString(how), UTF8ToString(message));
+});
+
+// How a round ended, as the page names it: passed, failed (an expectation,
+// a file), stopped (the user acted, or the page stopped it).
+const char* EndName(TPlayEnd end) {
+  switch (end) {
+    case TPlayEnd::Passed:
+      return "passed";
+    case TPlayEnd::Failed:
+    case TPlayEnd::Broken:
+      return "failed";
+    case TPlayEnd::Interrupted:
+    case TPlayEnd::Stopped:
+      break;
+  }
+  return "stopped";
+}
+
+class TPageHost final : public TScenarioHost {
+ public:
+  void After(int ms) override {
+    Cancel();
+    Timer = emscripten_set_timeout(Due, ms, this);
+    Pending = true;
+  }
+  void Cancel() override {
+    if (Pending) emscripten_clear_timeout(Timer);
+    Pending = false;
+  }
+  double NowMs() override { return emscripten_get_now(); }
+  void Present() override {
+    Began();
+    PagePresent();
+  }
+  void ShowKey(uint8_t key, int ms) override { PageShowKey(key, ms); }
+  void Status(const std::string& sentence) override {
+    Began();
+    PageStatus(sentence.c_str());
+  }
+  void Ended(TPlayEnd end, const std::string& message) override {
+    Told = false;
+    PageRoundEnded(EndName(end), message.c_str());
+  }
+  TScenarioDriver* Driver = nullptr;
+
+ private:
+  static void Due(void* self) {
+    auto* host = static_cast<TPageHost*>(self);
+    host->Pending = false;
+    host->Driver->Continue();
+  }
+  // The page hears of a round when its first frame or line comes.
+  void Began() {
+    if (Told || !Driver->Playing()) return;
+    Told = true;
+    PageRoundBegan();
+  }
+  long Timer = 0;
+  bool Pending = false;
+  bool Told = false;
+};
+
+TPageHost Host;
+TScenarioDriver Driver(&Host);
 TScenario Scenario;
 TScenarioOptions Options;
 bool Loaded = false;
 std::string Message;
-TGifRecording Recording;
-int64_t (*SavedClock)() = nullptr;
-int64_t Start = 0;
-double StartMs = 0;
-
-double ElapsedMs() { return emscripten_get_now() - StartMs; }
-int64_t ScenarioClock() { return Start + static_cast<int64_t>(ElapsedMs() / 1000); }
-
-const TStep* StepAt(int index) {
-  if (!Loaded || index < 0 || index >= static_cast<int>(Scenario.Steps.size())) return nullptr;
-  return &Scenario.Steps[static_cast<size_t>(index)];
-}
-
-// Failures name the file and the step's line, as the window's playback does.
-int Fail(const TStep& step, const std::string& what) {
-  Message = Scenario.File + ":" + std::to_string(step.Line) + ": " + what;
-  return 0;
-}
 
 }  // namespace
 
@@ -61,80 +118,22 @@ EMSCRIPTEN_KEEPALIVE int axim_scenario_load(const char* path) {
 EMSCRIPTEN_KEEPALIVE const char* axim_scenario_message() { return Message.c_str(); }
 EMSCRIPTEN_KEEPALIVE const char* axim_scenario_name() { return Scenario.Name.c_str(); }
 
-// From program start: the instrument off, everything reset, the scenario's
-// clock (when it gives one) running from now.
-EMSCRIPTEN_KEEPALIVE void axim_scenario_begin() {
-  RequestStop();
-  ResetToProgramStart();
-  StopRequested = 1;
-  ResetWebControls();
-  SavedClock = HostClock;
-  Start = Scenario.Clock;
-  StartMs = emscripten_get_now();
-  if (Scenario.ClockGiven) HostClock = ScenarioClock;
+// Plays the loaded scenario from program start; with loop, round after
+// round, the visitor's turn ending after idleMs without input (a minute when
+// 0 or less).
+EMSCRIPTEN_KEEPALIVE int axim_scenario_play(int loop, int idleMs) {
+  if (!Loaded) return 0;
+  Host.Driver = &Driver;
+  Driver.Loop = loop != 0;
+  Driver.Pauses.Idle = idleMs > 0 ? idleMs : TPlayPauses{}.Idle;
+  Driver.Play(Scenario, Options);
+  return 1;
 }
 
-// The end of a playback, whichever way: a recording still running is
-// finished, the real clock returns.
-EMSCRIPTEN_KEEPALIVE void axim_scenario_end() {
-  std::string ignored;
-  if (Recording.Active()) Recording.Finish(static_cast<int64_t>(ElapsedMs() / 10), ignored);
-  if (SavedClock != nullptr) HostClock = SavedClock;
-  SavedClock = nullptr;
-}
+// Ends the playback and the rounds; the status line says the sentence.
+EMSCRIPTEN_KEEPALIVE void axim_scenario_stop(const char* status) { Driver.Stop(status); }
 
-EMSCRIPTEN_KEEPALIVE int axim_step_kind(int i) {
-  const TStep* step = StepAt(i);
-  return step ? static_cast<int>(step->Kind) : -1;
-}
-EMSCRIPTEN_KEEPALIVE int axim_step_line(int i) { return StepAt(i) ? StepAt(i)->Line : 0; }
-EMSCRIPTEN_KEEPALIVE const char* axim_step_text(int i) {
-  return StepAt(i) ? StepAt(i)->Text.c_str() : "";
-}
-EMSCRIPTEN_KEEPALIVE int axim_step_control(int i) {
-  return StepAt(i) ? static_cast<int>(StepAt(i)->Control) : 0;
-}
-EMSCRIPTEN_KEEPALIVE int axim_step_value(int i) { return StepAt(i) ? StepAt(i)->Value : 0; }
-EMSCRIPTEN_KEEPALIVE int axim_step_key(int i) { return StepAt(i) ? StepAt(i)->Key : 0; }
-EMSCRIPTEN_KEEPALIVE int axim_step_times(int i) { return StepAt(i) ? StepAt(i)->Times : 0; }
-EMSCRIPTEN_KEEPALIVE double axim_step_ticks(int i) { return StepAt(i) ? StepAt(i)->Ticks : 0; }
-
-// Runs a set, expect, take-screenshot or record step: 1 when it holds, else 0
-// with "FILE:LINE: what" as the message.
-EMSCRIPTEN_KEEPALIVE int axim_step_run(int i, int lampRed) {
-  const TStep* step = StepAt(i);
-  if (step == nullptr) return 0;
-  std::string failure;
-  switch (step->Kind) {
-    case TStepKind::Set:
-      return ApplyAssignments(*step, failure) ? 1 : Fail(*step, failure);
-    case TStepKind::Expect:
-      return CheckExpectations(*step, lampRed != 0, failure) ? 1 : Fail(*step, failure);
-    case TStepKind::Screenshot: {
-      const TScreenshotOutcome shot = TakeScreenshot(*step, FrameBuffer, Options);
-      return shot.Matches && !shot.Broken ? 1 : Fail(*step, shot.Message);
-    }
-    case TStepKind::RecordStart:
-      if (!Recording.Start(step->SaveTo, step->Scale, failure)) return Fail(*step, failure);
-      return Recording.Offer(FrameBuffer, static_cast<int64_t>(ElapsedMs() / 10), failure)
-                 ? 1
-                 : Fail(*step, failure);
-    case TStepKind::RecordStop:
-      if (Recording.Active() && !Recording.Finish(static_cast<int64_t>(ElapsedMs() / 10), failure))
-        return Fail(*step, failure);
-      return 1;
-    default:
-      return 1;  // the page works the controls
-  }
-}
-
-// The display after a pass, for a recording the scenario runs.
-EMSCRIPTEN_KEEPALIVE int axim_scenario_offer() {
-  std::string failure;
-  if (!Recording.Active()) return 1;
-  if (Recording.Offer(FrameBuffer, static_cast<int64_t>(ElapsedMs() / 10), failure)) return 1;
-  Message = failure;
-  return 0;
-}
+EMSCRIPTEN_KEEPALIVE int axim_scenario_playing() { return Driver.Playing() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int axim_scenario_visitors_turn() { return Driver.VisitorsTurn() ? 1 : 0; }
 
 }  // extern "C"

@@ -1,5 +1,5 @@
 // The firmware compiled to WebAssembly, run in node: every golden scene
-// compared byte for byte with its committed reference, and the page's
+// compared byte for byte with its committed reference, and the front panel's
 // reading texts checked. Arguments: the reference folder and a folder for
 // the actual screens of the scenes that differ.
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include "core/Settings.h"
 #include "golden/GoldenScenes.h"
 #include "graphics/FrameBuffer.h"
-#include "web/WebReadings.h"
+#include "host/FrontPanel.h"
 
 namespace {
 
@@ -59,29 +59,30 @@ std::string CompareScene(const test::TScene& scene, const std::string& refs,
 }
 
 struct TReadingCase {
-  int Input;
+  TPanelInput Input;
   int Position;
   uint8_t OatUnit;
   const char* Expected;
 };
 
 // Under the default calibration, as the native build reads them; the OAT also
-// in Fahrenheit; nothing for a position or input out of range.
+// in Fahrenheit (the instrument running with that unit); nothing for a
+// position out of range or for the box.
 const TReadingCase ReadingCases[] = {
-    {InputVolts, 1648, 0, "1648 counts: 15.5 V"},
-    {InputVolts, 0, 0, "0 counts: 0.9 V"},
-    {InputVolts, 4096, 0, "4096 counts: 37.1 V"},
-    {InputVolts, 4097, 0, ""},
-    {InputVolts, -1, 0, ""},
-    {InputCurrent, 2048, 0, "2048 counts: 0.0 A"},
-    {InputCurrent, 0, 0, "0 counts: -20.4 A"},
-    {InputOat, 2260, 0, "2260 counts: 0 \u00B0C"},
-    {InputOat, 2260, 1, "2260 counts: 32 \u00B0F"},
-    {InputAxisX, 300, 0, "300: 0.99 g"},
-    {InputAxisY, -300, 0, "-300: -0.99 g"},
-    {InputAxisZ, 0, 0, "0: 0.00 g"},
-    {InputAxisZ, 301, 0, ""},
-    {6, 0, 0, ""},
+    {TPanelInput::Volts, 1648, 0, "1648 counts: 15.5 V"},
+    {TPanelInput::Volts, 0, 0, "0 counts: 0.9 V"},
+    {TPanelInput::Volts, 4096, 0, "4096 counts: 37.1 V"},
+    {TPanelInput::Volts, 4097, 0, ""},
+    {TPanelInput::Volts, -1, 0, ""},
+    {TPanelInput::Current, 2048, 0, "2048 counts: 0.0 A"},
+    {TPanelInput::Current, 0, 0, "0 counts: -20.4 A"},
+    {TPanelInput::Oat, 2260, 0, "2260 counts: 0 \u00B0C"},
+    {TPanelInput::Oat, 2260, 1, "2260 counts: 32 \u00B0F"},
+    {TPanelInput::X, 300, 0, "300: 0.99 g"},
+    {TPanelInput::Y, -300, 0, "-300: -0.99 g"},
+    {TPanelInput::Z, 0, 0, "0: 0.00 g"},
+    {TPanelInput::Z, 301, 0, ""},
+    {TPanelInput::Calibrate, 0, 0, ""},
 };
 
 }  // namespace
@@ -105,16 +106,19 @@ int main(int argc, char** argv) {
     }
   }
   for (const TReadingCase& c : ReadingCases) {
-    TSettings settings = GetDefaultSettings();
-    settings.OatUnit = c.OatUnit;
+    PanelProgramStart();
+    Calibration = GetDefaultCalibration();
+    Settings = GetDefaultSettings();
+    Settings.OatUnit = c.OatUnit;
+    FrontPanel.Running = c.OatUnit;  // the running instrument's own unit
     char text[64];
-    ReadingText(c.Input, c.Position, GetDefaultCalibration(), settings, text, sizeof text);
+    PanelReading(c.Input, c.Position, text, sizeof text);
     if (std::strcmp(text, c.Expected) == 0) {
       ++passed;
     } else {
       ++failed;
-      std::printf("FAIL reading of input %d at %d: \"%s\", expected \"%s\"\n", c.Input, c.Position,
-                  text, c.Expected);
+      std::printf("FAIL reading of %s at %d: \"%s\", expected \"%s\"\n", PanelRow(c.Input).Name,
+                  c.Position, text, c.Expected);
     }
   }
   std::printf("%d passed, %d failed\n", passed, failed);

@@ -103,14 +103,14 @@ describe('the page', () => {
   test('starts as the desktop program: off, black display, controls as at start', async () => {
     const page = await openPage(session.browser, session.server.url);
     for (const name of ['On', 'Off', 'F1', 'F2', 'Knob', '+', '-', 'Volts', 'Current', 'OAT',
-                        'X', 'Y', 'Z', 'Calibrate', 'Display'])
+                        'X-axis', 'Y-axis', 'Z-axis', 'Calibrate', 'Display'])
       assert.ok(await page.$(`[aria-label="${name}"]`), `a control named "${name}"`);
     assert.equal(await page.evaluate(() => document.body.dataset.state), 'off');
     const bars = await page.$$eval('input[type=range]', (all) =>
       all.map((b) => [b.getAttribute('aria-label'), b.min, b.max, b.value]));
     assert.deepEqual(bars, [['Volts', '0', '4096', '0'], ['Current', '0', '4096', '2048'],
-                            ['OAT', '0', '4096', '0'], ['X', '-300', '300', '0'],
-                            ['Y', '-300', '300', '0'], ['Z', '-300', '300', '0']]);
+                            ['OAT', '0', '4096', '0'], ['X-axis', '-300', '300', '0'],
+                            ['Y-axis', '-300', '300', '0'], ['Z-axis', '-300', '300', '0']]);
     assert.equal(await page.$eval('#calibrate', (c) => c.checked), true);
     // Until the current's bar is moved the firmware reads 0 counts from it.
     assert.equal(await text(page, '#out0'), '0 counts: 0.9 V');
@@ -126,6 +126,29 @@ describe('the page', () => {
     assert.ok(black, 'the display is black while off');
     // The tick runs while off: the page passes no frame, but counts ticks.
     assert.equal(await page.evaluate(() => window.aximPage.passes), 0);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
+  test('the front panel\'s table is every control: no input, range or key of the page\'s own', async () => {
+    const page = await openPage(session.browser, session.server.url);
+    const table = await page.evaluate(() => JSON.parse(window.aximPage.module.UTF8ToString(
+      window.aximPage.module._axim_panel_table())));
+    const inputs = await page.$$eval('#inputs input', (all) => all.filter((c) => c.type !== 'file')
+      .map((c) => (c.type === 'checkbox'
+        ? [c.labels[0].textContent.trim(), c.getAttribute('aria-label'), 0, 1, Number(c.checked)]
+        : [c.labels[0].textContent, c.getAttribute('aria-label'), Number(c.min), Number(c.max),
+           Number(c.value)])));
+    assert.deepEqual(inputs, table.inputs.map((r) => [r.label, r.title, r.bottom, r.top, r.start]));
+    // Each key control deposits its key's code (the instrument off keeps it in the slot).
+    const keys = [];
+    for (const id of await page.$$eval('#face button:not(#on):not(#off)', (all) => all.map((b) => b.id))) {
+      await page.evaluate(() => window.aximPage.module._axim_start());
+      await page.click(`#${id}`);
+      keys.push(await page.evaluate((b) => [document.getElementById(b).getAttribute('aria-label'),
+                                            window.aximPage.module._axim_key_slot()], id));
+    }
+    assert.deepEqual(keys, table.keys.map((k) => [k.label, k.code]));
     assert.deepEqual(page.problems, []);
     await page.close();
   });

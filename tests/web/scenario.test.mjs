@@ -1,7 +1,9 @@
 // Scenario files in the page (headless Chromium): the project's reader and
-// step actions compiled in, played at real speed from program start; the
-// guided tour from the URL, looping; the reader's messages for a bad file.
+// step driver compiled in, played at real speed from program start; the
+// guided tour from the URL, looping, handed to a visitor and back, and in a
+// tab in the background; the reader's messages for a bad file.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { describe, test } from 'node:test';
 
 import { openPage, siteInBrowser } from './browser.mjs';
@@ -19,6 +21,11 @@ async function waitForEnd(page, timeout) {
 const playText = (page, name, text) => page.evaluate((file, yaml) => {
   window.aximPage.playFiles([{ name: file, bytes: new TextEncoder().encode(yaml) }]);
 }, name, text);
+const call = (page, name) => page.evaluate((f) => window.aximPage.module[`_axim_${f}`](), name);
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+// Until the tour plays with the instrument on.
+const tourRunning = (page) => page.waitForFunction(() => window.aximPage.scenarioResult === 'playing'
+  && window.aximPage.module._axim_running() === 1, { timeout: 15000, polling: 50 });
 
 // Passes under axim7-scenario too; with Volts 150 it fails there with the
 // same message.
@@ -88,6 +95,71 @@ describe('scenarios', () => {
     await page.waitForFunction(() => window.aximPage.scenarioResult === 'playing',
                                { timeout: 5000 });
     assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
+  test('the file the runner passes passes in the page: the stopwatch by the ticks alone', async () => {
+    const page = await openPage(session.browser, session.server.url);
+    const file = new URL('../scenarios/stopwatch_ticks.yaml', import.meta.url);
+    await playText(page, 'stopwatch_ticks.yaml', readFileSync(file, 'utf8'));
+    assert.equal(await waitForEnd(page, 15000), 'passed', await status(page));
+    await page.close();
+  });
+
+  test('?clock= holds the clock again after a scenario that brings its own', async () => {
+    const page = await openPage(session.browser, `${session.server.url}?clock=1800000000`);
+    await playText(page, 'short.yaml', Short);
+    assert.equal(await waitForEnd(page, 15000), 'passed');
+    assert.equal(await call(page, 'clock'), 1800000000);
+    await page.close();
+  });
+
+  test('dealer loop: a tap stops the tour, the visitor has the keys, the tour returns when idle', async () => {
+    const page = await openPage(session.browser, `${session.server.url}?scenario=tour&loop=1&idle=3000`,
+                                { touch: true });
+    await tourRunning(page);
+    const knob = await page.$eval('#knob', (e) => {
+      const r = e.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2];
+    });
+    await page.touchscreen.tap(...knob);
+    assert.equal(await status(page), 'Scenario stopped: a key was pressed');
+    assert.equal(await result(page), 'stopped');
+    // The page's own passes take the visitor's keys; each restarts the wait.
+    for (const key of ['+', '-']) {
+      await page.keyboard.press(key);
+      await page.waitForFunction(() => window.aximPage.module._axim_key_slot() === 0,
+                                 { timeout: 3000, polling: 20 });
+    }
+    await sleep(2000);
+    assert.equal(await result(page), 'stopped', 'the visitor\'s turn lasts the idle wait');
+    await page.waitForFunction(() => window.aximPage.scenarioResult === 'playing',
+                               { timeout: 5000, polling: 50 });
+    assert.match(await status(page), /^Line \d+: /);
+    assert.deepEqual(page.problems, []);
+    await page.close();
+  });
+
+  test('a tab in the background for 20 s: the tour passes, the passes follow the ticks', async () => {
+    const page = await openPage(session.browser, `${session.server.url}?scenario=tour`);
+    const other = await session.browser.newPage();
+    const hidden = async (ms) => {
+      await other.bringToFront();
+      assert.equal(await page.evaluate(() => document.visibilityState), 'hidden');
+      await sleep(ms);
+      await page.bringToFront();
+    };
+    await tourRunning(page);
+    await hidden(20000);
+    assert.equal(await waitForEnd(page, 90000), 'passed', await status(page));
+    // The instrument left on: its own passes, at least one per tick.
+    const before = await page.evaluate(() => [window.aximPage.passes, window.aximPage.ticks.given]);
+    await hidden(3000);
+    const after = await page.evaluate(() => [window.aximPage.passes, window.aximPage.ticks.given]);
+    assert.ok(after[0] - before[0] >= after[1] - before[1] && after[1] - before[1] >= 20,
+              `${after[0] - before[0]} passes for ${after[1] - before[1]} ticks`);
+    assert.deepEqual(page.problems, []);
+    await other.close();
     await page.close();
   });
 });

@@ -1,14 +1,17 @@
 // The simulator's page: the firmware (WebAssembly) driven as the desktop
-// window drives it. A tick every 100 ms of wall time whether the instrument
-// is on or off; while on, one pass per screen refresh (resting while the
-// display stands still, below); the display drawn only when its frame
-// changed.
+// window drives it, through the one front panel. A tick every 100 ms of wall
+// time whether the instrument is on or off; a pass whenever the panel asks
+// for one (after a tick, a key, an input), on the next screen refresh or,
+// in a tab in the background where no refresh comes, after each tick; the
+// display drawn only when its frame changed. A scenario plays by the
+// module's step driver, which runs the ticks and passes meanwhile.
 import AximModule from './axim7.mjs';
 import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, gridShift, layoutRound,
          pixelGrid } from './layout.js';
-import { Key, KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
+import { KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
+import { panelControls } from './panel.js';
 import { Pictures, download } from './pictures.js';
-import { ScenarioPlayer } from './scenario.js';
+import { ScenarioFiles } from './scenario.js';
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
@@ -26,14 +29,18 @@ M._axim_start();
 const page = {
   module: M,
   frames: 0,        // frames drawn on the canvas
-  passes: 0,        // passes run
+  get passes() { return M._axim_passes(); },  // passes since program start
   scale: 0,         // device pixels per display pixel
-  running: false,
 };
 window.aximPage = page;
 
+// The controls from the front panel's table.
+const panel = panelControls(JSON.parse(M.UTF8ToString(M._axim_panel_table())));
+panel.problems.forEach((problem) => console.error(`The page's front panel: ${problem}.`));
+page.panel = panel;
+
 // A fixed clock (seconds since 1970 UTC), for demonstrations and tests whose
-// screens show the time.
+// screens show the time; a scenario gives it back when it ends.
 if (params.has('clock')) {
   const utc = Number(params.get('clock'));
   if (Number.isFinite(utc) && utc >= 0) M._axim_fix_clock(utc);
@@ -54,17 +61,20 @@ function draw() {
   page.frames += 1;
 }
 
-// The frame buffer through the colour table, when it changed.
+// After a pass: the frame buffer through the colour table when it changed,
+// the lamp, the on/off state.
 function present() {
+  showLamp();
+  showState();
   if (!M._axim_present()) return false;
   const rgba = M._axim_rgba();
   frame.data.set(M.HEAPU8.subarray(rgba, rgba + frame.data.length));
   smallContext.putImageData(frame, 0, 0);
   draw();
   pictures.offer();
-  if (player?.playing && !M._axim_scenario_offer()) player.fail(player.message());
   return true;
 }
+M.onPresent = present;
 
 // --- layout -------------------------------------------------------------
 const face = $('face');
@@ -147,7 +157,7 @@ function onDprChange() {
 window.addEventListener('resize', layout);
 watchDevicePixelRatio();
 
-// --- the lamp and the readings -------------------------------------------
+// --- the lamp, the state and the readings ----------------------------------
 const lamp = $('lamp');
 let lampShown = -1;
 function showLamp() {
@@ -159,60 +169,52 @@ function showLamp() {
   lamp.setAttribute('aria-label', red === 255 ? 'Alarm lamp, lit' : 'Alarm lamp, dark');
   document.body.style.setProperty('--lamp', colour);
 }
+function showState() {
+  const state = M._axim_running() ? 'on' : 'off';
+  if (document.body.dataset.state !== state) document.body.dataset.state = state;
+}
 
-// What each input reads as, from the firmware's own conversions; the counts
-// are those the firmware has (an input not yet moved is 0, as on the
-// desktop, although the current's bar starts in the middle).
-const inputs = [0, 1, 2, 3, 4, 5].map((i) => ({ bar: $(`in${i}`), out: $(`out${i}`), count: 0 }));
+// What each input reads as, for the count the instrument has (the current's
+// 0 until its bar is first moved, although the bar starts in the middle).
+const calibrate = panel.inputs.at(-1).control;
+const sensors = panel.inputs.slice(0, -1);
 function showReadings() {
-  inputs.forEach((input, i) => {
-    const text = M.UTF8ToString(M._axim_reading(i, input.count));
-    if (input.out.value !== text) input.out.value = text;
+  sensors.forEach(({ out }, i) => {
+    const text = M.UTF8ToString(M._axim_reading(i, M._axim_input_value(i)));
+    if (out.value !== text) out.value = text;
   });
 }
-inputs.forEach((input, i) => {
-  input.bar.addEventListener('input', () => {
-    input.count = Number(input.bar.value);
-    M._axim_set_input(i, input.count);
+sensors.forEach(({ control }, i) => {
+  control.addEventListener('input', () => {
+    M._axim_set_input(i, Number(control.value));
     wake();
-    showReadings();
   });
 });
-const calibrate = $('calibrate');
 calibrate.addEventListener('change', () => {
-  M._axim_set_calibrate(calibrate.checked ? 1 : 0);
+  M._axim_set_input(panel.inputs.length - 1, calibrate.checked ? 1 : 0);
   wake();
 });
+// The controls follow the panel, whoever moved it (a scenario, program
+// start): the input moved, or -1 for On and Off.
+M.onPanel = (input) => {
+  const control = panel.inputs[input]?.control;
+  const position = input >= 0 ? M._axim_position(input) : 0;
+  if (control?.type === 'checkbox') control.checked = position !== 0;
+  else if (control && Number(control.value) !== position) control.value = position;
+  showReadings();
+  showState();
+};
 
 // --- timing ---------------------------------------------------------------
 const ticks = new TickClock(performance.now());
 page.ticks = ticks;
-function runTicks() {
-  for (let n = ticks.due(performance.now()); n > 0; n -= 1) M._axim_tick();
-}
-// While on, a pass per screen refresh. A display that has not changed for a
-// second waits with its passes for the next tick (its blink, timers and
-// clock can change only then) or the next key or input, which bring back a
-// pass per refresh: the firmware times nothing by its passes, and a page left
-// standing takes next to no processor.
-const StillMs = 1000;
-let resting = false;
-let changedAt = 0;
 let readingsDue = 0;
 
-// One pass; false when the instrument has gone off.
-function runPass() {
-  runTicks();
-  if (!M._axim_pass()) {
-    page.running = false;
-    resting = false;
-    document.body.dataset.state = 'off';
-    showReadings();
-    return false;
-  }
-  page.passes += 1;
-  if (present()) changedAt = performance.now();
-  showLamp();
+// The passes the panel asks for; false when it asks for none.
+function runPasses() {
+  if (!M._axim_wants_pass()) return false;
+  M._axim_pass();
+  present();
   // The calibration and units can change on the instrument's own pages.
   if (performance.now() >= readingsDue) {
     readingsDue = performance.now() + 250;
@@ -220,58 +222,46 @@ function runPass() {
   }
   return true;
 }
-
-function pass() {
-  if (!runPass()) return;
-  if (performance.now() - changedAt > StillMs) {
-    resting = true;
-    return;
+// The ticks due by now, each with the pass it asks for, so that a page the
+// browser woke seldom (a tab in the background) is right when it returns.
+function service() {
+  for (let n = ticks.due(performance.now()); n > 0; n -= 1) {
+    M._axim_tick();
+    runPasses();
   }
-  requestAnimationFrame(pass);
+  if (runPasses()) wake();  // a key taken shows its effect on the next pass
 }
-
-// Something may change the display: a pass per refresh again.
+// A pass on the next screen refresh.
+let refreshAsked = false;
 function wake() {
-  changedAt = performance.now();
-  if (!page.running || !resting) return;
-  resting = false;
-  requestAnimationFrame(pass);
+  if (refreshAsked) return;
+  refreshAsked = true;
+  requestAnimationFrame(() => {
+    refreshAsked = false;
+    service();
+  });
 }
 page.wake = wake;
-
-// The tick runs also while the instrument is off and while the page is in
-// the background (where the browser wakes it seldom: the ticks catch up).
-setInterval(() => {
-  runTicks();
-  if (page.running && resting && runPass() && performance.now() - changedAt <= StillMs) wake();
-}, 100);
+setInterval(service, 100);
 
 function switchOn() {
   M._axim_on();
-  showReadings();
-  changedAt = performance.now();
-  if (!page.running) {
-    page.running = true;
-    resting = false;
-    document.body.dataset.state = 'on';
-    requestAnimationFrame(pass);
-  } else {
-    wake();
-  }
+  wake();
 }
 page.switchOn = switchOn;
 
 // --- the front panel -------------------------------------------------------
-const deposit = (code) => {
-  M._axim_key(code);
+const deposit = (name) => {
+  M._axim_key(panel.keys[name].code);
   wake();
 };
 $('on').addEventListener('click', switchOn);
-$('off').addEventListener('click', () => M._axim_off());
-$('plus').addEventListener('click', () => deposit(Key.Plus));
-$('minus').addEventListener('click', () => deposit(Key.Minus));
-$('f1').addEventListener('click', () => deposit(Key.Left));
-$('f2').addEventListener('click', () => deposit(Key.Right));
+$('off').addEventListener('click', () => {
+  M._axim_off();
+  wake();
+});
+for (const [name, { button }] of Object.entries(panel.keys))
+  if (name !== 'knob') button?.addEventListener('click', () => deposit(name));
 
 const knob = $('knob');
 const wheel = new WheelNotches();
@@ -279,7 +269,7 @@ knob.addEventListener('wheel', (event) => {
   event.preventDefault();
   const notches = wheel.add(event.deltaY, event.deltaMode);
   // One key per notch; the slot keeps the first until a pass takes it.
-  for (let i = 0; i < Math.abs(notches); i += 1) deposit(notches > 0 ? Key.Plus : Key.Minus);
+  for (let i = 0; i < Math.abs(notches); i += 1) deposit(notches > 0 ? 'plus' : 'minus');
 }, { passive: false });
 
 let drag = null;
@@ -294,20 +284,20 @@ knob.addEventListener('pointerdown', (event) => {
 knob.addEventListener('pointermove', (event) => {
   if (!drag) return;
   const steps = drag.move(event.clientX, event.clientY);
-  for (let i = 0; i < Math.abs(steps); i += 1) deposit(steps > 0 ? Key.Plus : Key.Minus);
+  for (let i = 0; i < Math.abs(steps); i += 1) deposit(steps > 0 ? 'plus' : 'minus');
 });
 knob.addEventListener('pointerup', () => {
-  if (drag?.isTap()) deposit(Key.Press);
+  if (drag?.isTap()) deposit('knob');
   drag = null;
 });
 knob.addEventListener('pointercancel', () => { drag = null; });
 // Space or Enter on the focused knob (a click without a pointer); the arrow
 // keys turn it.
 knob.addEventListener('click', (event) => {
-  if (event.detail === 0) deposit(Key.Press);
+  if (event.detail === 0) deposit('knob');
 });
 knob.addEventListener('keydown', (event) => {
-  const turn = { ArrowUp: Key.Plus, ArrowRight: Key.Plus, ArrowDown: Key.Minus, ArrowLeft: Key.Minus }[event.key];
+  const turn = { ArrowUp: 'plus', ArrowRight: 'plus', ArrowDown: 'minus', ArrowLeft: 'minus' }[event.key];
   if (turn === undefined) return;
   event.preventDefault();
   deposit(turn);
@@ -321,7 +311,7 @@ document.addEventListener('keydown', (event) => {
   const code = frontPanelKey(event);
   if (code === null) return;
   event.preventDefault();
-  if (!event.repeat || code !== Key.Press) deposit(code);
+  if (!event.repeat || code !== 'knob') deposit(code);
 });
 
 // --- pictures -------------------------------------------------------------
@@ -345,78 +335,52 @@ recordButton.addEventListener('click', () => {
 });
 
 // --- scenarios --------------------------------------------------------------
-function setControl(control, value) {
-  if (control === 6) {
-    calibrate.checked = value !== 0;
-    M._axim_set_calibrate(value !== 0 ? 1 : 0);
-    wake();
-    return;
-  }
-  const input = inputs[control];
-  input.bar.value = value;
-  input.count = value;
-  M._axim_set_input(control, value);
-  wake();
-  showReadings();
-}
-function flash(id) {
-  const button = $(id);
-  button.classList.add('pressed');
-  setTimeout(() => button.classList.remove('pressed'), 200);
-}
+const scenarios = new ScenarioFiles(M);
 const outputs = $('outputs');
-let loopScenario = params.get('loop') === '1';
-let player = null;
-player = new ScenarioPlayer(M, {
-  setControl,
-  power: (on) => (on ? switchOn() : M._axim_off()),
-  press: (key) => {
-    if (key === Key.Plus) flash('plus');
-    if (key === Key.Minus) flash('minus');
-    deposit(key);
-  },
-  lampRed: () => M._axim_lamp() === 255,
-  status: showStatus,
-  finished: (passed) => {
-    $('stopScenario').disabled = true;
-    for (const file of player.outputs()) {
-      const item = document.createElement('li');
-      const link = document.createElement('a');
-      link.href = '#';
-      link.textContent = file.path;
-      link.addEventListener('click', (event) => {
-        event.preventDefault();
-        download(file.bytes, file.path.replace(/\//g, '-'), file.path.endsWith('.gif') ? 'image/gif' : 'image/png');
-      });
-      item.append(link);
-      outputs.append(item);
-    }
-    page.scenarioResult = passed ? 'passed' : 'failed';
-    if (passed && loopScenario) setTimeout(startScenario, 2000);
-  },
-});
-page.player = player;
-
-// Starts the loaded scenario from program start, the controls as at start.
-function startScenario() {
+const stopButton = $('stopScenario');
+const loop = params.get('loop') === '1';
+// The visitor's turn in a dealer's loop: a minute without input (shorter
+// for tests, ?idle=MS).
+const idleMs = Number(params.get('idle')) > 0 ? Number(params.get('idle')) : 0;
+M.onStatus = showStatus;
+M.onShowKey = (code, ms) => {
+  const button = Object.values(panel.keys).find((key) => key.code === code)?.button;
+  button?.classList.add('pressed');
+  setTimeout(() => button?.classList.remove('pressed'), ms);
+};
+M.onRoundBegan = () => {
   outputs.replaceChildren();
   page.scenarioResult = 'playing';
-  inputs.forEach((input, i) => setControl(i, 0));
-  calibrate.checked = true;
-  $('stopScenario').disabled = false;
-  player.play();
-}
+  stopButton.disabled = false;
+};
+// How it ended: passed, failed or stopped.
+M.onRoundEnded = (end) => {
+  for (const file of scenarios.outputs()) {
+    const item = document.createElement('li');
+    const link = document.createElement('a');
+    link.href = '#';
+    link.textContent = file.path;
+    link.addEventListener('click', (event) => {
+      event.preventDefault();
+      download(file.bytes, file.path.replace(/\//g, '-'), file.path.endsWith('.gif') ? 'image/gif' : 'image/png');
+    });
+    item.append(link);
+    outputs.append(item);
+  }
+  page.scenarioResult = end;
+  stopButton.disabled = !loop;  // a loop goes on after the visitor's turn
+  wake();
+};
 
 // Reads the files (a scenario, and reference screens); plays it or says why not.
 function playFiles(files) {
-  player.stop();
-  const problem = player.load(files);
+  const problem = scenarios.load(files);
   if (problem) {
     showStatus(problem);
     page.scenarioResult = 'refused';
     return;
   }
-  startScenario();
+  scenarios.play(loop, idleMs);
 }
 async function playFileList(list) {
   const files = await Promise.all(Array.from(list, async (file) =>
@@ -438,10 +402,9 @@ $('scenarioFile').addEventListener('change', (event) => {
   if (event.target.files.length) playFileList(event.target.files);
   event.target.value = '';
 });
-$('stopScenario').addEventListener('click', () => {
-  loopScenario = false;
-  player.stop('Scenario stopped');
-  $('stopScenario').disabled = true;
+stopButton.addEventListener('click', () => {
+  scenarios.stop('Scenario stopped');
+  stopButton.disabled = true;
 });
 document.addEventListener('dragover', (event) => {
   event.preventDefault();
@@ -478,9 +441,7 @@ if (params.get('view') === 'display') {
 }
 
 // --- start ------------------------------------------------------------------
-document.body.dataset.state = 'off';
 present();
-showLamp();
 showReadings();
 layout();
 performance.mark('axim-first-frame');

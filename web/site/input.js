@@ -1,18 +1,17 @@
 // Turning the knob with a wheel or a finger, and the keyboard's front panel,
-// as numbers and key codes; no page or DOM here.
-
-export const Key = { Left: 1, Right: 2, Press: 3, Plus: 4, Minus: 5 };
+// as numbers and the front panel's key names (their codes come from the
+// firmware's table); no page or DOM here.
 
 // The keyboard's front panel as on the desktop: F1, F2, Enter, + (or =) and
 // -; null for any other key or with Ctrl, Alt or Meta held.
 export function frontPanelKey(event) {
   if (event.ctrlKey || event.altKey || event.metaKey) return null;
   switch (event.key) {
-    case 'F1': return Key.Left;
-    case 'F2': return Key.Right;
-    case 'Enter': return Key.Press;
-    case '+': case '=': return Key.Plus;
-    case '-': return Key.Minus;
+    case 'F1': return 'left';
+    case 'F2': return 'right';
+    case 'Enter': return 'knob';
+    case '+': case '=': return 'plus';
+    case '-': return 'minus';
     default: return null;
   }
 }
