@@ -99,9 +99,9 @@ void PanelProgramStart() {
 }
 
 bool PanelSetInput(TPanelInput input, int32_t position) {
+  if (static_cast<uint8_t>(input) >= PanelInputCount) return false;
   const TPanelInputRow& row = PanelRow(input);
-  if (static_cast<uint8_t>(input) >= PanelInputCount || position < row.Bottom || position > row.Top)
-    return false;
+  if (position < row.Bottom || position > row.Top) return false;
   FrontPanel.Position[static_cast<uint8_t>(input)] = static_cast<int16_t>(position);
   switch (input) {
     case TPanelInput::Volts:
