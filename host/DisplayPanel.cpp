@@ -84,17 +84,19 @@ void TDisplayPanel::DrawFrame() {
   // Frame-buffer pixel (x, y) is panel pixel (x, y + 1): the panel's top row
   // and right-most column stay black. A run of one colour along a row is
   // one quad whose edges lie on device pixel edges.
+  std::array<uint8_t, FrameBufferSize * 3> rgb;
+  FrameColours(FrameBuffer, 1, 3, rgb.data());
   glBegin(GL_QUADS);
   for (int y = 0; y < ScreenHeight; ++y) {
-    const uint8_t* row = FrameBuffer + y * ScreenWidth;
+    const uint8_t* row = &rgb[y * ScreenWidth * 3];
     const GLint top = Edge(y + 1, ratio), bottom = Edge(y + 2, ratio);
     for (int x = 0; x < ScreenWidth;) {
+      const uint8_t* c = row + x * 3;
       int end = x + 1;
-      while (end < ScreenWidth && row[end] == row[x]) ++end;
-      const TRgb c = ColourOf(row[x]);
-      if (c.R != 0 || c.G != 0 || c.B != 0) {
+      while (end < ScreenWidth && std::memcmp(row + end * 3, c, 3) == 0) ++end;
+      if (c[0] != 0 || c[1] != 0 || c[2] != 0) {
         const GLint left = Edge(x, ratio), right = Edge(end, ratio);
-        glColor3ub(c.R, c.G, c.B);
+        glColor3ub(c[0], c[1], c[2]);
         glVertex2i(left, top);
         glVertex2i(right, top);
         glVertex2i(right, bottom);

@@ -16,6 +16,10 @@ class QWindow;
 enum class TSensorInput { Volts, Current, Oat, AxisX, AxisY, AxisZ };
 constexpr int SensorInputCount = 6;
 
+// The front-panel key (KeyLeft .. KeyKnobMinus) a key of the keyboard
+// presses: F1, F2, Enter, + (or =) and -; 0 for any other.
+uint8_t FrontPanelKeyCode(const QKeyEvent* key);
+
 class TInstrumentWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -37,6 +41,8 @@ class TInstrumentWindow : public QMainWindow {
   // Presses a front-panel key (KeyLeft .. KeyKnobMinus) as its control does;
   // the knob's + and - buttons are shown held down for shownMs when above 0.
   virtual void PressKey(uint8_t key, int shownMs) = 0;
+  // Shows the knob's + or - button held down for ms, pressing nothing.
+  virtual void ShowKeyHeld(uint8_t key, int ms) = 0;
   // F1, F2, Enter, + and - as the front-panel controls; true when taken.
   virtual bool FrontPanelKey(const QKeyEvent* key) = 0;
   // "&On" and "&Off".
@@ -51,6 +57,9 @@ class TInstrumentWindow : public QMainWindow {
   virtual const uint8_t* ShownFrame() const = 0;
   // Presents the frame buffer as it stands.
   virtual void PresentFrame() = 0;
+  // After a pass run elsewhere (a scenario playing): the lamp as the pass
+  // set it, the frame when it changed, and the window's events.
+  virtual void ShowPass() = 0;
   // The display panel in the window and the native surface inside it.
   virtual QWidget* DisplayArea() const = 0;
   virtual QWindow* DisplaySurface() const = 0;
@@ -68,4 +77,6 @@ class TInstrumentWindow : public QMainWindow {
   void Ticked();
   // The user pressed "&On" (on) or "&Off"; its handler has run.
   void PowerPressed(bool on);
+  // A sensor input's bar was moved, by the user or by the panel (a TPanelInput).
+  void InputMoved(int input);
 };

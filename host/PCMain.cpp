@@ -14,12 +14,10 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "core/Sensors.h"
 #include "host/Controls.h"
 #include "host/DisplayPanel.h"
 #include "host/FacePicture.h"
-#include "host/RunLoop.h"
-#include "pages/Pages.h"
+#include "host/FrontPanel.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -54,11 +52,13 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, int width, const char* cap
   return label;
 }
 
-QScrollBar* MakeScrollBar(QWidget* parent, int top, int minimum, int maximum, int position) {
+// A sensor input's bar, its range and starting position from the panel's table.
+QScrollBar* MakeScrollBar(QWidget* parent, int top, TPanelInput input) {
+  const TPanelInputRow& row = PanelRow(input);
   auto* bar = new QScrollBar(Qt::Horizontal, parent);
   bar->setGeometry(352, top, 137, 17);
-  bar->setRange(minimum, maximum);
-  bar->setValue(position);
+  bar->setRange(row.Bottom, row.Top);
+  bar->setValue(row.Start);
   // The bars have no page: the large step is the small one, and the
   // thumb keeps its smallest length.
   bar->setSingleStep(1);
@@ -75,6 +75,15 @@ QPushButton* MakeButton(QWidget* parent, int left, int top, int width, int heigh
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(left, top, width, height);
   return button;
+}
+
+// Whether a field written by name is (a byte of) the input's firmware input.
+bool WritesInput(const TField& field, TPanelInput input) {
+  const TField* own = FindField(PanelRow(input).Field);
+  if (own == nullptr) return false;
+  const bool axis = input >= TPanelInput::X && input <= TPanelInput::Z;
+  return field.Address == own->Address ||
+         (axis && field.Address == static_cast<uint8_t*>(own->Address) + 1);
 }
 
 void ShowMessage(QWidget* parent, const QString& text) {
@@ -96,7 +105,7 @@ TfrmMain::TfrmMain() {
 }
 
 TfrmMain::~TfrmMain() {
-  PassesRunning = false;
+  PanelUnlisten(Heard, this);
   qApp->removeEventFilter(this);
   FormDestroy();
   if (frmMain == this) frmMain = nullptr;
@@ -158,7 +167,7 @@ void TfrmMain::BuildControls() {
   connect(Display, &TDisplayPanel::FrameDue, this, &TfrmMain::RunPass);
   // A refresh asked for before the display was hidden never comes.
   connect(Display, &TDisplayPanel::Concealed, this, [this] {
-    if (PassesRunning && PassPending) PassTimer->start();
+    if (PassPending) PassTimer->start(0);
   });
 
   QFont bold = FormFont();
@@ -190,35 +199,40 @@ void TfrmMain::BuildControls() {
   connect(Button4, &QPushButton::clicked, this, &TfrmMain::Button4Click);
   connect(Button5, &QPushButton::clicked, this, &TfrmMain::Button5Click);
 
-  Label55 = MakeLabel(client, 256, 8, 26, "Volts:");
-  Label57 = MakeLabel(client, 304, 8, 6, "0");
-  Label2 = MakeLabel(client, 256, 32, 37, "Current:");
-  Label4 = MakeLabel(client, 304, 32, 6, "0");
-  Label3 = MakeLabel(client, 256, 56, 25, "OAT:");
-  Label1 = MakeLabel(client, 304, 56, 6, "0");
-  Label7 = MakeLabel(client, 256, 80, 35, "X- Axis:");
-  Label6 = MakeLabel(client, 304, 80, 6, "0");
-  Label8 = MakeLabel(client, 256, 104, 32, "Y-Axis:");
-  Label9 = MakeLabel(client, 304, 104, 6, "0");
-  Label5 = MakeLabel(client, 256, 128, 32, "Z-Axis:");
-  Label10 = MakeLabel(client, 304, 128, 6, "0");
+  // Caption, count and bar of each sensor input, in the panel's order; the
+  // counts show what the instrument has (the current's 0 until moved).
+  const struct {
+    QLabel*& Caption;
+    int CaptionWidth;
+    QLabel*& Count;
+    QScrollBar*& Bar;
+    void (TfrmMain::*Change)();
+  } inputs[PanelSensorCount] = {
+      {Label55, 26, Label57, ScrollBar29, &TfrmMain::ScrollBar29Change},
+      {Label2, 37, Label4, ScrollBar1, &TfrmMain::ScrollBar1Change},
+      {Label3, 25, Label1, ScrollBar2, &TfrmMain::ScrollBar2Change},
+      {Label7, 35, Label6, ScrollBar3, &TfrmMain::ScrollBar3Change},
+      {Label8, 32, Label9, ScrollBar4, &TfrmMain::ScrollBar4Change},
+      {Label5, 32, Label10, ScrollBar5, &TfrmMain::ScrollBar5Change},
+  };
+  for (uint8_t i = 0; i < PanelSensorCount; ++i) {
+    const auto input = static_cast<TPanelInput>(i);
+    const int top = 8 + 24 * i;
+    inputs[i].Caption = MakeLabel(client, 256, top, inputs[i].CaptionWidth, PanelInputs[i].Label);
+    inputs[i].Count =
+        MakeLabel(client, 304, top, 6, QByteArray::number(PanelInputValue(input)).constData());
+    inputs[i].Bar = MakeScrollBar(client, top, input);
+    inputs[i].Bar->setAccessibleName(PanelInputs[i].Title);
+    connect(inputs[i].Bar, &QScrollBar::valueChanged, this, inputs[i].Change);
+    Counts[i] = inputs[i].Count;
+  }
 
-  ScrollBar29 = MakeScrollBar(client, 8, 0, 4096, 0);
-  ScrollBar1 = MakeScrollBar(client, 32, 0, 4096, 2048);
-  ScrollBar2 = MakeScrollBar(client, 56, 0, 4096, 0);
-  ScrollBar3 = MakeScrollBar(client, 80, -300, 300, 0);
-  ScrollBar4 = MakeScrollBar(client, 104, -300, 300, 0);
-  ScrollBar5 = MakeScrollBar(client, 128, -300, 300, 0);
-  connect(ScrollBar29, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar29Change);
-  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar1Change);
-  connect(ScrollBar2, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar2Change);
-  connect(ScrollBar3, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar3Change);
-  connect(ScrollBar4, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar4Change);
-  connect(ScrollBar5, &QScrollBar::valueChanged, this, &TfrmMain::ScrollBar5Change);
-
-  CheckBox1 = new QCheckBox("Calibrate", client);
+  const TPanelInputRow& calibrate = PanelRow(TPanelInput::Calibrate);
+  CheckBox1 = new QCheckBox(calibrate.Label, client);
   CheckBox1->setGeometry(256, 160, 97, 17);
-  CheckBox1->setChecked(true);
+  CheckBox1->setChecked(calibrate.Start != 0);
+  connect(CheckBox1, &QCheckBox::toggled, this,
+          [](bool ticked) { PanelSetInput(TPanelInput::Calibrate, ticked ? 1 : 0); });
   CheckBox1->setToolTip(
       "While ticked, the G-force setup offers the accelerometer calibration (CAL G-FORCE)");
 
@@ -244,8 +258,8 @@ void TfrmMain::BuildControls() {
                       ScrollBar4, ScrollBar5,  CheckBox1};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  // Passes follow the display's refresh; while the display is hidden a
-  // timer keeps them going.
+  // A pass runs when the panel asks for one, on the display's next refresh;
+  // while the display is hidden a timer stands in for the refresh.
   PassTimer = new QTimer(this);
   PassTimer->setSingleShot(true);
   connect(PassTimer, &QTimer::timeout, this, &TfrmMain::RunPass);
@@ -265,6 +279,7 @@ void TfrmMain::BuildControls() {
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 
   qApp->installEventFilter(this);
+  PanelListen(Heard, this);
 }
 
 // Rendering context on the display panel; failures are reported and the
@@ -272,7 +287,7 @@ void TfrmMain::BuildControls() {
 void TfrmMain::FormCreate() {
   const QString failure = Display->CreateContext();
   if (!failure.isEmpty()) ShowMessage(this, failure);
-  PageHandler = HomePage;
+  PanelProgramStart();
 }
 
 void TfrmMain::FormResize() { Display->SetProjection(); }
@@ -287,13 +302,61 @@ void TfrmMain::FormDestroy() { Display->ReleaseContext(); }
 
 void TfrmMain::Button1Click() {
   // Pressed while running, the instrument restarts and the passes go on.
-  PowerOn();
-  if (PassesRunning) return;
-  PassesRunning = true;
-  RequestPass();
+  PanelOn();
+}
+
+// Everything that changes the panel, from any tool: the controls follow it
+// (without telling it again) and a pass is asked for when one is due.
+void TfrmMain::Heard(const TPanelChange& change, void* context) {
+  auto* window = static_cast<TfrmMain*>(context);
+  switch (change.Event) {
+    case TPanelEvent::Input:
+      window->ShowInput(static_cast<TPanelInput>(change.Which));
+      break;
+    case TPanelEvent::Field:
+      // An input written by name moves its bar, where the bar can go.
+      for (uint8_t i = 0; i < PanelSensorCount; ++i)
+        if (WritesInput(*change.Field, static_cast<TPanelInput>(i)))
+          window->ShowCount(static_cast<TPanelInput>(i));
+      break;
+    case TPanelEvent::Pass:
+      ++window->Passes;
+      return;
+    default:
+      break;
+  }
+  window->RequestPass();
+}
+
+void TfrmMain::ShowCount(TPanelInput input) {
+  const auto i = static_cast<std::size_t>(input);
+  const int32_t count = PanelInputValue(input);
+  QScrollBar* bar = SensorBars()[i];
+  if (count >= bar->minimum() && count <= bar->maximum()) {
+    const QSignalBlocker blocker(bar);
+    bar->setValue(count);
+  }
+  SetCaption(Counts[i], QString::number(count));
+  emit InputMoved(static_cast<int>(input));
+}
+
+void TfrmMain::ShowInput(TPanelInput input) {
+  const int16_t position = FrontPanel.Position[static_cast<uint8_t>(input)];
+  if (input == TPanelInput::Calibrate) {
+    const QSignalBlocker blocker(CheckBox1);
+    CheckBox1->setChecked(position != 0);
+    return;
+  }
+  QScrollBar* bar = SensorBars()[static_cast<std::size_t>(input)];
+  const QSignalBlocker blocker(bar);
+  bar->setValue(position);
+  SetCaption(Counts[static_cast<std::size_t>(input)], QString::number(position));
+  // Those who follow the bar (its tip) hear of the move.
+  emit InputMoved(static_cast<int>(input));
 }
 
 void TfrmMain::RequestPass() {
+  if (PassPending || FrontPanel.Driven || !PanelWantsPass()) return;
   PassPending = true;
   // The display's refresh normally comes first; the timer covers a display
   // that is hidden or whose refresh request got lost.
@@ -301,31 +364,32 @@ void TfrmMain::RequestPass() {
     Display->requestUpdate();
     PassTimer->start(50);
   } else {
-    PassTimer->start(16);
+    PassTimer->start(0);
   }
 }
 
 void TfrmMain::RunPass() {
   // The display's refresh and the timer may both be due: one pass only.
-  if (!PassesRunning || PassPending == false) return;
+  if (!PassPending) return;
   PassPending = false;
   PassTimer->stop();
-  if (StopRequested != 0) {
-    PassesRunning = false;
-    return;
-  }
-  CalibrateSwitch = CheckBox1->isChecked() ? 1 : 0;
+  if (FrontPanel.Driven || !PanelWantsPass()) return;
+  if (PanelPass())
+    ShowPass();
+  else
+    emit StateAdvanced();  // the stop request was found
+  // A pass that took a key shows its effect on the next.
+  RequestPass();
+}
+
+void TfrmMain::ShowPass() {
   const QColor lamp = Shape1->BrushColor();
-  SetLamp(AlarmLampRed() ? 255 : 128);
-  RunFirmwarePass();
+  SetLamp(FrontPanel.Lamp);
   // A frame like the one shown is not drawn again; the windows that follow
   // the display hear of a new frame or a new lamp state.
   const bool presented = Display->Present();
   if (presented || lamp != Shape1->BrushColor()) emit FramePresented();
-  ++Passes;
   emit StateAdvanced();
-  // Everything pending is handled before the next pass is due.
-  RequestPass();
 }
 
 void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }
@@ -337,24 +401,25 @@ std::array<QScrollBar*, SensorInputCount> TfrmMain::SensorBars() const {
 }
 
 void TfrmMain::WriteSensorInputs() {
-  ScrollBar29Change();
-  ScrollBar1Change();
-  ScrollBar2Change();
-  ScrollBar3Change();
-  ScrollBar4Change();
-  ScrollBar5Change();
+  for (uint8_t i = 0; i < PanelSensorCount; ++i)
+    PanelSetInput(static_cast<TPanelInput>(i), SensorBars()[i]->value());
 }
+
+bool TfrmMain::Running() const { return FrontPanel.Running == 1; }
 
 const uint8_t* TfrmMain::ShownFrame() const { return Display->ShownFrame(); }
 
 QWindow* TfrmMain::DisplaySurface() const { return Display; }
 
-void TfrmMain::PressKey(uint8_t key, int shownMs) {
+void TfrmMain::ShowKeyHeld(uint8_t key, int ms) {
   QPushButton* shown = key == KeyKnobPlus ? Button3 : key == KeyKnobMinus ? Button4 : nullptr;
-  if (shown != nullptr && shownMs > 0) {
-    shown->setDown(true);
-    QTimer::singleShot(shownMs, shown, [shown] { shown->setDown(false); });
-  }
+  if (shown == nullptr || ms <= 0) return;
+  shown->setDown(true);
+  QTimer::singleShot(ms, shown, [shown] { shown->setDown(false); });
+}
+
+void TfrmMain::PressKey(uint8_t key, int shownMs) {
+  ShowKeyHeld(key, shownMs);
   switch (key) {
     case KeyLeft:
       Image2Click();
@@ -376,7 +441,7 @@ void TfrmMain::PressKey(uint8_t key, int shownMs) {
   }
 }
 
-void TfrmMain::Button2Click() { RequestStop(); }
+void TfrmMain::Button2Click() { PanelOff(); }
 void TfrmMain::Image2Click() { Deposit(KeyLeft); }
 void TfrmMain::Image3Click() { Deposit(KeyRight); }
 void TfrmMain::Image8Click() { Deposit(KeyKnobPress); }
@@ -384,58 +449,39 @@ void TfrmMain::Button3Click() { Deposit(KeyKnobPlus); }
 void TfrmMain::Button4Click() { Deposit(KeyKnobMinus); }
 
 void TfrmMain::Deposit(uint8_t key) {
-  const bool empty = KeySlot == 0;
-  DepositKey(key);
-  if (empty) emit KeyDeposited(key);
+  if (PanelPress(key)) emit KeyDeposited(key);
 }
 
 void TfrmMain::Button5Click() {}
 
-void TfrmMain::ScrollBar29Change() {
-  SetCaption(Label57, QString::number(ScrollBar29->value()));
-  VoltsInput = static_cast<uint16_t>(ScrollBar29->value());
-}
+void TfrmMain::ScrollBar29Change() { PanelSetInput(TPanelInput::Volts, ScrollBar29->value()); }
+void TfrmMain::ScrollBar1Change() { PanelSetInput(TPanelInput::Current, ScrollBar1->value()); }
+void TfrmMain::ScrollBar2Change() { PanelSetInput(TPanelInput::Oat, ScrollBar2->value()); }
+void TfrmMain::ScrollBar3Change() { PanelSetInput(TPanelInput::X, ScrollBar3->value()); }
+void TfrmMain::ScrollBar4Change() { PanelSetInput(TPanelInput::Y, ScrollBar4->value()); }
+void TfrmMain::ScrollBar5Change() { PanelSetInput(TPanelInput::Z, ScrollBar5->value()); }
 
-void TfrmMain::ScrollBar1Change() {
-  SetCaption(Label4, QString::number(ScrollBar1->value()));
-  CurrentInput = static_cast<uint16_t>(ScrollBar1->value());
-}
-
-void TfrmMain::ScrollBar2Change() {
-  SetCaption(Label1, QString::number(ScrollBar2->value()));
-  OatInput = static_cast<uint16_t>(ScrollBar2->value());
-}
-
-void TfrmMain::ScrollBar3Change() {
-  SetCaption(Label6, QString::number(ScrollBar3->value()));
-  WriteAxisInput(0, static_cast<int16_t>(ScrollBar3->value()));
-}
-
-void TfrmMain::ScrollBar4Change() {
-  SetCaption(Label9, QString::number(ScrollBar4->value()));
-  WriteAxisInput(1, static_cast<int16_t>(ScrollBar4->value()));
-}
-
-void TfrmMain::ScrollBar5Change() {
-  SetCaption(Label10, QString::number(ScrollBar5->value()));
-  WriteAxisInput(2, static_cast<int16_t>(ScrollBar5->value()));
-}
-
+// The tick runs whether the instrument is on or off; a scenario playing
+// runs its own.
 void TfrmMain::Timer1Timer() {
-  AdvanceTick();
-  if (!PassesRunning) emit StateAdvanced();
+  if (FrontPanel.Driven) return;
+  PanelTick();
+  if (!Running()) emit StateAdvanced();
   emit Ticked();
 }
 
-void TfrmMain::FormClose() { RequestStop(); }
+void TfrmMain::FormClose() { PanelOff(); }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   FormClose();
   event->accept();
 }
 
+// As closing the window does (the tools finish their files first), then the
+// program ends.
 void TfrmMain::Exit1Click() {
-  RequestStop();
+  close();
+  PanelOff();
   QCoreApplication::quit();
 }
 
@@ -449,27 +495,28 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   return FrontPanelKey(static_cast<QKeyEvent*>(event));
 }
 
-bool TfrmMain::FrontPanelKey(const QKeyEvent* key) {
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+uint8_t FrontPanelKeyCode(const QKeyEvent* key) {
+  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
   switch (key->key()) {
     case Qt::Key_F1:
-      PressKey(KeyLeft, 0);
-      return true;
+      return KeyLeft;
     case Qt::Key_F2:
-      PressKey(KeyRight, 0);
-      return true;
+      return KeyRight;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      PressKey(KeyKnobPress, 0);
-      return true;
+      return KeyKnobPress;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-      PressKey(KeyKnobPlus, 0);
-      return true;
+      return KeyKnobPlus;
     case Qt::Key_Minus:
-      PressKey(KeyKnobMinus, 0);
-      return true;
+      return KeyKnobMinus;
     default:
-      return false;
+      return 0;
   }
+}
+
+bool TfrmMain::FrontPanelKey(const QKeyEvent* key) {
+  const uint8_t code = FrontPanelKeyCode(key);
+  if (code != 0) PressKey(code, 0);
+  return code != 0;
 }

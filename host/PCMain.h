@@ -1,6 +1,7 @@
 // The simulator's main window: the instrument's face with the live display
 // and the front-panel controls on the left, the sensor inputs on the right.
 #pragma once
+#include "host/FrontPanel.h"
 #include "host/InstrumentWindow.h"
 
 class QAction;
@@ -75,8 +76,10 @@ class TfrmMain : public TInstrumentWindow {
   bool FrontPanelKey(const QKeyEvent* key) override;
   void SwitchOn() override { Button1Click(); }
   void SwitchOff() override { Button2Click(); }
-  bool Running() const override { return PassesRunning; }
+  bool Running() const override;
   unsigned long PassCount() const override { return Passes; }
+  void ShowKeyHeld(uint8_t key, int ms) override;
+  void ShowPass() override;
   const uint8_t* ShownFrame() const override;
   void PresentFrame() override { FormPaint(); }
   QWidget* DisplayArea() const override { return Panel1; }
@@ -103,7 +106,7 @@ class TfrmMain : public TInstrumentWindow {
   void FormPaint();
   void FormDestroy();
   void Exit1Click();
-  // One pass of the run loop, then the display decides when the next is due.
+  // A pass, when the panel asks for one (a tick, a key, an input, "&On").
   void RunPass();
 
  protected:
@@ -116,11 +119,15 @@ class TfrmMain : public TInstrumentWindow {
   void SetLamp(int red);
   void RequestPass();
   void Deposit(uint8_t key);
+  static void Heard(const TPanelChange& change, void* context);
+  // A control brought to the panel's position, or a bar to its input's count.
+  void ShowInput(TPanelInput input);
+  void ShowCount(TPanelInput input);
 
-  bool PassesRunning = false;
   bool PassPending = false;
   QTimer* PassTimer;
-  unsigned long Passes = 0;
+  unsigned long Passes = 0;  // passes seen since the window was made
+  QLabel* Counts[PanelSensorCount];
 };
 
 extern TfrmMain* frmMain;

@@ -1,18 +1,19 @@
 #include "window/Demonstration.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QStatusBar>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+#include "host/Controls.h"
 #include "host/InstrumentWindow.h"
 #include "window/ScenarioPlayer.h"
 
 namespace {
-
-constexpr int RetryAfterFailureMs = 5000;
 
 int IdleWait() {
   bool ok = false;
@@ -20,53 +21,40 @@ int IdleWait() {
   return ok && ms > 0 ? ms : IdleRestartMs;
 }
 
+// The front panel's own controls: what they do reaches the driver through
+// the panel.
+bool PanelControl(QObject* watched) {
+  return qobject_cast<QAbstractButton*>(watched) || qobject_cast<QAbstractSlider*>(watched) ||
+         qobject_cast<TClickArea*>(watched);
+}
+
 }  // namespace
 
 TDemonstration::TDemonstration(TInstrumentWindow* window, TScenarioPlayer* player,
                                const QString& file, bool loop)
-    : QObject(window), Window(window), Player(player), File(file), Loop(loop) {
-  Idle = new QTimer(this);
-  Idle->setSingleShot(true);
-  Idle->setInterval(IdleWait());
-  connect(Idle, &QTimer::timeout, this, &TDemonstration::Round);
-  // Every round alike: screenshots that differ from the last round's are
-  // written again, never reported; a failure shows in the status bar only.
+    : QObject(window), Window(window), Player(player), File(file) {
+  // One playback plays as "Play Scenario..." does (outputs next to the
+  // file); the rounds write theirs into a folder of their own. Neither
+  // rewrites a reference, and a failure shows in the status bar only.
   TScenarioOptions options;
-  if (Output.isValid()) options.OutDir = QFile::encodeName(Output.path()).toStdString();
-  options.Update = true;
+  if (loop && Output.isValid()) options.OutDir = QFile::encodeName(Output.path()).toStdString();
   Player->BaseOptions = options;
-  Player->ReportFailures = false;
-  // A round that failed is not tried again at once: a scenario that fails
-  // on its first step would otherwise restart without pause.
-  connect(Player, &TScenarioPlayer::Finished, this, [this](bool passed) {
-    if (Loop)
-      QTimer::singleShot(passed ? 0 : RetryAfterFailureMs, this, &TDemonstration::Round);
-    else
-      Ended = true;
+  Player->ReportFailures = !loop;
+  Player->Driver.Loop = loop;
+  Player->Driver.Pauses.Idle = IdleWait();
+  connect(Player, &TScenarioPlayer::Interrupted, this, [this] {
+    if (Player->Driver.Loop)
+      Window->statusBar()->showMessage(
+          "Your turn: the demonstration starts again after a minute without input");
   });
-  // A key or an input that reached the instrument during a round.
-  connect(Player, &TScenarioPlayer::Interrupted, this, &TDemonstration::HandOver);
   qApp->installEventFilter(this);
 }
 
-bool TDemonstration::Start() {
-  ++RoundCount;
-  return Player->Play(File);
-}
+bool TDemonstration::Start() { return Player->Play(File); }
 
 bool TDemonstration::Demonstrating() const { return Player->Playing(); }
 
-void TDemonstration::Round() {
-  if (Player->Playing()) return;
-  Ended = false;
-  Start();
-}
-
-void TDemonstration::HandOver() {
-  Window->statusBar()->showMessage(
-      "Your turn: the demonstration starts again after a minute without input");
-  Idle->start();
-}
+int TDemonstration::Rounds() const { return Player->Driver.Rounds(); }
 
 bool TDemonstration::OnTheInstrument(QObject* watched) const {
   if (auto* widget = qobject_cast<QWidget*>(watched)) {
@@ -78,23 +66,24 @@ bool TDemonstration::OnTheInstrument(QObject* watched) const {
   return watched == Window->DisplaySurface();
 }
 
+// Input the front panel does not see (a click on the display or the face, a
+// key that is no front-panel key) ends a round or restarts the visitor's
+// wait as the panel's own changes do.
 bool TDemonstration::eventFilter(QObject* watched, QEvent* event) {
+  const char* what = nullptr;
   switch (event->type()) {
     case QEvent::KeyPress:
+      if (FrontPanelKeyCode(static_cast<QKeyEvent*>(event)) == 0) what = "a key was pressed";
+      break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
+      what = "the instrument was touched";
       break;
     default:
-      return false;
+      break;
   }
-  if (!OnTheInstrument(watched)) return false;
-  // Input while the visitor has the instrument: the wait starts again.
-  if (Idle->isActive() || !Player->Playing()) {
-    if (!Ended || Loop) Idle->start();
-    return false;
-  }
-  Player->Stop(QString());
-  HandOver();
+  if (what == nullptr || PanelControl(watched) || !OnTheInstrument(watched)) return false;
+  Player->Driver.UserActed(what);
   return false;
 }

@@ -1,13 +1,13 @@
 // A dealer's screen: the instrument demonstrates itself by playing a
-// scenario, round after round when asked. A key or a click on the
-// instrument (the main window or the display window) stops it and hands the
-// instrument to the visitor; after a minute without input it starts again.
+// scenario, round after round when asked (the driver's rounds). A key or a
+// click on the instrument (the main window or the display window) stops it
+// and hands the instrument to the visitor; after a minute without input it
+// starts again.
 #pragma once
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 
-class QTimer;
 class TInstrumentWindow;
 class TScenarioPlayer;
 
@@ -27,22 +27,16 @@ class TDemonstration : public QObject {
   bool Start();
   bool Demonstrating() const;
   // Rounds begun since the program started.
-  int Rounds() const { return RoundCount; }
+  int Rounds() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Round();
-  void HandOver();
   bool OnTheInstrument(QObject* watched) const;
 
   TInstrumentWindow* Window;
   TScenarioPlayer* Player;
   QString File;
-  bool Loop;
-  bool Ended = false;  // played once without --loop
-  int RoundCount = 0;
-  QTimer* Idle;
   QTemporaryDir Output;  // the rounds' screenshots and recordings
 };

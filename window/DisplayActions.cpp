@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "graphics/ColourTable.h"
 #include "host/InstrumentWindow.h"
 #include "pictures/Pictures.h"
 #include "window/DisplayWindow.h"
@@ -35,7 +36,7 @@ TDisplayActions::TDisplayActions(TInstrumentWindow* main) : QObject(main), Main(
 
   ScaleMenu = new QMenu("Picture Scale", main);
   Scales = new QActionGroup(this);
-  for (int scale = 1; scale <= 8; ++scale) {
+  for (int scale = 1; ValidPictureScale(scale); ++scale) {
     QAction* action = ScaleMenu->addAction(QString("%1x").arg(scale));
     action->setCheckable(true);
     action->setChecked(scale == 4);
@@ -49,7 +50,7 @@ TDisplayActions::TDisplayActions(TInstrumentWindow* main) : QObject(main), Main(
   StatusTimer = new QTimer(this);
   StatusTimer->setInterval(250);
   connect(StatusTimer, &QTimer::timeout, this, &TDisplayActions::ShowStatus);
-  connect(Main, &TInstrumentWindow::FramePresented, this, &TDisplayActions::FramePresented);
+  connect(Main, &TInstrumentWindow::FramePresented, this, &TDisplayActions::ShowAndRecordFrame);
   // The lamp may change while the frame stands still.
   connect(Main, &TInstrumentWindow::Ticked, this,
           [this] { Window->Show(Main->ShownFrame(), Main->LampColour()); });
@@ -72,10 +73,12 @@ void TDisplayActions::SetScale(int scale) {
 
 QImage TDisplayActions::DisplayImage() const {
   const int scale = Scale();
-  const std::vector<uint8_t> rgb = DisplayRgb(Main->ShownFrame(), scale);
-  return QImage(rgb.data(), ScreenWidth * scale, ScreenHeight * scale, ScreenWidth * scale * 3,
-                QImage::Format_RGB888)
-      .copy();
+  // A row of 480 * scale bytes needs no padding: the image's bytes are the
+  // pixels, row after row.
+  QImage image(ScreenWidth * scale, ScreenHeight * scale, QImage::Format_RGB888);
+  static_assert(ScreenWidth * 3 % 4 == 0);
+  FrameColours(Main->ShownFrame(), scale, 3, image.bits());
+  return image;
 }
 
 QString TDisplayActions::DefaultPath(const QString& suffix) {
@@ -118,7 +121,7 @@ bool TDisplayActions::StartRecording(const QString& path) {
   ShowStatus();
   StatusTimer->start();
   // The frame on display now is the recording's first.
-  FramePresented();
+  ShowAndRecordFrame();
   return Recorder.Active();
 }
 
@@ -153,7 +156,7 @@ void TDisplayActions::ShowWindow() {
   Window->activateWindow();
 }
 
-void TDisplayActions::FramePresented() {
+void TDisplayActions::ShowAndRecordFrame() {
   const uint8_t* frame = Main->ShownFrame();
   Window->Show(frame, Main->LampColour());
   std::string error;

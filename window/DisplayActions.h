@@ -50,7 +50,8 @@ class TDisplayActions : public QObject {
   void AskAndSave();
   void AskAndRecord();
   void ShowWindow();
-  void FramePresented();
+  // The frame on the panel to the display window and the recording.
+  void ShowAndRecordFrame();
   void ShowStatus();
   void RecordingEnded();
   void Report(const QString& text);

@@ -93,11 +93,13 @@ void TDisplayWindow::paintEvent(QPaintEvent*) {
   FillRect(canvas, left - out, bottom + Gap, right + out, bottom + out, Lamp);
   FillRect(canvas, left - out, top - Gap, left - Gap, bottom + Gap, Lamp);
   FillRect(canvas, right + Gap, top - Gap, right + out, bottom + Gap, Lamp);
+  std::array<uint8_t, FrameBufferSize * 3> rgb;
+  FrameColours(Frame.data(), 1, 3, rgb.data());
   for (int y = 0; y < ScreenHeight; ++y)
     for (int x = 0; x < ScreenWidth; ++x) {
-      const TRgb c = ColourOf(Frame[y * ScreenWidth + x]);
+      const uint8_t* c = &rgb[(y * ScreenWidth + x) * 3];
       FillRect(canvas, left + x * scale, top + y * scale, left + (x + 1) * scale,
-               top + (y + 1) * scale, QColor(c.R, c.G, c.B));
+               top + (y + 1) * scale, QColor(c[0], c[1], c[2]));
     }
   canvas.setDevicePixelRatio(devicePixelRatioF());
   QPainter(this).drawImage(QPoint(0, 0), canvas);

@@ -1,22 +1,19 @@
-// "File > Play Scenario...": runs a scenario file in the window at real
-// speed, visibly: the scroll bars and the check box move, keys are deposited
-// with a short pause, the status bar shows the step. "Stop Scenario" (the
-// same menu entry while playing) ends it at once, and so does anything the
-// user does to the instrument meanwhile: "&On", "&Off", a key, an input.
+// "File > Play Scenario...": plays a scenario file in the window at real
+// speed through the one step driver, visibly: the scroll bars and the check
+// box move, the knob's buttons are shown pressed, the status bar shows the
+// step. "Stop Scenario" (the same menu entry while playing) ends it at once,
+// and so does anything the user does to the front panel meanwhile.
 #pragma once
 #include <QElapsedTimer>
 #include <QObject>
-#include <ctime>
-#include <memory>
 
-#include "scenario/Scenario.h"
+#include "scenario/ScenarioDriver.h"
 
 class QAction;
 class QTimer;
 class TInstrumentWindow;
-class TGifRecording;
 
-class TScenarioPlayer : public QObject {
+class TScenarioPlayer : public QObject, public TScenarioHost {
   Q_OBJECT
  public:
   explicit TScenarioPlayer(TInstrumentWindow* window);
@@ -24,22 +21,23 @@ class TScenarioPlayer : public QObject {
 
   // Plays a file; a file that cannot be used is reported and nothing runs.
   bool Play(const QString& path);
-  bool Playing() const { return Active; }
+  bool Playing() const { return Driver.Playing(); }
   // "Play Scenario..." / "Stop Scenario".
   QAction* Action;
+  // Ends the playback (and a dealer's rounds); the status bar says status.
   void Stop(const QString& status);
-  // Pause between the key presses of a step, in milliseconds.
-  int KeyPause = 400;
-  // Where the scenario's screenshots and recordings go and whether
-  // references that differ are rewritten. Without a folder they go next to
-  // the scenario, or, when that folder may not be written (the installed
-  // tour), into a folder of the user's cache.
+  // Where the scenario's screenshots and recordings go. Without a folder
+  // they go next to the scenario, or, when that folder may not be written
+  // (the installed tour), into a folder of the user's cache.
   TScenarioOptions BaseOptions;
   // A failure is shown in a message box as well as in the status bar.
   bool ReportFailures = true;
+  // The steps, their pauses and a dealer's rounds.
+  TScenarioDriver Driver{this};
 
  signals:
-  // Emitted when the playback ends: passed or failed (message).
+  // A round has ended by itself: passed, or failed with the driver's
+  // message ("FILE:LINE: expected ..., found ...").
   void Finished(bool passed, const QString& message);
   // The user took the instrument over during playback; why, as the status
   // bar says it.
@@ -47,25 +45,18 @@ class TScenarioPlayer : public QObject {
 
  private:
   void Choose();
-  void Next();
-  void RunStep(const TStep& step);
-  void Fail(const TStep& step, const std::string& what);
-  void OfferFrame();
-  void WatchTheUser();
-  void UserActed(const QString& what);
-  static int64_t Clock();
+  void ShowAction(bool active);
+  // What the driver asks of its host.
+  void After(int ms) override;
+  void Cancel() override;
+  double NowMs() override;
+  void Present() override;
+  void ShowKey(uint8_t key, int ms) override;
+  void Status(const std::string& sentence) override;
+  void Ended(TPlayEnd end, const std::string& message) override;
 
   TInstrumentWindow* Window;
-  QTimer* StepTimer;
-  QTimer* FrameTimer;
-  TScenario Scenario;
-  TScenarioOptions Options;
-  std::unique_ptr<TGifRecording> Recording;
-  size_t StepIndex = 0;
-  int PressesLeft = 0;
-  bool Active = false;
-  bool Acting = false;  // the player itself is working the controls
-  int64_t (*SavedClock)() = nullptr;
-  static inline int64_t Start = 0;
-  static inline QElapsedTimer Elapsed;
+  QTimer* Pause;
+  QElapsedTimer Clock;
+  bool Closing = false;
 };

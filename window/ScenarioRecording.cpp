@@ -1,28 +1,19 @@
 #include "window/ScenarioRecording.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
-#include "core/Clock.h"
 #include "core/Settings.h"
 #include "graphics/FrameBuffer.h"
 #include "host/InstrumentWindow.h"
-#include "host/RunLoop.h"
-#include "menus/FieldTable.h"
-#include "pictures/Pictures.h"
-#include "scenario/ScenarioRun.h"
+#include "pages/Pages.h"
 #include "window/FileDialogs.h"
 #include "window/RecordingStatus.h"
 #include "window/ScenarioPlayer.h"
@@ -32,12 +23,6 @@ namespace {
 // Ticks of dark display between the restart and its "&On".
 constexpr uint32_t RestartTicks = 5;
 constexpr uint32_t NoTick = UINT32_MAX;
-
-// The host clock while recording: the start plus 100 ms a tick.
-int64_t ClockStart = 0;
-uint32_t ClockTicks = 0;
-int64_t RecordingClock() { return ClockStart + ClockTicks / 10; }
-int64_t (*SavedClock)() = nullptr;
 
 int64_t Now() { return QDateTime::currentMSecsSinceEpoch(); }
 
@@ -51,36 +36,25 @@ TScenarioRecording::TScenarioRecording(TInstrumentWindow* window, TScenarioPlaye
   ExpectAction->setVisible(false);
   connect(RecordAction, &QAction::triggered, this, &TScenarioRecording::RecordTriggered);
   connect(ExpectAction, &QAction::triggered, this, &TScenarioRecording::AddExpectation);
-
-  // The window's events follow its own handlers, so these see the effect.
-  connect(Window, &TInstrumentWindow::Ticked, this, &TScenarioRecording::Tick);
-  connect(Window, &TInstrumentWindow::StateAdvanced, this, &TScenarioRecording::StateAdvanced);
-  connect(Window, &TInstrumentWindow::KeyDeposited, this, [this](int key) {
-    if (Recording)
-      Queue([this, key, wall = Now()](uint32_t t) { Recorder.Press(t, wall, uint8_t(key)); },
-            false);
-  });
-  connect(Window, &TInstrumentWindow::PowerPressed, this, [this](bool on) {
-    if (!Recording) return;
-    if (on) {
-      PowerOnTick = 0;
-      Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
-      return;
-    }
-    // No pass sees what was pending when "&Off" came: it follows the "off".
-    Recorder.Power(Ticks, Now(), false);
-    Flush(Ticks);
-  });
-  connect(Window->CalibrateBox(), &QCheckBox::toggled, this, [this](bool ticked) {
-    if (Recording)
-      Queue([this, ticked, wall = Now()](
-                uint32_t t) { Recorder.SetControl(t, wall, TControl::Calibrate, ticked ? 1 : 0); },
-            true);
-  });
-  // The scenario's controls are the sensor inputs in the same order.
-  for (int i = 0; i < SensorInputCount; ++i)
-    WatchBar(Window->SensorBar(static_cast<TSensorInput>(i)), static_cast<TControl>(i));
-
+  // After the window's own handler of the tick.
+  connect(Window, &TInstrumentWindow::Ticked, this, &TScenarioRecording::Ticked);
+  // A drag of a bar: held, the bar's moves wait for its release.
+  for (uint8_t i = 0; i < PanelSensorCount; ++i) {
+    QScrollBar* bar = Window->SensorBars()[i];
+    connect(bar, &QScrollBar::sliderPressed, this, [this, i] { Drags[i] = {false, NoTick}; });
+    connect(bar, &QScrollBar::sliderReleased, this, [this, i, bar] {
+      const TDrag& drag = Drags[i];
+      if (!Recording || (!drag.Moved && drag.Tick == NoTick)) return;  // held, not moved
+      const auto control = static_cast<TControl>(i);
+      if (drag.Moved)
+        Queue([this, control, value = bar->value(),
+               wall = Now()](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
+              true);
+      else
+        Recorder.SetControl(drag.Tick, Now(), control, bar->value());
+    });
+  }
+  PanelListen(Heard, this);
   Window->installEventFilter(this);
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
     if (Recording) Finish();
@@ -89,51 +63,76 @@ TScenarioRecording::TScenarioRecording(TInstrumentWindow* window, TScenarioPlaye
 
 // The window's controls are gone by now: the file is written, no questions.
 TScenarioRecording::~TScenarioRecording() {
+  PanelUnlisten(Heard, this);
   if (!Recording) return;
   End();
   std::string error;
-  if (!Recorder.Write(Path.toStdString(), error)) std::fprintf(stderr, "%s\n", error.c_str());
+  if (!Recorder.Finish(Ticks, error))
+    std::fprintf(stderr, "%s\nThe scenario is kept in %s\n", error.c_str(),
+                 Recorder.PartPath().c_str());
 }
 
-void TScenarioRecording::End() {
-  Flush(Ticks);
-  Recorder.Finish(Ticks);
-  Recording = StopPending = false;
-  HostClock = SavedClock;
+void TScenarioRecording::Heard(const TPanelChange& change, void* context) {
+  auto* recording = static_cast<TScenarioRecording*>(context);
+  if (recording->Recording) recording->Changed(change);
 }
 
-// A drag is one step: its final value, at the tick the firmware first saw it.
-void TScenarioRecording::WatchBar(QScrollBar* bar, TControl control) {
-  Drags.push_back({bar, control, false, 0});
-  const std::size_t index = Drags.size() - 1;
-  connect(bar, &QScrollBar::valueChanged, this, [this, index](int value) {
-    if (!Recording) return;
-    TDrag& drag = Drags[index];
-    if (!drag.Bar->isSliderDown()) {
-      Queue([this, control = drag.Control, value,
-             wall = Now()](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
+void TScenarioRecording::Changed(const TPanelChange& change) {
+  switch (change.Event) {
+    case TPanelEvent::Tick:
+      ++Ticks;
+      return;
+    case TPanelEvent::Pass:
+      Passed();
+      return;
+    default:
+      break;
+  }
+  if (change.Actor != TPanelActor::User) return;
+  const int64_t wall = Now();
+  switch (change.Event) {
+    case TPanelEvent::Input: {
+      const auto control = static_cast<TControl>(change.Which);
+      if (control != TControl::Calibrate && Window->SensorBars()[change.Which]->isSliderDown()) {
+        TDrag& drag = Drags[change.Which];
+        if (PassesRun())
+          drag.Moved = true;
+        else
+          drag = {false, Ticks};
+        return;
+      }
+      Queue([this, control, value = change.Value,
+             wall](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
             true);
-    } else if (PassesRun()) {
-      drag.Moved = true;
-    } else {
-      drag.Moved = false;
-      drag.Tick = Ticks;
+      return;
     }
-  });
-  connect(bar, &QScrollBar::sliderPressed, this, [this, index] { Drags[index].Tick = NoTick; });
-  connect(bar, &QScrollBar::sliderReleased, this, [this, index] {
-    const TDrag& drag = Drags[index];
-    if (!Recording || (!drag.Moved && drag.Tick == NoTick)) return;  // held, not moved
-    if (drag.Moved)
-      Queue([this, control = drag.Control, value = drag.Bar->value(),
-             wall = Now()](uint32_t t) { Recorder.SetControl(t, wall, control, value); },
+    case TPanelEvent::Key:
+      // A key dropped because one was pending is not recorded.
+      if (change.Value == 1)
+        Queue([this, key = change.Which, wall](uint32_t t) { Recorder.Press(t, wall, key); },
+              false);
+      return;
+    case TPanelEvent::Power:
+      if (change.Value == 1) {
+        PowerOnTick = 0;
+        Queue([this, wall](uint32_t t) { Recorder.Power(t, wall, true); }, false);
+        return;
+      }
+      // No pass sees what was pending when "&Off" came: it follows the "off".
+      Recorder.Power(Ticks, wall, false);
+      Flush(Ticks);
+      return;
+    case TPanelEvent::Field:
+      Queue([this, field = change.Field, value = change.FieldValue,
+             wall](uint32_t t) { Recorder.Set(t, wall, *field, value); },
             true);
-    else
-      Recorder.SetControl(drag.Tick, Now(), drag.Control, drag.Bar->value());
-  });
+      return;
+    default:
+      return;
+  }
 }
 
-bool TScenarioRecording::PassesRun() const { return Window->Running() && StopRequested == 0; }
+bool TScenarioRecording::PassesRun() const { return FrontPanel.Running == 1 && StopRequested == 0; }
 
 void TScenarioRecording::Queue(std::function<void(uint32_t)> step, bool input) {
   if (!PassesRun()) {
@@ -156,7 +155,7 @@ void TScenarioRecording::RecordTriggered() {
     Stop();
     return;
   }
-  if (Player->Playing()) {
+  if (Player->Driver.Active()) {
     QMessageBox::information(Window, "Record Scenario",
                              "A scenario is playing. Stop it before recording a new one.");
     return;
@@ -167,41 +166,41 @@ void TScenarioRecording::RecordTriggered() {
 
 bool TScenarioRecording::Start(const QString& path) {
   // Refused before anything is recorded when the file cannot be written.
-  const std::string probe = path.toStdString() + ".part";
-  FILE* file = std::fopen(probe.c_str(), "wb");
-  if (file == nullptr) {
-    const std::string error = WriteFailure(path.toStdString(), std::strerror(errno));
+  const auto clock = static_cast<int64_t>(Now() / 1000);
+  std::string error;
+  if (!Recorder.Start(QFile::encodeName(path).toStdString(), clock,
+                      QFileInfo(path).completeBaseName().toStdString(), error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     QMessageBox::warning(Window, "Record Scenario", QString::fromStdString(error));
     return false;
   }
-  std::fclose(file);
-  std::remove(probe.c_str());
-
   Path = path;
-  Recording = true;
   StopPending = false;
-  Ticks = ClockTicks = 0;
-  ClockStart = static_cast<int64_t>(Now() / 1000);
-  Recorder.Start(ClockStart, QFileInfo(path).completeBaseName().toStdString());
+  Ticks = LastPassTick = 0;
   PendingInputs.clear();
   PendingSteps.clear();
+  for (TDrag& drag : Drags) drag = {};
 
   // The instrument restarts as from program start: dark for a moment, with
-  // the inputs as the controls stand, then "&On".
-  ResetToProgramStart();
-  SavedClock = HostClock;
-  HostClock = RecordingClock;
-  RequestStop();
+  // the inputs as the controls stand (recorded as the first steps), then
+  // "&On". The clock is the recording's until it ends.
+  std::array<int, PanelSensorCount> bars{};
+  for (uint8_t i = 0; i < PanelSensorCount; ++i) bars[i] = Window->SensorBars()[i]->value();
+  const int16_t box = FrontPanel.Position[static_cast<uint8_t>(TPanelInput::Calibrate)];
+  SavedClock = PanelClock;
+  PanelProgramStart();
+  PanelClock = TPanelClock{TClockMode::Ticking, clock, 0};
   Window->PresentFrame();
-  Window->WriteSensorInputs();
-  for (const TDrag& drag : Drags) Recorder.SetControl(0, Now(), drag.Control, drag.Bar->value());
-  Recorder.SetControl(0, Now(), TControl::Calibrate, Window->CalibrateBox()->isChecked() ? 1 : 0);
+  Recording = true;
+  for (uint8_t i = 0; i < PanelSensorCount; ++i)
+    PanelSetInput(static_cast<TPanelInput>(i), bars[i]);
+  PanelSetInput(TPanelInput::Calibrate, box);
   PowerOnTick = RestartTicks;
 
   RecordAction->setText("Stop Recording Scenario");
   ExpectAction->setVisible(true);
-  EnablePlaying(false);
+  // A scenario played while recording would be recorded with it.
+  Player->Action->setEnabled(false);
   ShowStatus();
   return true;
 }
@@ -217,71 +216,82 @@ void TScenarioRecording::Stop() {
   StopTick = Ticks + 1;
 }
 
-void TScenarioRecording::Tick() {
+void TScenarioRecording::Ticked() {
   if (!Recording) return;
-  ClockTicks = ++Ticks;
-  if (PowerOnTick != 0 && Ticks >= PowerOnTick) {
-    PowerOnTick = 0;
-    Window->SwitchOn();
-    Queue([this, wall = Now()](uint32_t t) { Recorder.Power(t, wall, true); }, false);
-  }
+  if (PowerOnTick != 0 && Ticks >= PowerOnTick) PanelOn();  // heard as the user's "&On"
   if (StopPending && !PassesRun()) Finish();
   if (Recording && Ticks % 10 == 0) ShowStatus();
 }
 
-void TScenarioRecording::StateAdvanced() {
-  if (Window->PassCount() == SeenPasses) return;  // a tick while off, not a pass
-  SeenPasses = Window->PassCount();
-  if (!Recording) return;
+void TScenarioRecording::Passed() {
   LastPassTick = Ticks;
   Flush(Ticks);
   for (TDrag& drag : Drags)
-    if (drag.Moved) drag.Moved = false, drag.Tick = Ticks;
-  if (StopPending && Ticks >= StopTick) Finish();
+    if (drag.Moved) drag = {false, Ticks};
+  // Finished once the pass has been presented.
+  if (StopPending && Ticks >= StopTick)
+    QMetaObject::invokeMethod(this, &TScenarioRecording::Finish, Qt::QueuedConnection);
 }
 
-// What the display showed at the last pass, at that pass's tick.
+// What the display showed at the last pass, at that pass's tick; its
+// reference picture is written at once.
 void TScenarioRecording::AddExpectation() {
   if (!Recording) return;
   Recorder.Expect(PassesRun() ? LastPassTick : Ticks, Now(), PageName(PageHandler),
-                  Settings.HomeView, Window->LampLit(), FrameBuffer);
+                  Settings.HomeView, PanelLampLit(), FrameBuffer);
+  if (!Recorder.Error().empty()) {
+    Window->statusBar()->showMessage(QString::fromStdString(Recorder.Error()));
+    return;
+  }
   Window->statusBar()->showMessage(QString("Expectation %1 added - %2")
                                        .arg(Recorder.ExpectationCount())
                                        .arg(QFileInfo(Path).fileName()),
                                    2000);
 }
 
+void TScenarioRecording::End() {
+  Flush(Ticks);
+  Recording = StopPending = false;
+  PanelClock = SavedClock;
+}
+
 void TScenarioRecording::Finish() {
+  if (!Recording) return;
   End();
   RecordAction->setText("Record Scenario...");
   ExpectAction->setVisible(false);
-  EnablePlaying(true);
+  Player->Action->setEnabled(true);
   TRecordingStatus::Of(Window->statusBar())->Clear(TRecordingStatus::Scenario);
 
   // Nothing recorded is lost: a file that cannot be written is offered
-  // elsewhere until it is written or the user gives up.
+  // elsewhere until it is written, and kept as its part file when the user
+  // gives up.
   std::string error;
+  if (Recorder.Finish(Ticks, error)) {
+    Window->statusBar()->showMessage("Scenario written: " + QFileInfo(Path).fileName(), 5000);
+    emit Finished(Path, true);
+    return;
+  }
   QString path = Path;
-  while (!Recorder.Write(path.toStdString(), error)) {
+  const QString part = QString::fromStdString(Recorder.PartPath());
+  for (;;) {
     std::fprintf(stderr, "%s\n", error.c_str());
-    if (Window->isHidden() || QCoreApplication::closingDown()) {
-      emit Finished(path, false);
-      return;
-    }
+    if (Window->isHidden() || QCoreApplication::closingDown()) break;
     QMessageBox::warning(Window, "Record Scenario",
                          QString::fromStdString(error) + "\nChoose another file for the scenario.");
     path = AskFileToWrite(Window, "Record Scenario", path, "Scenarios (*.yaml)", "yaml");
-    if (path.isEmpty()) {
-      emit Finished(Path, false);
+    if (path.isEmpty()) break;
+    if (Recorder.SaveAs(QFile::encodeName(path).toStdString(), error)) {
+      Window->statusBar()->showMessage("Scenario written: " + QFileInfo(path).fileName(), 5000);
+      emit Finished(path, true);
       return;
     }
   }
-  Window->statusBar()->showMessage("Scenario written: " + QFileInfo(path).fileName(), 5000);
-  emit Finished(path, true);
+  const QString kept = "The scenario was not written; it is kept in " + part;
+  std::fprintf(stderr, "%s\n", qPrintable(kept));
+  Window->statusBar()->showMessage(kept);
+  emit Finished(Path, false);
 }
-
-// A scenario played while recording would be recorded with it.
-void TScenarioRecording::EnablePlaying(bool enabled) { Player->Action->setEnabled(enabled); }
 
 void TScenarioRecording::ShowStatus() {
   TRecordingStatus::Of(Window->statusBar())->Set(TRecordingStatus::Scenario, Ticks / 10, Path);

@@ -1,12 +1,15 @@
 // "File > Record Scenario...": restarts the instrument from program start and
-// records what the user does in the window as a scenario file, with
+// records what the user does to the front panel as a scenario file, with
 // expectations of what the instrument shows ("Add Expectation", Ctrl+E).
 //
-// Every step is stamped with the tick on which the firmware saw it: a key,
-// an input or "&On" with the tick of the next pass, since that pass is the
-// first to act on it, so the replay, one pass after every tick, lands on the
-// same tick. While recording, the firmware's host clock is the recording's:
-// its start plus 100 ms a tick, as in the replay.
+// Every change the panel hears from the user (a key taken, an input, "&On"
+// and "&Off", a field written in the inspector) becomes a step, stamped with
+// the tick on which the firmware saw it: the tick of the next pass, since
+// that pass is the first to act on it, so the replay, one pass after every
+// tick, lands on the same tick. While recording, the instrument's clock is
+// the recording's: its start plus 100 ms a tick, as in the replay. The file
+// is written as the recording goes (its part file beside it) and renamed
+// when it ends, so a crash loses at most the step in hand.
 #pragma once
 #include <QObject>
 #include <QString>
@@ -14,10 +17,10 @@
 #include <functional>
 #include <vector>
 
+#include "host/FrontPanel.h"
 #include "scenario/ScenarioRecorder.h"
 
 class QAction;
-class QScrollBar;
 class TInstrumentWindow;
 class TScenarioPlayer;
 
@@ -42,44 +45,44 @@ class TScenarioRecording : public QObject {
   void AddExpectation();
 
  signals:
-  // The recording has ended; written is false when the file was not written.
+  // The recording has ended; written is false when the file was not
+  // written under any name (its part file is kept then).
   void Finished(const QString& path, bool written);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void RecordTriggered();
-  void Tick();
-  void StateAdvanced();
+  static void Heard(const TPanelChange& change, void* context);
+  void Changed(const TPanelChange& change);
+  void Ticked();
+  void Passed();
   // A step the next pass will see, or one done now while no passes run.
   void Queue(std::function<void(uint32_t tick)> step, bool input);
   void Flush(uint32_t tick);
   bool PassesRun() const;
-  void WatchBar(QScrollBar* bar, TControl control);
+  void RecordTriggered();
   void Finish();
-  void End();  // the last steps, the final delay, the clock back
+  void End();  // the last steps, the clock given back
   void ShowStatus();
-  void EnablePlaying(bool enabled);
 
   TInstrumentWindow* Window;
   TScenarioPlayer* Player;
   TScenarioRecorder Recorder;
   QString Path;
+  TPanelClock SavedClock;
   bool Recording = false;
   bool StopPending = false;
   uint32_t StopTick = 0;
   uint32_t Ticks = 0;
   uint32_t PowerOnTick = 0;  // the restart's "&On", 0 once done
   uint32_t LastPassTick = 0;
-  unsigned long SeenPasses = 0;
   std::vector<std::function<void(uint32_t)>> PendingInputs;
   std::vector<std::function<void(uint32_t)>> PendingSteps;
+  // A drag is one step: its final value, at the tick the firmware first saw it.
   struct TDrag {
-    QScrollBar* Bar;
-    TControl Control;
-    bool Moved;     // changed since the last pass
-    uint32_t Tick;  // tick of the pass that first saw the latest value
+    bool Moved = false;  // changed since the last pass
+    uint32_t Tick = 0;   // tick of the pass that first saw the latest value
   };
-  std::vector<TDrag> Drags;
+  TDrag Drags[PanelSensorCount];
 };

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/Core.h"
+#include "host/FrontPanel.h"
 #include "host/RunLoop.h"
 #include "menus/FieldTable.h"
 
@@ -72,8 +73,9 @@ bool ParseValue(const TField& field, const QString& text, double& value) {
   return false;
 }
 
-// Writes what the user typed through the table's range check; the reason
-// for a refusal names the field, and nothing is written then.
+// Writes what the user typed through the table's range check, as the front
+// panel's change (the recorder and a playback hear of it); the reason for a
+// refusal names the field, and nothing is written then.
 QString WriteText(const TField& field, const QString& text) {
   const QString name = QString::fromUtf8(field.Name);
   double min = 0, max = 0;
@@ -92,7 +94,7 @@ QString WriteText(const TField& field, const QString& text) {
     return QString("%1 takes a number in %2%3; \"%4\" is not one. Nothing written.")
         .arg(name, range, choices, text);
   }
-  switch (WriteField(field, value)) {
+  switch (PanelSetField(field, value)) {
     case FieldWritten:
       return {};
     case FieldReadOnly:

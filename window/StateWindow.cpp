@@ -15,9 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/Sensors.h"
+#include "host/FrontPanel.h"
 #include "host/InstrumentWindow.h"
-#include "host/RunLoop.h"
 
 namespace {
 
@@ -28,36 +27,26 @@ constexpr int RowRole = Qt::UserRole;  // index into the rows, on the name colum
 constexpr qint64 FlashMs = 800;
 const QColor FlashColour(255, 214, 102);
 
-// Brings the window's control of an input to the value just written to it,
-// as if the user had moved it there; a value the control cannot take leaves
-// the control where it is.
-QString FollowControl(TInstrumentWindow* main, const QString& name) {
-  TSensorInput input;
-  int value = 0;
-  if (name == "VoltsInput") {
-    input = TSensorInput::Volts;
-    value = VoltsInput;
-  } else if (name == "CurrentInput") {
-    input = TSensorInput::Current;
-    value = CurrentInput;
-  } else if (name == "OatInput") {
-    input = TSensorInput::Oat;
-    value = OatInput;
-  } else if (name.startsWith("AccelRegisters[")) {
-    const int axis = name.mid(15, 1).toInt() / 2;
-    input = static_cast<TSensorInput>(static_cast<int>(TSensorInput::AxisX) + axis);
-    value = static_cast<int16_t>(AccelRegisters[2 * axis] | AccelRegisters[2 * axis + 1] << 8);
-  } else {
-    return {};
-  }
-  QScrollBar* bar = main->SensorBar(input);
-  if (value < bar->minimum() || value > bar->maximum())
+// The window's bar follows an input written by name (the window hears it
+// from the panel); a count the bar cannot take leaves the bar where it is.
+QString BarNote(TInstrumentWindow* main, const QString& name) {
+  const TField* edited = FindField(name.toUtf8().constData());
+  for (uint8_t i = 0; i < PanelSensorCount && edited != nullptr; ++i) {
+    const TField* own = FindField(PanelInputs[i].Field);
+    // An axis is written by either of its two bytes.
+    const bool axis = static_cast<TPanelInput>(i) >= TPanelInput::X;
+    if (edited->Address != own->Address &&
+        !(axis && edited->Address == static_cast<uint8_t*>(own->Address) + 1))
+      continue;
+    const int32_t value = PanelInputValue(static_cast<TPanelInput>(i));
+    QScrollBar* bar = main->SensorBars()[i];
+    if (value >= bar->minimum() && value <= bar->maximum()) return {};
     return QString(" (%1 is beyond the %2 scroll bar's range %3..%4; the bar stays)")
         .arg(value)
         .arg(bar->objectName())
         .arg(bar->minimum())
         .arg(bar->maximum());
-  bar->setValue(value);
+  }
   return {};
 }
 
@@ -376,7 +365,7 @@ bool TStateWindow::Edit(const QString& name, const QString& text) {
     ShowOutcome(refused, true);
     return false;
   }
-  const QString note = FollowControl(Main, name);
+  const QString note = BarNote(Main, name);
   ShowOutcome(QString("%1 set to %2; the next pass uses it.%3").arg(name, text.trimmed(), note),
               false);
   Refresh();

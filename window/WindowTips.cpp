@@ -11,8 +11,7 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "core/Sensors.h"
-#include "core/Settings.h"
+#include "host/FrontPanel.h"
 
 namespace {
 
@@ -21,34 +20,11 @@ constexpr int TipWidth = 280;
 // How long the pointer rests on the display before its tip shows.
 constexpr int HoverMs = 700;
 
-QString Tenths(int tenths) { return QString::number(tenths / 10.0, 'f', 1); }
-
 QString Wrapped(const QString& text) {
   return WrapTip(text, QFontMetrics(QToolTip::font()), TipWidth);
 }
 
 }  // namespace
-
-QString InputReadingTip(TSensorInput input, int count, const TCalibration& calibration,
-                        const TSettings& settings) {
-  const auto converter = static_cast<uint16_t>(count);
-  const QString counts = QString::number(count) + " counts: ";
-  switch (input) {
-    case TSensorInput::Volts:
-      return counts + Tenths(CountToVolts(converter, calibration)) + " V";
-    case TSensorInput::Current:
-      return counts + Tenths(CountToCurrentTenths(converter, calibration, settings)) + " A";
-    case TSensorInput::Oat:
-      return counts +
-             QString::number(CelsiusToOat(CountToOatCelsius(converter, calibration), settings)) +
-             (settings.OatUnit == 1 ? " °F" : " °C");
-    default: {
-      const int axis = static_cast<int>(input) - static_cast<int>(TSensorInput::AxisX);
-      const float g = CountToAxisG(static_cast<int16_t>(count), calibration.Axis[axis]);
-      return QString::number(count) + ": " + QString::number(static_cast<double>(g), 'f', 2) + " g";
-    }
-  }
-}
 
 QString WrapTip(const QString& text, const QFontMetrics& metrics, int width) {
   QStringList lines;
@@ -73,17 +49,15 @@ TWindowTips::TWindowTips(TInstrumentWindow* window)
       Window(window),
       Bars(window->SensorBars()),
       Surface(window->DisplaySurface()) {
-  for (int i = 0; i < SensorInputCount; ++i) {
-    const auto input = static_cast<TSensorInput>(i);
+  for (int i = 0; i < SensorInputCount; ++i)
+    Bars[static_cast<std::size_t>(i)]->setToolTip(ReadingTip(i));
+  // A tip on show follows the input as it moves, by the user or a scenario.
+  connect(window, &TInstrumentWindow::InputMoved, this, [this](int input) {
     QScrollBar* bar = Bars[static_cast<std::size_t>(input)];
     bar->setToolTip(ReadingTip(input));
-    // A tip on show follows the bar as it moves.
-    connect(bar, &QScrollBar::valueChanged, this, [this, bar, input] {
-      bar->setToolTip(ReadingTip(input));
-      if (QToolTip::isVisible() && bar->underMouse())
-        QToolTip::showText(QCursor::pos(), Wrapped(bar->toolTip()), bar);
-    });
-  }
+    if (QToolTip::isVisible() && bar->underMouse())
+      QToolTip::showText(QCursor::pos(), Wrapped(bar->toolTip()), bar);
+  });
   DisplayHover = new QTimer(this);
   DisplayHover->setSingleShot(true);
   DisplayHover->setInterval(HoverMs);
@@ -91,13 +65,13 @@ TWindowTips::TWindowTips(TInstrumentWindow* window)
   qApp->installEventFilter(this);
 }
 
-// While the instrument runs, its own records; while it is off, the defaults
-// the next switch-on starts from.
-QString TWindowTips::ReadingTip(TSensorInput input) const {
-  const bool running = Window->Running();
-  return InputReadingTip(input, Bars[static_cast<std::size_t>(input)]->value(),
-                         running ? Calibration : GetDefaultCalibration(),
-                         running ? Settings : GetDefaultSettings());
+// The count the instrument has, under its own records while it runs and
+// under the defaults the next switch-on starts from while it is off.
+QString TWindowTips::ReadingTip(int input) {
+  const auto panelInput = static_cast<TPanelInput>(input);
+  char text[64];
+  PanelReading(panelInput, PanelInputValue(panelInput), text, sizeof text);
+  return QString::fromUtf8(text);
 }
 
 void TWindowTips::ShowDisplayTip() {
@@ -132,7 +106,7 @@ bool TWindowTips::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || widget->window() != Window || widget->toolTip().isEmpty()) return false;
   // The reading under the calibration of this moment, not of the last move.
   for (std::size_t i = 0; i < Bars.size(); ++i)
-    if (widget == Bars[i]) widget->setToolTip(ReadingTip(static_cast<TSensorInput>(i)));
+    if (widget == Bars[i]) widget->setToolTip(ReadingTip(static_cast<int>(i)));
   QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Wrapped(widget->toolTip()),
                      widget);
   return true;

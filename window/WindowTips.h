@@ -1,5 +1,6 @@
 // The main window's tool tips: a tip for every control the user touches, the
-// sensor inputs telling what their present count reads as, and every tip
+// sensor inputs telling what the count the instrument has reads as (the
+// front panel's reading: "1648 counts: 15.5 V"), and every tip
 // wrapped so that it fits well inside the window.
 #pragma once
 #include <QObject>
@@ -9,14 +10,6 @@
 
 class QFontMetrics;
 class QTimer;
-struct TCalibration;
-struct TSettings;
-
-// What a count of an input reads as under the given calibration and
-// settings, by the firmware's own arithmetic: "1648 counts: 15.5 V",
-// "2260 counts: 0 °C", "300: 0.99 g".
-QString InputReadingTip(TSensorInput input, int count, const TCalibration& calibration,
-                        const TSettings& settings);
 
 // Breaks a text between words into lines no wider than width where it can.
 QString WrapTip(const QString& text, const QFontMetrics& metrics, int width);
@@ -31,7 +24,7 @@ class TWindowTips : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QString ReadingTip(TSensorInput input) const;
+  static QString ReadingTip(int input);
   void ShowDisplayTip();
 
   TInstrumentWindow* Window;

@@ -102,20 +102,25 @@ TEST_F(FrontPanelTest, ToolTipsNameTheKeys) {
   EXPECT_TRUE(w.Button4->toolTip().contains("-"));
 }
 
-// The pointer resting on a bar shows what its count reads as, computed
-// aside: the instrument's own readings stay as they were.
+// The pointer resting on a bar shows what the count the instrument has reads
+// as, computed aside: the instrument's own readings stay as they were.
 TEST_F(SensorInputTest, RestingOnABarShowsTheReadingOfItsCount) {
   TfrmMain& w = *frmMain;
   w.ScrollBar29->setValue(1648);
   w.ScrollBar3->setValue(300);
   w.activateWindow();  // tips show over the active window
   ASSERT_TRUE(gui::WaitFor([&w] { return w.isActiveWindow(); }));
-  ASSERT_TRUE(gui::PointerMove(w.ScrollBar29, QPoint(68, 8)));
-  EXPECT_TRUE(gui::WaitFor([] { return QToolTip::text() == "1648 counts: 15.5 V"; }))
-      << QToolTip::text().toStdString();
-  ASSERT_TRUE(gui::PointerMove(w.ScrollBar3, QPoint(68, 8)));
-  EXPECT_TRUE(gui::WaitFor([] { return QToolTip::text() == "300: 0.99 g"; }))
-      << QToolTip::text().toStdString();
+  const struct {
+    QScrollBar* bar;
+    const char* tip;
+  } tips[] = {{w.ScrollBar29, "1648 counts: 15.5 V"},
+              {w.ScrollBar3, "300: 0.99 g"},
+              {w.ScrollBar1, "0 counts: -20.4 A"}};  // its bar in the middle, its input 0
+  for (const auto& t : tips) {
+    ASSERT_TRUE(gui::PointerMove(t.bar, QPoint(68, 8)));
+    EXPECT_TRUE(gui::WaitFor([&t] { return QToolTip::text() == t.tip; }))
+        << QToolTip::text().toStdString();
+  }
   EXPECT_EQ(Volts, 0);
   EXPECT_EQ(AxisG[0], 0.0f);
   EXPECT_EQ(AlarmFlags, 0u);

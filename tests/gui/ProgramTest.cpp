@@ -21,6 +21,7 @@
 #include "XClose.h"
 #include "graphics/FrameBuffer.h"
 #include "graphics/Text.h"
+#include "pictures/Pictures.h"
 #include "scenario/Scenario.h"
 
 namespace {
@@ -139,6 +140,23 @@ class ProgramTest : public ::testing::Test {
   void PressPlus() { ClickClient(64 + 16, 232 + 12); }
   void PressKnob() { ClickClient(120, 216); }
   void PressLeftButton() { ClickClient(52 + 16, 192 + 16); }
+
+  // Answers the file dialog of the given title with the path.
+  void AnswerDialog(const QString& title, const QString& path) {
+    QString dialog;
+    for (int i = 0; i < 100 && dialog.isEmpty(); ++i) {
+      dialog =
+          Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n').value(0);
+      if (dialog.isEmpty()) QTest::qWait(50);
+    }
+    ASSERT_FALSE(dialog.isEmpty()) << title.toStdString();
+    QTest::qWait(300);
+    Xdotool({"windowfocus", "--sync", dialog});
+    Xdotool({"key", "ctrl+a"});
+    Xdotool({"type", "--delay", "5", path});
+    Xdotool({"key", "Return"});
+    QTest::qWait(500);
+  }
 
   bool Finished(int* code) {
     if (!Sim.waitForFinished(10000)) return false;
@@ -324,25 +342,7 @@ TEST_F(ProgramTest, CloseButtonWhileRunningEndsWithCodeZero) {
 
 // Killed, interrupted or hung up while recording the display and a
 // scenario, the program ends as File > Exit does: both files complete.
-class SignalTest : public ProgramTest, public ::testing::WithParamInterface<int> {
- protected:
-  // Answers the file dialog of the given title with the path.
-  void AnswerDialog(const QString& title, const QString& path) {
-    QString dialog;
-    for (int i = 0; i < 100 && dialog.isEmpty(); ++i) {
-      dialog =
-          Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n').value(0);
-      if (dialog.isEmpty()) QTest::qWait(50);
-    }
-    ASSERT_FALSE(dialog.isEmpty()) << title.toStdString();
-    QTest::qWait(300);
-    Xdotool({"windowfocus", "--sync", dialog});
-    Xdotool({"key", "ctrl+a"});
-    Xdotool({"type", "--delay", "5", path});
-    Xdotool({"key", "Return"});
-    QTest::qWait(500);
-  }
-};
+class SignalTest : public ProgramTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SignalTest, EndsAsFileExitWithBothRecordingsWritten) {
   QTemporaryDir dir;
@@ -353,7 +353,8 @@ TEST_P(SignalTest, EndsAsFileExitWithBothRecordingsWritten) {
   Xdotool({"windowfocus", "--sync", Window});
   Xdotool({"key", "ctrl+r"});
   AnswerDialog("Record Display", gif);
-  ASSERT_TRUE(QFileInfo::exists(gif));
+  // Written as it goes under its part name, renamed when finished.
+  ASSERT_EQ(QDir(dir.path()).entryList({"display.gif.*.part"}).size(), 1);
   Xdotool({"windowfocus", "--sync", Window});
   Xdotool({"key", "alt+f", "Down", "Return"});  // "Record Scenario...", after "Play Scenario..."
   AnswerDialog("Record Scenario", yaml);
@@ -390,11 +391,81 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(info.param == SIGTERM ? "Term" : info.param == SIGINT ? "Int" : "Hup");
     });
 
+// Killed outright while recording a scenario: the part file written so far
+// is a scenario that loads and replays to its last step.
+TEST_F(ProgramTest, AKilledRecordingLeavesAPartThatReplays) {
+  QTemporaryDir dir;
+  PressOn();
+  Xdotool({"windowfocus", "--sync", Window});
+  Xdotool({"key", "alt+f", "Down", "Return"});  // "Record Scenario..."
+  AnswerDialog("Record Scenario", dir.filePath("killed.yaml"));
+  QTest::qWait(1000);
+  PressPlus();
+  MoveBarBy(8, 40);
+  QTest::qWait(1500);  // the steps are final once later ones follow
+  PressPlus();
+  QTest::qWait(500);
+  ASSERT_EQ(::kill(static_cast<pid_t>(Sim.processId()), SIGKILL), 0);
+  ASSERT_TRUE(Sim.waitForFinished(5000));
+  const QStringList parts = QDir(dir.path()).entryList({"killed.yaml.*.part"});
+  ASSERT_EQ(parts.size(), 1) << QDir(dir.path()).entryList().join(' ').toStdString();
+  QFile part(dir.filePath(parts[0]));
+  ASSERT_TRUE(part.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(part.readAll());
+  EXPECT_GE(text.count("press: plus"), 1) << text.toStdString();
+  EXPECT_GE(text.count("control: volts, value: 40"), 1) << text.toStdString();
+  QProcess runner;
+  runner.setProcessChannelMode(QProcess::MergedChannels);
+  runner.start(AXIM_SCENARIO, {dir.filePath(parts[0])});
+  ASSERT_TRUE(runner.waitForFinished(60000));
+  EXPECT_EQ(runner.exitCode(), 0) << runner.readAll().toStdString() << text.toStdString();
+}
+
 TEST_F(ProgramTest, CloseWhileOffEndsWithCodeZero) {
   ASSERT_TRUE(SendDeleteWindow(Window.toULong()));
   int code = -2;
   ASSERT_TRUE(Finished(&code));
   EXPECT_EQ(code, 0);
+}
+
+// --play alone plays as "Play Scenario..." does: its outputs next to the
+// file; with --loop the rounds' outputs go elsewhere. Neither ever rewrites
+// a reference that differs.
+TEST(PlayOptionTest, PlayingNeverRewritesTheReference) {
+  const struct {
+    QStringList options;
+    bool outputsBeside;
+  } runs[] = {{{}, true}, {{"--loop"}, false}};
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.options.join(' ').toStdString());
+    QTemporaryDir dir;
+    const QString reference = dir.filePath("ref.png");
+    std::string error;
+    const std::vector<uint8_t> black(FrameBufferSize, 0);
+    ASSERT_TRUE(WriteDisplayPng(reference.toStdString(), black.data(), 1, error)) << error;
+    QFile file(dir.filePath("fault.yaml"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "version: 1\nsteps:\n  - power: on\n  - record: { save-to: out/demo.gif }\n"
+        "  - delay: 500ms\n  - record: stop\n  - take-screenshot: { compare-with: ref.png }\n");
+    file.close();
+    QFile ref(reference);
+    ASSERT_TRUE(ref.open(QIODevice::ReadOnly));
+    const QByteArray before = ref.readAll();
+    ref.close();
+
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedChannels);
+    sim.start(AXIM_SIM, QStringList{"--play", file.fileName()} + run.options);
+    ASSERT_TRUE(sim.waitForStarted(10000));
+    QTest::qWait(4000);  // a round and its failed screenshot
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(10000));
+    ASSERT_TRUE(ref.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ref.readAll(), before) << "the reference is left as it was";
+    EXPECT_EQ(QFileInfo::exists(dir.filePath("out/demo.gif")), run.outputsBeside);
+    EXPECT_EQ(QFileInfo::exists(dir.filePath("fault.yaml-7.actual.png")), run.outputsBeside);
+  }
 }
 
 // The command line's answers need no display.

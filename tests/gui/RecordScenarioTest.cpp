@@ -18,6 +18,7 @@
 #include "menus/FieldTable.h"
 #include "pictures/Pictures.h"
 #include "window/ScenarioRecording.h"
+#include "window/StateWindow.h"
 
 namespace {
 
@@ -88,6 +89,9 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   gui::Settle(300);
   gui::PointerClick(w.Image2, w.Image2->rect().center(), 1);  // acknowledges
   gui::Settle(300);
+  gui::Tools().Inspector->setChecked(true);  // a setting changed in the inspector
+  ASSERT_TRUE(w.findChild<TStateWindow*>()->Edit("Settings.HomeView", "2"));
+  gui::Settle(300);
   gui::Type(Qt::Key_E, Qt::ControlModifier);
   gui::Settle(200);
   ChooseFromFileMenu(recording->RecordAction);
@@ -99,6 +103,7 @@ TEST_F(RecordScenarioTest, ReplayEndsOnTheRecordedScreenAndState) {
   const QString text = QString::fromUtf8(file.readAll());
   EXPECT_EQ(text.count("control: oat"), 2) << "the restart's input and the drag, one step";
   EXPECT_EQ(text.count("press: knob"), 1) << "a dropped key is not recorded";
+  EXPECT_EQ(text.count("set: { Settings.HomeView: 2 }"), 1) << "the inspector's edit, a set step";
 
   file.close();
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Append));

@@ -1,6 +1,7 @@
 // Scenario playback in the real window: the controls move, keys reach the
 // instrument, the scenario's clock runs during playback only, a failed
-// expectation stops it naming the line, and Stop ends it at once.
+// expectation stops it saying what was expected and found, the pauses add
+// no instrument time, and Stop ends it at once.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include "host/Controls.h"
 #include "host/PCMain.h"
 #include "window/ScenarioPlayer.h"
+#include "window/StateWindow.h"
 
 namespace {
 
@@ -46,9 +48,8 @@ TEST_F(ScenarioPlayTest, PlaysInTheWindowAndStopsAtAFailedExpectation) {
   TfrmMain& w = *frmMain;
   TScenarioPlayer* player = gui::Tools().Player;
   ASSERT_NE(player, nullptr);
-  player->KeyPause = 100;
+  player->Driver.Pauses.Key = 100;
   QSignalSpy finished(player, &TScenarioPlayer::Finished);
-  const auto realClock = HostClock;
   CloseMessageBoxes();
 
   ASSERT_TRUE(player->Play(WriteScenario("alarm.yaml", R"(version: 1
@@ -64,16 +65,17 @@ steps:
   - delay: 300ms
   - expect: { lamp: dark, AlarmAcknowledged: 0x01, Volts: 150 }
 )")));
-  EXPECT_NE(HostClock, realClock) << "the scenario's clock while it plays";
+  EXPECT_EQ(PanelClock.Mode, TClockMode::Ticking) << "the scenario's clock while it plays";
   ASSERT_TRUE(gui::WaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(finished[0][0].toBool());
   EXPECT_TRUE(finished[0][1].toString().endsWith(
       "alarm.yaml:12: expected Volts 150, found 155 (\"15.5 V\")"))
       << finished[0][1].toString().toStdString();
+  EXPECT_EQ(w.statusBar()->currentMessage(), finished[0][1].toString());
   EXPECT_EQ(AlarmAcknowledged, 0x01u) << "the press reached the home page";
   EXPECT_EQ(w.ScrollBar29->value(), 1648);
   EXPECT_EQ(w.Label57->text(), "1648");
-  EXPECT_EQ(HostClock, realClock) << "the real clock again afterwards";
+  EXPECT_EQ(PanelClock.Mode, TClockMode::System) << "the real clock again afterwards";
 
   ASSERT_TRUE(player->Play(WriteScenario("long.yaml", "version: 1\nsteps:\n  - delay: 60s\n")));
   EXPECT_TRUE(player->Playing());
@@ -82,7 +84,25 @@ steps:
   actions.front()->trigger();
   EXPECT_FALSE(player->Playing());
   EXPECT_EQ(actions.front()->text(), "Play Scenario...");
-  EXPECT_EQ(HostClock, realClock);
+  EXPECT_EQ(PanelClock.Mode, TClockMode::System);
+}
+
+// The same file passes headless and here, whatever the pauses shown between
+// the keys; an inspector edit ends the playback as a key does.
+TEST_F(ScenarioPlayTest, PausesAddNoInstrumentTime) {
+  TScenarioPlayer* player = gui::Tools().Player;
+  QSignalSpy finished(player, &TScenarioPlayer::Finished);
+  CloseMessageBoxes();
+  for (const int keyPause : {400, 900}) {
+    SCOPED_TRACE(keyPause);
+    finished.clear();
+    player->Driver.Pauses.Key = keyPause;
+    ASSERT_TRUE(player->Play(AXIM_SOURCE_DIR "/tests/scenarios/stopwatch_ticks.yaml"));
+    ASSERT_TRUE(gui::WaitFor([&] { return finished.count() == 1; }, 20000));
+    EXPECT_TRUE(finished[0][0].toBool()) << finished[0][1].toString().toStdString();
+    EXPECT_EQ(frmMain->statusBar()->currentMessage(),
+              "Scenario Stopwatch timed by the ticks passed");
+  }
 }
 
 TEST_F(ScenarioPlayTest, WhatTheUserDoesToTheInstrumentEndsThePlaybackAndTheStatusBarSaysWhy) {
@@ -114,6 +134,11 @@ steps:
          gui::Type(Qt::Key_Left);
        }},
       {"Calibrate was changed", [&] { gui::Click(w.CheckBox1); }},
+      {"Settings.HomeView was changed",
+       [&] {
+         gui::Tools().Inspector->setChecked(true);
+         w.findChild<TStateWindow*>()->Edit("Settings.HomeView", "3");
+       }},
   };
   for (const auto& a : actions) {
     SCOPED_TRACE(a.reason);
