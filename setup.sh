@@ -79,6 +79,9 @@ case "$mode" in
     cmake --build build/release -j "$jobs"
     (cd build/release && xvfb-run -a -s "-screen 0 1280x1024x24" \
        ctest --output-on-failure -j "$jobs" --timeout 300)
+    # The README's first command, exactly as written there: the window opens,
+    # SIGTERM ends it with status 0.
+    tests/system/ReadmeRun.sh
     # The web edition: the golden screens in node, then the page in headless Chromium.
     web_build
     (cd build/web && ctest --output-on-failure --timeout 300)

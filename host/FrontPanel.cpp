@@ -206,6 +206,13 @@ void PanelOff() {
 TFieldWrite PanelSetField(const TField& field, double value) {
   const TFieldWrite written = WriteField(field, value);
   if (written != FieldWritten) return written;
+  // An input written by name: its control stands where the instrument is
+  // (an axis has its low and high register in rows one after the other).
+  for (uint8_t i = 0; i < PanelSensorCount; ++i) {
+    const TField* low = FindField(PanelInputs[i].Field);
+    if (low == &field || (i >= 3 && low + 1 == &field))
+      FrontPanel.Position[i] = static_cast<int16_t>(PanelInputValue(static_cast<TPanelInput>(i)));
+  }
   FrontPanel.PassDue = 1;
   Tell(TPanelEvent::Field, 0, 0, &field, value);
   return written;

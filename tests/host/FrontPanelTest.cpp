@@ -91,6 +91,8 @@ TEST(FrontPanel, ChangesAreToldWithWhoMadeThemAndAskForAPass) {
   PanelSetInput(TPanelInput::Volts, 100);
   --FrontPanel.Acting;
   PanelSetField(*FindField("Settings.HomeView"), 3);
+  PanelSetField(*FindField("AccelRegisters[3]"), 255);  // Y's high byte: -256
+  EXPECT_EQ(FrontPanel.Position[4], -256) << "the bar stands where the instrument is";
   PanelTick();
   EXPECT_TRUE(PanelWantsPass());
   PanelOff();
@@ -106,7 +108,7 @@ TEST(FrontPanel, ChangesAreToldWithWhoMadeThemAndAskForAPass) {
                      "=" + std::to_string(c.Value) +
                      (c.Actor == TPanelActor::Scenario ? " by the scenario" : ""));
   const std::vector<std::string> expected = {"2:0=1", "1:3=1", "1:1=0", "0:0=100 by the scenario",
-                                             "3:0=0", "4:0=0", "2:0=0"};
+                                             "3:0=0", "3:0=0", "4:0=0", "2:0=0"};
   EXPECT_EQ(told, expected);
 }
 
