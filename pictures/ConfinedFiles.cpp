@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -80,6 +81,10 @@ int OpenFolder(const TConfinedPath& path, bool create, bool& missing, std::strin
   const std::vector<std::string> parts = Parts(path.Relative);
   const std::string root = path.Root.empty() ? "." : path.Root;
   TFd folder(open(root.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (folder.Fd < 0 && errno == ENOENT && !path.MakeRoot) {
+    reason = "the folder " + root + " does not exist";
+    return -1;
+  }
   if (folder.Fd < 0 && errno == ENOENT && create) {
     std::error_code failure;
     fs::create_directories(root, failure);
@@ -179,6 +184,16 @@ bool ReadOpenFile(int fd, size_t limit, std::vector<uint8_t>& bytes, std::string
 
 std::string TConfinedPath::Full() const {
   return Join(Root, Parts(Relative), Parts(Relative).size());
+}
+
+TConfinedPath ChosenPath(const std::string& path) {
+  const fs::path chosen(path);
+  const std::string folder = chosen.parent_path().string();
+  return {folder.empty() ? "." : folder, chosen.filename().string(), false};
+}
+
+std::string PartName(const std::string& name) {
+  return name + "." + std::to_string(getpid()) + ".part";
 }
 
 bool ConfinePath(const std::string& written, std::string& relative, std::string& reason) {
@@ -290,7 +305,7 @@ std::string CheckConfinedWrite(const TConfinedPath& path, TFileIdentity& existin
   } else if (errno != ENOENT) {
     return std::strerror(errno);
   }
-  const std::string part = name + ".part";
+  const std::string part = PartName(name);
   if (fstatat(folder.Fd, part.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
       S_ISDIR(status.st_mode))
     return "the name it is written under first, " + part + ", is a folder";
@@ -308,8 +323,16 @@ bool WriteConfinedFile(const TConfinedPath& path, const void* data, size_t size,
   return part.Commit(reason);
 }
 
+TPartFile::~TPartFile() {
+  if (Kept)
+    Close();
+  else
+    Discard();
+}
+
 bool TPartFile::Create(const TConfinedPath& path, std::string& reason) {
   Discard();
+  Kept = false;
   bool missing = false;
   TFd folder(OpenFolder(path, true, missing, reason));
   if (folder.Fd < 0) return false;
@@ -320,9 +343,10 @@ bool TPartFile::Create(const TConfinedPath& path, std::string& reason) {
     reason = KindOf(status.st_mode) + ", not a regular file";
     return false;
   }
-  const std::string part = name + ".part";
-  // A leftover part (or a link planted under its name) goes: removing the
-  // name never touches what a link points to.
+  const std::string part = PartName(name);
+  // A leftover of an earlier process of this number (or a link planted
+  // under the name) goes: removing the name never touches what a link
+  // points to. Other processes' parts have other names.
   if (fstatat(folder.Fd, part.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
       !S_ISDIR(status.st_mode))
     unlinkat(folder.Fd, part.c_str(), 0);
@@ -341,7 +365,20 @@ bool TPartFile::Create(const TConfinedPath& path, std::string& reason) {
   }
   Folder = folder.Release();
   Name = name;
+  const std::string full = path.Full();
+  Shown = full.substr(0, full.size() - name.size()) + part;
   return true;
+}
+
+bool TPartFile::Flush(std::string& reason) {
+  if (Stream == nullptr) {
+    reason = "the file was not open";
+    return false;
+  }
+  errno = 0;
+  if (std::fflush(Stream) == 0 && std::ferror(Stream) == 0) return true;
+  reason = errno != 0 ? std::strerror(errno) : "the file was cut short";
+  return false;
 }
 
 bool TPartFile::Commit(std::string& reason) {
@@ -349,29 +386,49 @@ bool TPartFile::Commit(std::string& reason) {
     reason = "the file was not open";
     return false;
   }
+  const std::string part = PartName(Name);
+  struct stat written {
+  }, there{};
   errno = 0;
   bool ok = std::fflush(Stream) == 0 && std::ferror(Stream) == 0;
   int error = errno;
+  if (ok && fstat(fileno(Stream), &written) != 0) ok = false, error = errno;
   if (std::fclose(Stream) != 0 && ok) ok = false, error = errno;
   Stream = nullptr;
-  const std::string part = Name + ".part";
-  if (ok && renameat(Folder, part.c_str(), Folder, Name.c_str()) != 0) ok = false, error = errno;
-  if (!ok) {
+  if (ok) {
+    if (fstatat(Folder, part.c_str(), &there, AT_SYMLINK_NOFOLLOW) != 0 ||
+        there.st_ino != written.st_ino || there.st_dev != written.st_dev) {
+      ok = false, reason = "the file it was written as, " + part + ", was replaced";
+    } else if (fstatat(Folder, Name.c_str(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+               !S_ISREG(there.st_mode)) {
+      ok = false, reason = KindOf(there.st_mode) + " now, not a regular file";
+    } else if (renameat(Folder, part.c_str(), Folder, Name.c_str()) != 0) {
+      ok = false, reason = std::strerror(errno);
+    }
+  } else {
     reason = error != 0 ? std::strerror(error) : "the file was cut short";
-    Discard();
+  }
+  if (!ok) {
+    if (!Kept) Discard();
     return false;
   }
-  close(Folder);
-  Folder = -1;
+  Close();
   return true;
 }
 
-void TPartFile::Discard() {
+void TPartFile::Close() {
   if (Stream != nullptr) std::fclose(Stream);
   Stream = nullptr;
-  if (Folder >= 0) {
-    unlinkat(Folder, (Name + ".part").c_str(), 0);
-    close(Folder);
-  }
+  if (Folder >= 0) close(Folder);
   Folder = -1;
+  Shown.clear();
+}
+
+void TPartFile::Discard() {
+  if (Folder >= 0) {
+    if (Stream != nullptr) std::fclose(Stream);
+    Stream = nullptr;
+    unlinkat(Folder, PartName(Name).c_str(), 0);
+  }
+  Close();
 }

@@ -1,7 +1,8 @@
-// Files read and written on behalf of a file someone else wrote (a scenario):
-// reads take only regular files up to a size and never block on a FIFO or a
-// device; writes stay inside one folder, never follow a symbolic link below
-// it, and appear whole or not at all (written as NAME.part, then renamed).
+// Files read and written on behalf of a file someone else wrote (a scenario),
+// and every file the program writes whole: reads take only regular files up
+// to a size and never block on a FIFO or a device; writes stay inside one
+// folder, never follow a symbolic link below it, and appear whole or not at
+// all (written as NAME.PID.part, a name no other process writes, then renamed).
 #pragma once
 #include <sys/types.h>
 
@@ -11,13 +12,22 @@
 #include <vector>
 
 // A path inside a folder. Root is trusted (given by the user on the command
-// line, or the folder of the file being run) and is made when missing;
-// Relative is what the file wrote, normalised by ConfinePath.
+// line, or the folder of the file being run) and is made when missing unless
+// MakeRoot is false; Relative is what the file wrote, normalised by ConfinePath.
 struct TConfinedPath {
   std::string Root;
   std::string Relative;
+  bool MakeRoot = true;
   std::string Full() const;  // Root/Relative, for messages
 };
+
+// A file the user named (in a dialog, on the command line): its folder as the
+// root, which must exist, and its name inside it.
+TConfinedPath ChosenPath(const std::string& path);
+
+// The name a file is written under before it is renamed: "a.png" ->
+// "a.png.1234.part" in process 1234, so that runs at once never meet.
+std::string PartName(const std::string& name);
 
 // Normalises a path written in a file to one inside its folder ("a/./b" ->
 // "a/b", "a/../b" -> "b"). False with the reason when it is empty, absolute,
@@ -53,23 +63,38 @@ std::string CheckConfinedWrite(const TConfinedPath& path, TFileIdentity& existin
 bool WriteConfinedFile(const TConfinedPath& path, const void* data, size_t size,
                        std::string& reason);
 
-// A file being written as NAME.part beside its final name, renamed over it
-// by Commit; destroyed or discarded before that, it leaves nothing.
+// A file being written under its part name beside its final name, renamed
+// over it by Commit; destroyed or discarded before that, it leaves nothing,
+// unless it is kept.
 class TPartFile {
  public:
   TPartFile() = default;
   TPartFile(const TPartFile&) = delete;
   TPartFile& operator=(const TPartFile&) = delete;
-  ~TPartFile() { Discard(); }
+  ~TPartFile();
 
   bool Create(const TConfinedPath& path, std::string& reason);
   std::FILE* File() const { return Stream; }
-  // Flushes, closes and renames; false with the reason (the part removed).
+  // Hands what is written so far to the system: a crash after it keeps it.
+  bool Flush(std::string& reason);
+  // Flushes, closes and renames; false with the reason (the part removed,
+  // unless kept). A part or a final name replaced by something else since
+  // Create is not renamed over.
   bool Commit(std::string& reason);
+  // Removes the part (also one kept).
   void Discard();
+  // A part worth more than nothing (a recording): neither a failed Commit
+  // nor the destructor removes it.
+  void Keep() { Kept = true; }
+  // Where the part is, for messages; empty when there is none.
+  const std::string& PartPath() const { return Shown; }
 
  private:
+  void Close();
+
   int Folder = -1;
   std::string Name;
+  std::string Shown;
   std::FILE* Stream = nullptr;
+  bool Kept = false;
 };

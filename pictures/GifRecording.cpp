@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
@@ -51,42 +50,27 @@ int TGifRecording::Output(GifFileType* gif, const uint8_t* bytes, int length) {
 }
 
 bool TGifRecording::Start(const std::string& path, int scale, std::string& error) {
-  if (Active()) {
-    error = "A recording to " + FilePath + " is already running.";
-    return false;
-  }
-  if (!ValidPictureScale(scale)) {
-    error = WriteFailure(path, "the scale must be 1 to 8");
-    return false;
-  }
-  File = std::fopen(path.c_str(), "wb");
-  if (File == nullptr) {
-    error = WriteFailure(path, std::strerror(errno));
-    return false;
-  }
-  FilePath = path;
-  Confined = false;
-  return Open(scale, error);
+  return StartIn(ChosenPath(path), path, scale, error);
 }
 
 bool TGifRecording::Start(const TConfinedPath& path, int scale, std::string& error) {
+  return StartIn(path, path.Full(), scale, error);
+}
+
+bool TGifRecording::StartIn(const TConfinedPath& path, const std::string& shown, int scale,
+                            std::string& error) {
   if (Active()) {
     error = "A recording to " + FilePath + " is already running.";
     return false;
   }
   std::string reason;
   if (!ValidPictureScale(scale)) reason = "the scale must be 1 to 8";
-  if (reason.empty() && !Part.Create(path, reason)) {
-    error = WriteFailure(path.Full(), reason);
-    return false;
-  }
-  if (!reason.empty()) {
-    error = WriteFailure(path.Full(), reason);
+  if (!reason.empty() || !Part.Create(path, reason)) {
+    error = WriteFailure(shown, reason);
     return false;
   }
   File = Part.File();
-  FilePath = path.Full();
-  Confined = true;
+  FilePath = shown;
   return Open(scale, error);
 }
 
@@ -102,9 +86,8 @@ bool TGifRecording::Open(int scale, std::string& error) {
   int code = 0;
   Gif = EGifOpen(this, &TGifRecording::Output, &code);
   if (Gif == nullptr) {
-    if (!Confined) std::fclose(File);
+    Part.Discard();
     File = nullptr;
-    RemoveUnfinished();
     error = WriteFailure(FilePath, GifErrorString(code));
     return false;
   }
@@ -173,18 +156,13 @@ bool TGifRecording::Finish(int64_t timeCs, std::string& error) {
   Gif = nullptr;
   ok = Flush() && closed;
   std::string reason;
-  if (Confined) {
-    if (ok && WriteErrno == 0 && !Part.Commit(reason) && WriteErrno == 0) WriteErrno = EIO;
-  } else {
-    errno = 0;
-    if (std::fclose(File) != 0 && WriteErrno == 0) WriteErrno = errno != 0 ? errno : EIO;
-  }
+  if (ok && WriteErrno == 0 && !Part.Commit(reason) && WriteErrno == 0) WriteErrno = EIO;
+  Part.Discard();
   ok = ok && WriteErrno == 0;
   const int failure = WriteErrno;
   File = nullptr;
   HasPending = HasReady = false;
   if (ok) return true;
-  RemoveUnfinished();
   if (reason.empty()) reason = failure != 0 ? std::strerror(failure) : GifErrorString(code);
   error = WriteFailure(FilePath, reason) + " The unfinished recording was removed.";
   return false;
@@ -248,14 +226,6 @@ bool TGifRecording::WriteImage(int left, int top, int width, int height, int del
   return true;
 }
 
-// Only a file this recording made goes, never a device or pipe written to.
-void TGifRecording::RemoveUnfinished() {
-  if (Confined) return;  // the part file was discarded
-  std::error_code ignored;
-  if (std::filesystem::is_regular_file(FilePath, ignored))
-    std::filesystem::remove(FilePath, ignored);
-}
-
 bool TGifRecording::Fail(std::string& error) {
   const std::string reason = WriteErrno != 0 ? std::strerror(WriteErrno)
                                              : (Gif != nullptr ? GifErrorString(Gif->Error)
@@ -266,13 +236,9 @@ bool TGifRecording::Fail(std::string& error) {
     EGifCloseFile(Gif, &ignored);
     Gif = nullptr;
   }
-  if (Confined)
-    Part.Discard();
-  else if (File != nullptr)
-    std::fclose(File);
+  Part.Discard();
   File = nullptr;
   HasPending = HasReady = false;
-  RemoveUnfinished();
   error = WriteFailure(FilePath, reason) + " The unfinished recording was removed.";
   return false;
 }

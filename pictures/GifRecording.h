@@ -21,10 +21,11 @@ class TGifRecording {
   TGifRecording& operator=(const TGifRecording&) = delete;
   ~TGifRecording();  // finishes an active recording
 
-  // Creates the file (each display pixel a scale x scale block, scale 1..8).
+  // Creates the file (each display pixel a scale x scale block, scale 1..8)
+  // in a folder that exists. It is written under its part name (ConfinedFiles.h)
+  // and renamed when finished: a crash leaves the final name as it was.
   bool Start(const std::string& path, int scale, std::string& error);
-  // The same inside a folder (ConfinedFiles.h): written as NAME.part and
-  // renamed when finished.
+  // The same inside a folder, made when missing.
   bool Start(const TConfinedPath& path, int scale, std::string& error);
   // Offers the frame shown from timeCs (centiseconds on a monotonic clock); a
   // frame equal to the previous one only lengthens that one's delay. The
@@ -41,19 +42,18 @@ class TGifRecording {
   static constexpr int64_t ShortestDelay = 2;
 
  private:
+  bool StartIn(const TConfinedPath& path, const std::string& shown, int scale, std::string& error);
   bool Open(int scale, std::string& error);
   bool Emit(const std::vector<uint8_t>& picture, int64_t delayCs);
   bool WriteReady();
   bool WriteImage(int left, int top, int width, int height, int delayCs);
   bool Flush();
   bool Fail(std::string& error);
-  void RemoveUnfinished();
   static int Output(GifFileType* gif, const uint8_t* bytes, int length);
 
   GifFileType* Gif = nullptr;
   std::FILE* File = nullptr;
-  TPartFile Part;  // when started inside a folder
-  bool Confined = false;
+  TPartFile Part;
   int WriteErrno = 0;
   int Scale = 1;
   int Frames = 0;

@@ -1,18 +1,13 @@
 #include "pictures/Pictures.h"
 
-#include <fcntl.h>
 #include <spng.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <memory>
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
+#include "pictures/ConfinedFiles.h"
 
 std::string WriteFailure(const std::string& path, const std::string& reason) {
   return "Could not write " + path + ": " + reason + ".";
@@ -65,36 +60,10 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     error = WriteFailure(path, reason);
     return false;
   }
-  return WriteWholeFile(path, png.data(), png.size(), error);
-}
-
-bool WriteWholeFile(const std::string& path, const void* data, size_t size, std::string& error) {
-  std::error_code status;
-  if (std::filesystem::exists(path, status) && !std::filesystem::is_regular_file(path, status)) {
-    error = WriteFailure(path, "it is not a regular file");
-    return false;
-  }
-  // Written beside the target and renamed over it only when complete.
-  const std::string part = path + ".part";
-  // A link planted under the part's name is not followed.
-  const int fd = open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-  FILE* file = fd >= 0 ? fdopen(fd, "wb") : nullptr;
-  if (file == nullptr) {
-    if (fd >= 0) close(fd);
-    error = WriteFailure(path, std::strerror(errno));
-    return false;
-  }
-  errno = 0;
-  bool ok = std::fwrite(data, 1, size, file) == size;
-  ok = std::fflush(file) == 0 && ok;
-  int reason = errno;
-  if (std::fclose(file) != 0 && ok) ok = false, reason = errno;
-  if (ok && std::rename(part.c_str(), path.c_str()) != 0) ok = false, reason = errno;
-  if (!ok) {
-    std::remove(part.c_str());
-    error = WriteFailure(path, reason != 0 ? std::strerror(reason) : "the file was cut short");
-  }
-  return ok;
+  // Written under its part name and renamed; the folder chosen must exist.
+  if (WriteConfinedFile(ChosenPath(path), png.data(), png.size(), reason)) return true;
+  error = WriteFailure(path, reason);
+  return false;
 }
 
 bool WriteDisplayPng(const std::string& path, const uint8_t* frame, int scale, std::string& error) {

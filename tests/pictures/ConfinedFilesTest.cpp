@@ -71,7 +71,11 @@ class ConfinedFolder : public testing::Test {
     std::ofstream(Base / "in" / "old.png") << "old";
     fs::create_directory_symlink(Base / "outside", Base / "in" / "away");
     fs::create_symlink(Base / "outside" / "victim", Base / "in" / "victim.png");
+    // A part of another process (another name, untouched) and a link under
+    // this process's part name (removed, never followed).
     fs::create_symlink(Base / "outside" / "victim", Base / "in" / "new.png.part");
+    fs::create_symlink(Base / "outside" / "victim", Base / "in" / PartName("new.png"));
+    fs::create_directory(Base / "in" / PartName("part.png"));
     fs::create_directory(Base / "in" / "dir.png");
     ASSERT_EQ(mkfifo((Base / "in" / "fifo.png").c_str(), 0600), 0);
     std::ofstream(Base / "in" / "file") << "a file where a folder is wanted";
@@ -84,7 +88,7 @@ class ConfinedFolder : public testing::Test {
 TEST_F(ConfinedFolder, TheCheckFindsWhatAWriteWouldMeetAndTouchesNothing) {
   const struct {
     const char* Relative;
-    const char* Reason;  // "" when writable
+    std::string Reason;  // "" when writable
     bool Exists;
   } cases[] = {
       {"new.png", "", false},
@@ -95,6 +99,8 @@ TEST_F(ConfinedFolder, TheCheckFindsWhatAWriteWouldMeetAndTouchesNothing) {
       {"dir.png", "it is a folder, not a regular file", false},
       {"fifo.png", "it is a FIFO, not a regular file", false},
       {"file/x.png", "file is not a folder", false},
+      {"part.png", "the name it is written under first, " + PartName("part.png") + ", is a folder",
+       false},
   };
   const std::string before = Tree(Base);
   for (const auto& c : cases) {
@@ -107,6 +113,9 @@ TEST_F(ConfinedFolder, TheCheckFindsWhatAWriteWouldMeetAndTouchesNothing) {
     EXPECT_EQ(existing.Exists, c.Exists) << c.Relative;
   }
   TFileIdentity existing;
+  EXPECT_EQ(CheckConfinedWrite(ChosenPath((Base / "in" / "not" / "a.png").string()), existing),
+            "the folder " + (Base / "in" / "not").string() + " does not exist")
+      << "a folder the user chose is never made";
   EXPECT_EQ(CheckConfinedWrite({(Base / "in" / "not" / "yet").string(), "a.png"}, existing), "")
       << "a missing root is made when written";
   // A relative root that does not exist yet: its nearest folder is the current one.
@@ -127,15 +136,18 @@ TEST_F(ConfinedFolder, WritesLandInsideAndNeverThroughALink) {
   EXPECT_EQ(fs::file_size(Base / "in" / "new.png"), 3u);
   EXPECT_EQ(fs::file_size(Base / "in" / "sub" / "a" / "b.png"), 2u);
   EXPECT_EQ(fs::file_size(Base / "in" / "old.png"), 7u);
-  EXPECT_FALSE(fs::exists(fs::symlink_status(Base / "in" / "new.png.part")))
+  EXPECT_FALSE(fs::exists(fs::symlink_status(Base / "in" / PartName("new.png"))))
       << "the planted link under the part's name is gone, not followed";
+  EXPECT_TRUE(fs::is_symlink(Base / "in" / "new.png.part")) << "another's part is not touched";
 
   for (const char* refused : {"away/x.png", "victim.png", "dir.png", "fifo.png", "file/x.png"})
     EXPECT_FALSE(WriteConfinedFile(In(refused), "bad", 3, reason)) << refused;
   EXPECT_EQ(fs::file_size(Base / "outside" / "victim"), 8u);
   EXPECT_EQ(std::distance(fs::directory_iterator(Base / "outside"), fs::directory_iterator()), 1);
   for (const auto& entry : fs::recursive_directory_iterator(Base))
-    EXPECT_NE(entry.path().extension(), ".part") << "a part left behind: " << entry.path();
+    EXPECT_TRUE(entry.path().filename() == PartName("part.png") ||
+                !entry.path().string().ends_with(PartName("")))
+        << "a part left behind: " << entry.path();
 }
 
 TEST_F(ConfinedFolder, APartFileAppearsOnlyWhenCommitted) {
@@ -144,17 +156,18 @@ TEST_F(ConfinedFolder, APartFileAppearsOnlyWhenCommitted) {
     TPartFile part;
     ASSERT_TRUE(part.Create(In("sub/rec.gif"), reason)) << reason;
     std::fputs("GIF89a", part.File());
-    EXPECT_TRUE(fs::exists(Base / "in" / "sub" / "rec.gif.part"));
+    EXPECT_EQ(part.PartPath(), (Base / "in" / "sub" / PartName("rec.gif")).string());
+    EXPECT_TRUE(fs::exists(part.PartPath()));
     EXPECT_FALSE(fs::exists(Base / "in" / "sub" / "rec.gif"));
   }  // dropped: nothing left
-  EXPECT_FALSE(fs::exists(Base / "in" / "sub" / "rec.gif.part"));
+  EXPECT_FALSE(fs::exists(Base / "in" / "sub" / PartName("rec.gif")));
   EXPECT_FALSE(fs::exists(Base / "in" / "sub" / "rec.gif"));
   TPartFile part;
   ASSERT_TRUE(part.Create(In("sub/rec.gif"), reason)) << reason;
   std::fputs("GIF89a", part.File());
   ASSERT_TRUE(part.Commit(reason)) << reason;
   EXPECT_EQ(fs::file_size(Base / "in" / "sub" / "rec.gif"), 6u);
-  EXPECT_FALSE(fs::exists(Base / "in" / "sub" / "rec.gif.part"));
+  EXPECT_FALSE(fs::exists(Base / "in" / "sub" / PartName("rec.gif")));
 }
 
 TEST_F(ConfinedFolder, ReadsTakeOnlyRegularFilesInsideWithinTheLimit) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "graphics/ColourTable.h"
@@ -123,12 +124,27 @@ TEST(GifRecording, InsideAFolderItAppearsOnlyWhenFinished) {
   std::string error;
   ASSERT_TRUE(recording.Start(TConfinedPath{dir.string(), "out/run.gif"}, 2, error)) << error;
   ASSERT_TRUE(recording.Offer(Filled(1).data(), 0, error));
-  EXPECT_TRUE(fs::exists(dir / "out" / "run.gif.part"));
+  EXPECT_TRUE(fs::exists(dir / "out" / PartName("run.gif")));
   EXPECT_FALSE(fs::exists(dir / "out" / "run.gif"));
   ASSERT_TRUE(recording.Finish(40, error)) << error;
-  EXPECT_FALSE(fs::exists(dir / "out" / "run.gif.part"));
+  EXPECT_FALSE(fs::exists(dir / "out" / PartName("run.gif")));
   EXPECT_EQ(ReadBack((dir / "out" / "run.gif").string()), (std::vector<TShown>{{1, 40}}));
   fs::remove_all(dir);
+}
+
+// A file the user chose: the earlier file stays whole until Finish, so that
+// a crash never leaves a GIF without its end.
+TEST(GifRecording, AChosenFileIsReplacedOnlyWhenFinished) {
+  const fs::path file = OwnTempPath("axim7-chosen.gif");
+  std::ofstream(file) << "old";
+  TGifRecording recording;
+  std::string error;
+  ASSERT_TRUE(recording.Start(file.string(), 1, error)) << error;
+  ASSERT_TRUE(recording.Offer(Filled(1).data(), 0, error));
+  EXPECT_EQ(fs::file_size(file), 3u);
+  EXPECT_GT(fs::file_size(file.parent_path() / PartName(file.filename())), 0u);
+  ASSERT_TRUE(recording.Finish(40, error)) << error;
+  EXPECT_EQ(ReadBack(file.string()), (std::vector<TShown>{{1, 40}}));
 }
 
 TEST(GifRecording, WritesChangedFramesWithTheirTimesAndOnlyTheChangedRectangle) {

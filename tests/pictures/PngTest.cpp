@@ -12,6 +12,7 @@
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
+#include "pictures/ConfinedFiles.h"
 #include "pictures/Pictures.h"
 #include "pictures/PngReader.h"
 #include "support/TempPath.h"
@@ -151,10 +152,38 @@ TEST(Png, WrittenDisplayReadsBackExactlyAtEveryScale) {
     EXPECT_EQ(image.Height, 120 * scale);
     EXPECT_EQ(image.Rgb, DisplayRgb(frame.data(), scale)) << "scale " << scale;
   }
-  EXPECT_FALSE(fs::exists(file.string() + ".part"));
+  EXPECT_FALSE(fs::exists(file.parent_path() / PartName(file.filename().string())));
   std::string error;
   EXPECT_FALSE(WriteDisplayPng(file.string(), frame.data(), 9, error));
   EXPECT_EQ(error, "Could not write " + file.string() + ": the scale must be 1 to 8.");
+}
+
+// A file the user chose is written through the confined writer: its folder
+// must exist and no link under its name is followed.
+TEST(Png, AChosenFileThatCannotBeWrittenIsNamed) {
+  const fs::path dir = OwnTempPath("axim7-png-chosen");
+  fs::remove_all(dir);
+  fs::create_directories(dir / "folder.png");
+  std::ofstream(dir / "victim") << "precious";
+  fs::create_symlink(dir / "victim", dir / "link.png");
+  const struct {
+    std::string Path;
+    std::string Reason;
+  } cases[] = {
+      {(dir / "none" / "a.png").string(),
+       "the folder " + (dir / "none").string() + " does not exist"},
+      {(dir / "link.png").string(), "it is a symbolic link, not a regular file"},
+      {(dir / "folder.png").string(), "it is a folder, not a regular file"},
+      {dir.string() + "/", "it is a folder, not a regular file"},
+  };
+  const std::vector<uint8_t> frame(FrameBufferSize, 0);
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_FALSE(WriteDisplayPng(c.Path, frame.data(), 1, error));
+    EXPECT_EQ(error, "Could not write " + c.Path + ": " + c.Reason + ".");
+  }
+  EXPECT_EQ(fs::file_size(dir / "victim"), 8u);
+  fs::remove_all(dir);
 }
 
 TEST(Png, DamagedOrOversizedPicturesAreRefusedWithTheirReason) {

@@ -1,9 +1,11 @@
 // A recording made by a scenario lasts exactly as long as the steps it spans,
-// with no frame under 2 cs, and is written only inside its folder.
+// with no frame under 2 cs, and is written only inside its folder, also by
+// several runs of one file at once.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioRun.h"
@@ -56,6 +58,31 @@ TEST(ScenarioRecording, TheGifLastsTheTimeOfItsSteps) {
     DGifCloseFile(gif, &code);
     EXPECT_FALSE(fs::exists(dir / "out" / "r.gif.part"));
   }
+  fs::remove_all(dir);
+}
+
+// Four runners of one file at once: each writes its screenshot and its
+// recording under a part name of its own, and each passes.
+TEST(ScenarioRecording, FourRunsOfOneFileAtOnceAllPass) {
+  const fs::path dir = OwnTempPath("axim7-scenario-four");
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "s.yaml") << "version: 1\nsteps:\n  - power: on\n"
+                                   "  - record: { save-to: r.gif, scale: 8 }\n"
+                                   "  - take-screenshot: { save-to: shot.png, scale: 8 }\n"
+                                   "  - delay: 3s\n  - take-screenshot: { save-to: shot.png }\n";
+  const std::string command = "cd " + dir.string() +
+                              " && for i in 1 2 3 4; do (" AXIM_SCENARIO_RUNNER
+                              " s.yaml > out.$i 2>&1; echo status $? >> out.$i) & done; wait";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (int i = 1; i <= 4; ++i) {
+    std::ifstream in(dir / ("out." + std::to_string(i)));
+    const std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(out.find("1 passed, 0 failed, 3 files written\nstatus 0\n"), std::string::npos)
+        << out;
+  }
+  for (const auto& entry : fs::directory_iterator(dir))
+    EXPECT_NE(entry.path().extension(), ".part") << entry.path();
   fs::remove_all(dir);
 }
 
