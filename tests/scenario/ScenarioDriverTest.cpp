@@ -112,17 +112,4 @@ TEST(ScenarioDriver, TheUserTakesOverAndADealersRoundStartsAfterTheIdleWait) {
   }
 }
 
-TEST(ScenarioDriver, PassedRoundsFollowOneAnother) {
-  TFakeHost host;
-  TScenarioDriver driver(&host);
-  driver.Loop = true;
-  driver.Play(Parse(Stopwatch), {});
-  host.RunUntil(driver, 60000);
-  EXPECT_GE(driver.Rounds(), 3);
-  EXPECT_EQ(host.End, TPlayEnd::Passed);
-  driver.Stop();
-  EXPECT_FALSE(driver.Active());
-  EXPECT_LT(host.Due, 0) << "no more rounds";
-}
-
 }  // namespace

@@ -2,8 +2,6 @@
 // it goes: a part that loads and replays after every step and after a crash.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -12,7 +10,6 @@
 
 #include "host/RunLoop.h"
 #include "scenario/ScenarioRecorder.h"
-#include "scenario/ScenarioRun.h"
 #include "support/TempPath.h"
 
 namespace {
@@ -121,32 +118,6 @@ TEST(ScenarioRecorder, ThePartLoadsAfterEveryStep) {
   ASSERT_TRUE(r.Finish(20, error)) << error;
   EXPECT_EQ(Loaded(dir / "demo.yaml"), "dpkdcsdeSpdkd");
   EXPECT_FALSE(fs::exists(part));
-}
-
-// A recording killed mid-way leaves a part that replays up to its last step.
-TEST(ScenarioRecorder, APartKilledMidwayReplays) {
-  const fs::path dir = Folder();
-  const pid_t child = fork();
-  if (child == 0) {
-    TScenarioRecorder r;
-    std::string error;
-    if (!r.Start((dir / "crash.yaml").string(), Start, "crash", error)) _exit(1);
-    r.SetControl(0, Wall, TControl::Volts, 1500);
-    r.Power(5, Wall, true);
-    r.Press(30, Wall, KeyLeft);
-    r.Set(31, Wall, *FindField("Settings.HomeView"), 3);
-    r.Press(40, Wall, KeyKnobPress);  // the step in hand: lost (its delay is kept)
-    kill(getpid(), SIGKILL);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFSIGNALED(status));
-  const fs::path part = dir / ("crash.yaml." + std::to_string(child) + ".part");
-  TScenario scenario;
-  ASSERT_EQ(Loaded(part, &scenario), "cdpdkdsd");
-  const TScenarioResult result = RunScenario(scenario, {});
-  EXPECT_EQ(result.Outcome, TScenarioResult::Passed) << result.Message;
-  EXPECT_FALSE(fs::exists(dir / "crash.yaml"));
 }
 
 // Finish fails: the part stays, and SaveAs writes the recording elsewhere;
