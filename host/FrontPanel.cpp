@@ -153,7 +153,7 @@ void PanelReading(TPanelInput input, int32_t count, char* text, size_t size) {
   if (input == TPanelInput::Calibrate || count < PanelRow(input).Bottom ||
       count > PanelRow(input).Top)
     return;
-  const bool running = FrontPanel.Running == 1 && StopRequested == 0;
+  const bool running = PanelRunning();
   const TCalibration& calibration = running ? Calibration : GetDefaultCalibration();
   const TSettings& settings = running ? Settings : GetDefaultSettings();
   const auto converter = static_cast<uint16_t>(count);
@@ -206,13 +206,10 @@ void PanelOff() {
 TFieldWrite PanelSetField(const TField& field, double value) {
   const TFieldWrite written = WriteField(field, value);
   if (written != FieldWritten) return written;
-  // An input written by name: its control stands where the instrument is
-  // (an axis has its low and high register in rows one after the other).
-  for (uint8_t i = 0; i < PanelSensorCount; ++i) {
-    const TField* low = FindField(PanelInputs[i].Field);
-    if (low == &field || (i >= 3 && low + 1 == &field))
-      FrontPanel.Position[i] = static_cast<int16_t>(PanelInputValue(static_cast<TPanelInput>(i)));
-  }
+  // An input written by name: its control stands where the instrument is.
+  TPanelInput input;
+  if (PanelFieldInput(field, input))
+    FrontPanel.Position[static_cast<uint8_t>(input)] = static_cast<int16_t>(PanelInputValue(input));
   FrontPanel.PassDue = 1;
   Tell(TPanelEvent::Field, 0, 0, &field, value);
   return written;
@@ -245,7 +242,20 @@ void PanelTick() {
 }
 
 bool PanelWantsPass() {
-  return FrontPanel.Running == 1 && (FrontPanel.PassDue == 1 || StopRequested != 0);
+  return FrontPanel.Driven == 0 && FrontPanel.Running == 1 &&
+         (FrontPanel.PassDue == 1 || StopRequested != 0);
+}
+
+bool PanelFieldInput(const TField& field, TPanelInput& input) {
+  // An axis has its low and high register in rows one after the other.
+  for (uint8_t i = 0; i < PanelSensorCount; ++i) {
+    const TField* low = FindField(PanelInputs[i].Field);
+    if (low == &field || (i >= 3 && low + 1 == &field)) {
+      input = static_cast<TPanelInput>(i);
+      return true;
+    }
+  }
+  return false;
 }
 
 bool PanelListen(TPanelListener listener, void* context) {

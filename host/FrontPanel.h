@@ -128,12 +128,18 @@ TFieldWrite PanelSetField(const TField& field, double value);
 bool PanelPass();
 // The 100 ms tick: the firmware's timers and the ticking clock.
 void PanelTick();
+// True from "&On" until a stop request (the instrument runs passes).
+inline bool PanelRunning() { return FrontPanel.Running == 1 && StopRequested == 0; }
 // True while the lamp is lit (bright red).
 inline bool PanelLampLit() { return FrontPanel.Lamp == 255; }
 // Whether a host that runs passes only when asked should run one now: after
 // a tick, a key, an input, a change or "&On", and after a pass that took a
-// key or changed the page (the screen shows its effect on the next).
+// key or changed the page (the screen shows its effect on the next); never
+// while a scenario plays (the driver runs its own).
 bool PanelWantsPass();
+// The input a settable field belongs to (an axis has two registers); false
+// for a field that is no input of the panel's.
+bool PanelFieldInput(const TField& field, TPanelInput& input);
 
 // Listeners hear every change after it was made; up to PanelListenerCount.
 bool PanelListen(TPanelListener listener, void* context);

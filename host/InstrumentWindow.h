@@ -7,14 +7,12 @@
 #include <array>
 #include <cstdint>
 
+#include "host/FrontPanel.h"
+
 class QCheckBox;
 class QKeyEvent;
 class QScrollBar;
 class QWindow;
-
-// The sensor inputs in the order of the window's scroll bars.
-enum class TSensorInput { Volts, Current, Oat, AxisX, AxisY, AxisZ };
-constexpr int SensorInputCount = 6;
 
 // The front-panel key (KeyLeft .. KeyKnobMinus) a key of the keyboard
 // presses: F1, F2, Enter, + (or =) and -; 0 for any other.
@@ -23,9 +21,9 @@ uint8_t FrontPanelKeyCode(const QKeyEvent* key);
 class TInstrumentWindow : public QMainWindow {
   Q_OBJECT
  public:
-  // The sensor inputs' scroll bars, in the order of TSensorInput.
-  virtual std::array<QScrollBar*, SensorInputCount> SensorBars() const = 0;
-  QScrollBar* SensorBar(TSensorInput input) const {
+  // The sensor inputs' scroll bars, in the order of TPanelInput.
+  virtual std::array<QScrollBar*, PanelSensorCount> SensorBars() const = 0;
+  QScrollBar* SensorBar(TPanelInput input) const {
     return SensorBars()[static_cast<std::size_t>(input)];
   }
   // Writes each bar's count to its input again, as moving the bar does

@@ -77,15 +77,6 @@ QPushButton* MakeButton(QWidget* parent, int left, int top, int width, int heigh
   return button;
 }
 
-// Whether a field written by name is (a byte of) the input's firmware input.
-bool WritesInput(const TField& field, TPanelInput input) {
-  const TField* own = FindField(PanelRow(input).Field);
-  if (own == nullptr) return false;
-  const bool axis = input >= TPanelInput::X && input <= TPanelInput::Z;
-  return field.Address == own->Address ||
-         (axis && field.Address == static_cast<uint8_t*>(own->Address) + 1);
-}
-
 void ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox box(parent);
   box.setWindowTitle(QApplication::applicationName());
@@ -313,12 +304,12 @@ void TfrmMain::Heard(const TPanelChange& change, void* context) {
     case TPanelEvent::Input:
       window->ShowInput(static_cast<TPanelInput>(change.Which));
       break;
-    case TPanelEvent::Field:
+    case TPanelEvent::Field: {
       // An input written by name moves its bar, where the bar can go.
-      for (uint8_t i = 0; i < PanelSensorCount; ++i)
-        if (WritesInput(*change.Field, static_cast<TPanelInput>(i)))
-          window->ShowCount(static_cast<TPanelInput>(i));
+      TPanelInput input;
+      if (PanelFieldInput(*change.Field, input)) window->ShowInput(input);
       break;
+    }
     case TPanelEvent::Pass:
       ++window->Passes;
       return;
@@ -326,18 +317,6 @@ void TfrmMain::Heard(const TPanelChange& change, void* context) {
       break;
   }
   window->RequestPass();
-}
-
-void TfrmMain::ShowCount(TPanelInput input) {
-  const auto i = static_cast<std::size_t>(input);
-  const int32_t count = PanelInputValue(input);
-  QScrollBar* bar = SensorBars()[i];
-  if (count >= bar->minimum() && count <= bar->maximum()) {
-    const QSignalBlocker blocker(bar);
-    bar->setValue(count);
-  }
-  SetCaption(Counts[i], QString::number(count));
-  emit InputMoved(static_cast<int>(input));
 }
 
 void TfrmMain::ShowInput(TPanelInput input) {
@@ -348,15 +327,17 @@ void TfrmMain::ShowInput(TPanelInput input) {
     return;
   }
   QScrollBar* bar = SensorBars()[static_cast<std::size_t>(input)];
-  const QSignalBlocker blocker(bar);
-  bar->setValue(position);
+  if (position >= bar->minimum() && position <= bar->maximum()) {
+    const QSignalBlocker blocker(bar);
+    bar->setValue(position);
+  }
   SetCaption(Counts[static_cast<std::size_t>(input)], QString::number(position));
   // Those who follow the bar (its tip) hear of the move.
   emit InputMoved(static_cast<int>(input));
 }
 
 void TfrmMain::RequestPass() {
-  if (PassPending || FrontPanel.Driven || !PanelWantsPass()) return;
+  if (PassPending || !PanelWantsPass()) return;
   PassPending = true;
   // The display's refresh normally comes first; the timer covers a display
   // that is hidden or whose refresh request got lost.
@@ -373,7 +354,7 @@ void TfrmMain::RunPass() {
   if (!PassPending) return;
   PassPending = false;
   PassTimer->stop();
-  if (FrontPanel.Driven || !PanelWantsPass()) return;
+  if (!PanelWantsPass()) return;
   if (PanelPass())
     ShowPass();
   else
@@ -396,7 +377,7 @@ void TfrmMain::SetLamp(int red) { Shape1->SetBrushColor(QColor(red, 0, 0)); }
 
 QColor TfrmMain::LampColour() const { return Shape1->BrushColor(); }
 
-std::array<QScrollBar*, SensorInputCount> TfrmMain::SensorBars() const {
+std::array<QScrollBar*, PanelSensorCount> TfrmMain::SensorBars() const {
   return {ScrollBar29, ScrollBar1, ScrollBar2, ScrollBar3, ScrollBar4, ScrollBar5};
 }
 

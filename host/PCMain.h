@@ -68,7 +68,7 @@ class TfrmMain : public TInstrumentWindow {
   QString FaceError;
 
   // What the window's tools may ask of it.
-  std::array<QScrollBar*, SensorInputCount> SensorBars() const override;
+  std::array<QScrollBar*, PanelSensorCount> SensorBars() const override;
   void WriteSensorInputs() override;
   QCheckBox* CalibrateBox() const override { return CheckBox1; }
   QColor LampColour() const override;
@@ -120,9 +120,8 @@ class TfrmMain : public TInstrumentWindow {
   void RequestPass();
   void Deposit(uint8_t key);
   static void Heard(const TPanelChange& change, void* context);
-  // A control brought to the panel's position, or a bar to its input's count.
+  // A control brought to the panel's position (a bar only within its range).
   void ShowInput(TPanelInput input);
-  void ShowCount(TPanelInput input);
 
   bool PassPending = false;
   QTimer* PassTimer;

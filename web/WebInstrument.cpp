@@ -53,9 +53,7 @@ EMSCRIPTEN_KEEPALIVE void axim_start() {
 
 EMSCRIPTEN_KEEPALIVE void axim_on() { PanelOn(); }
 EMSCRIPTEN_KEEPALIVE void axim_off() { PanelOff(); }
-EMSCRIPTEN_KEEPALIVE int axim_running() {
-  return FrontPanel.Running == 1 && StopRequested == 0 ? 1 : 0;
-}
+EMSCRIPTEN_KEEPALIVE int axim_running() { return PanelRunning() ? 1 : 0; }
 
 // The page's own tick and pass; nothing while a scenario plays them. The
 // pass returns 0 (and runs nothing) while the instrument is off.
@@ -63,9 +61,7 @@ EMSCRIPTEN_KEEPALIVE void axim_tick() {
   if (FrontPanel.Driven == 0) PanelTick();
 }
 EMSCRIPTEN_KEEPALIVE int axim_pass() { return FrontPanel.Driven == 0 && PanelPass() ? 1 : 0; }
-EMSCRIPTEN_KEEPALIVE int axim_wants_pass() {
-  return FrontPanel.Driven == 0 && PanelWantsPass() ? 1 : 0;
-}
+EMSCRIPTEN_KEEPALIVE int axim_wants_pass() { return PanelWantsPass() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int axim_passes() { return static_cast<int>(FrontPanel.Passes); }
 
 // A key as its control deposits it: 1 taken, 0 dropped (the slot was full).

@@ -95,7 +95,7 @@ void TScenarioRecording::Changed(const TPanelChange& change) {
       const auto control = static_cast<TControl>(change.Which);
       if (control != TControl::Calibrate && Window->SensorBars()[change.Which]->isSliderDown()) {
         TDrag& drag = Drags[change.Which];
-        if (PassesRun())
+        if (PanelRunning())
           drag.Moved = true;
         else
           drag = {false, Ticks};
@@ -132,10 +132,8 @@ void TScenarioRecording::Changed(const TPanelChange& change) {
   }
 }
 
-bool TScenarioRecording::PassesRun() const { return FrontPanel.Running == 1 && StopRequested == 0; }
-
 void TScenarioRecording::Queue(std::function<void(uint32_t)> step, bool input) {
-  if (!PassesRun()) {
+  if (!PanelRunning()) {
     step(Ticks);
     return;
   }
@@ -207,7 +205,7 @@ bool TScenarioRecording::Start(const QString& path) {
 
 void TScenarioRecording::Stop() {
   if (!Recording || StopPending) return;
-  if (!PassesRun()) {
+  if (!PanelRunning()) {
     Finish();
     return;
   }
@@ -219,7 +217,7 @@ void TScenarioRecording::Stop() {
 void TScenarioRecording::Ticked() {
   if (!Recording) return;
   if (PowerOnTick != 0 && Ticks >= PowerOnTick) PanelOn();  // heard as the user's "&On"
-  if (StopPending && !PassesRun()) Finish();
+  if (StopPending && !PanelRunning()) Finish();
   if (Recording && Ticks % 10 == 0) ShowStatus();
 }
 
@@ -237,7 +235,7 @@ void TScenarioRecording::Passed() {
 // reference picture is written at once.
 void TScenarioRecording::AddExpectation() {
   if (!Recording) return;
-  Recorder.Expect(PassesRun() ? LastPassTick : Ticks, Now(), PageName(PageHandler),
+  Recorder.Expect(PanelRunning() ? LastPassTick : Ticks, Now(), PageName(PageHandler),
                   Settings.HomeView, PanelLampLit(), FrameBuffer);
   if (!Recorder.Error().empty()) {
     Window->statusBar()->showMessage(QString::fromStdString(Recorder.Error()));

@@ -60,7 +60,6 @@ class TScenarioRecording : public QObject {
   // A step the next pass will see, or one done now while no passes run.
   void Queue(std::function<void(uint32_t tick)> step, bool input);
   void Flush(uint32_t tick);
-  bool PassesRun() const;
   void RecordTriggered();
   void Finish();
   void End();  // the last steps, the clock given back

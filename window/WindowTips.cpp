@@ -49,7 +49,7 @@ TWindowTips::TWindowTips(TInstrumentWindow* window)
       Window(window),
       Bars(window->SensorBars()),
       Surface(window->DisplaySurface()) {
-  for (int i = 0; i < SensorInputCount; ++i)
+  for (int i = 0; i < PanelSensorCount; ++i)
     Bars[static_cast<std::size_t>(i)]->setToolTip(ReadingTip(i));
   // A tip on show follows the input as it moves, by the user or a scenario.
   connect(window, &TInstrumentWindow::InputMoved, this, [this](int input) {

@@ -30,7 +30,7 @@ class TWindowTips : public QObject {
   TInstrumentWindow* Window;
   // Taken once: the filter also sees the window's last events while it is
   // being destroyed, when it can no longer be asked.
-  std::array<QScrollBar*, SensorInputCount> Bars;
+  std::array<QScrollBar*, PanelSensorCount> Bars;
   QWindow* Surface;
   QTimer* DisplayHover;  // the display is a native surface: its tip is timed here
 };

@@ -32,19 +32,19 @@ int AxisInput(int axis) {
 TEST_F(InstrumentWindowTest, SensorBarsComeInTheOrderOfTheInputs) {
   TfrmMain& w = *frmMain;
   struct {
-    TSensorInput input;
+    TPanelInput input;
     QScrollBar* bar;
     QLabel* count;
     int (*read)();
   } const rows[] = {
-      {TSensorInput::Volts, w.ScrollBar29, w.Label57, [] { return int(VoltsInput); }},
-      {TSensorInput::Current, w.ScrollBar1, w.Label4, [] { return int(CurrentInput); }},
-      {TSensorInput::Oat, w.ScrollBar2, w.Label1, [] { return int(OatInput); }},
-      {TSensorInput::AxisX, w.ScrollBar3, w.Label6, [] { return AxisInput(0); }},
-      {TSensorInput::AxisY, w.ScrollBar4, w.Label9, [] { return AxisInput(1); }},
-      {TSensorInput::AxisZ, w.ScrollBar5, w.Label10, [] { return AxisInput(2); }},
+      {TPanelInput::Volts, w.ScrollBar29, w.Label57, [] { return int(VoltsInput); }},
+      {TPanelInput::Current, w.ScrollBar1, w.Label4, [] { return int(CurrentInput); }},
+      {TPanelInput::Oat, w.ScrollBar2, w.Label1, [] { return int(OatInput); }},
+      {TPanelInput::X, w.ScrollBar3, w.Label6, [] { return AxisInput(0); }},
+      {TPanelInput::Y, w.ScrollBar4, w.Label9, [] { return AxisInput(1); }},
+      {TPanelInput::Z, w.ScrollBar5, w.Label10, [] { return AxisInput(2); }},
   };
-  ASSERT_EQ(std::size(rows), std::size_t(SensorInputCount));
+  ASSERT_EQ(std::size(rows), std::size_t(PanelSensorCount));
   for (const auto& row : rows) {
     SCOPED_TRACE(row.bar->objectName().toStdString());
     QScrollBar* bar = w.SensorBar(row.input);
