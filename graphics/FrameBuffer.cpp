@@ -3,9 +3,15 @@
 
 #include <cstring>
 
+#include "graphics/ShownTexts.h"
+
 uint8_t FrameBuffer[FrameBufferSize];
 
-void ClearFrameBuffer() { std::memset(FrameBuffer, ColourBlack, sizeof FrameBuffer); }
+// The frame's texts go with it.
+void ClearFrameBuffer() {
+  std::memset(FrameBuffer, ColourBlack, sizeof FrameBuffer);
+  ClearShownTexts();
+}
 
 // Runs are clipped to the visible rows and columns first, which writes the
 // same pixels as PutPixel for every point from one end to the other.

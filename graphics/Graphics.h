@@ -3,4 +3,5 @@
 #include "graphics/FrameBuffer.h"
 #include "graphics/Furniture.h"
 #include "graphics/Image.h"
+#include "graphics/ShownTexts.h"
 #include "graphics/Text.h"

@@ -8,6 +8,7 @@
 #include "graphics/Text.h"
 
 #include "graphics/FrameBuffer.h"
+#include "graphics/ShownTexts.h"
 
 int16_t TextStartX;
 int16_t TextEndX;
@@ -92,6 +93,7 @@ int16_t DrawStringInFont(int16_t x, int16_t y, const char* text, const uint8_t* 
   else if (alignment != AlignLeft)
     pen = static_cast<int16_t>(x - advance / 2);
   TextStartX = pen;
+  NoteShownText(pen, y, reinterpret_cast<const char*>(codes), font, advance, colour);
   for (; *codes != 0; ++codes) {
     const uint8_t* entry = GlyphEntry(font, *codes);
     if (entry == nullptr) continue;
