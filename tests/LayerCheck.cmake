@@ -11,8 +11,8 @@ cmake_minimum_required(VERSION 3.25)
 # Around the firmware the layers point one way:
 #   window -> host -> scenario -> pictures -> firmware
 # The firmware is core/, graphics/, pages/, menus/, assets/ and the run loop
-# host/RunLoop.* and host/FrontPanel.*, which count as firmware wherever they
-# are included.
+# host/RunLoop.*, host/FrontPanel.* and host/PanelUnits.*, which count as
+# firmware wherever they are included.
 set(layers firmware pictures scenario host window)
 
 # One row per folder: its layer (it may include its own folder and every
@@ -54,13 +54,13 @@ function(add_fault source line why)
   set(faults "${faults}  ${name}:${number}: ${line} (${why})\n" PARENT_SCOPE)
 endfunction()
 
-# The layer of a folder's header; host/RunLoop and host/FrontPanel are firmware. Empty for the
+# The layer of a folder's header; host/RunLoop, FrontPanel and PanelUnits are firmware. Empty for the
 # folders of tools and tests, and for headers from outside the project.
 set(firmware_folders core graphics pages menus assets)
 set(test_folders support golden)
 function(layer_of folder header out)
   set(layer "")
-  if(folder IN_LIST firmware_folders OR (folder STREQUAL "host" AND header MATCHES "^(RunLoop|FrontPanel)\\."))
+  if(folder IN_LIST firmware_folders OR (folder STREQUAL "host" AND header MATCHES "^(RunLoop|FrontPanel|PanelUnits)\\."))
     set(layer firmware)
   elseif(folder IN_LIST layers)
     set(layer ${folder})
@@ -86,7 +86,7 @@ foreach(row ${folders})
   foreach(source ${sources})
     file(RELATIVE_PATH name ${SOURCE_DIR}/${folder} ${source})
     set(source_layer ${folder_layer})
-    if(folder STREQUAL "host" AND name MATCHES "^(RunLoop|FrontPanel)\\.")
+    if(folder STREQUAL "host" AND name MATCHES "^(RunLoop|FrontPanel|PanelUnits)\\.")
       set(source_layer firmware)
     endif()
     list(FIND layers ${source_layer} rank)
