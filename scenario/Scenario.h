@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "graphics/ColourTable.h"
@@ -12,6 +13,7 @@
 #include "menus/FieldTable.h"
 #include "pictures/ConfinedFiles.h"
 #include "pictures/PngReader.h"
+#include "scenario/ScenarioInputs.h"
 
 // The front panel's inputs, by the names the files give them.
 using TControl = TPanelInput;
@@ -26,6 +28,13 @@ enum class TStepKind : uint8_t {
   Screenshot,
   RecordStart,
   RecordStop,
+  Say,          // a caption
+  Do,           // a lesson's task: the learner acts until the expectations hold
+  WaitUntil,    // ticks until the expectations hold, at most Ticks
+  Print,        // the values of the expectations' names
+  SetInput,     // inputs by unit or count, at once or ramped over Ticks
+  PlayLog,      // a flight log drives the inputs while the following steps run
+  PlayLogStop,  // the log stops; the inputs stay where it left them
 };
 
 // A field given a value by a set step.
@@ -36,7 +45,8 @@ struct TAssignment {
 
 // One name of an expect step and the value it must have.
 struct TExpectation {
-  enum TKind : uint8_t { Page, Lamp, Number, ShownText } Kind = Number;
+  // Shows: the display shows Text (on Row when it is not -1).
+  enum TKind : uint8_t { Page, Lamp, Number, ShownText, Shows } Kind = Number;
   std::string Name;
   const TField* Field = nullptr;   // Number and ShownText
   double Value = 0;                // Number
@@ -44,6 +54,7 @@ struct TExpectation {
   std::string Text;                // as written
   TPageHandler Handler = nullptr;  // Page
   bool LampRed = false;            // Lamp
+  int Row = -1;                    // Shows
 };
 
 struct TStep {
@@ -55,7 +66,7 @@ struct TStep {
   int Value = 0;       // set-control value; power: 1 on, 0 off
   uint8_t Key = 0;     // press
   int Times = 1;       // press
-  uint32_t Ticks = 0;  // delay, in 100 ms ticks
+  uint32_t Ticks = 0;  // delay and wait-until's within, in 100 ms ticks
   std::vector<TAssignment> Assignments;
   std::vector<TExpectation> Expectations;
   // take-screenshot and record: paths resolved, empty when not given.
@@ -72,6 +83,16 @@ struct TStep {
   TConfinedPath ReferencePath;
   TConfinedPath Actual;
   TConfinedPath Diff;
+  // say: the caption; do: the instruction, its hint (shown HintMs after the
+  // task began, never when 0), the steps that do the task ("Show me"), and
+  // the hints for pages the task does not lead to. A do step's
+  // expectations are its until.
+  std::string Words;
+  std::string Hint;
+  int HintMs = 0;
+  std::vector<TStep> Solution;
+  std::vector<std::pair<TPageHandler, std::string>> WrongTurns;
+  TInputStep Inputs;  // set-input and play-log
 };
 
 struct TScenario {
@@ -80,6 +101,10 @@ struct TScenario {
   int64_t Clock = 0;
   bool ClockGiven = false;  // the window plays with the real clock when none is given
   std::vector<TStep> Steps;
+  // A lesson: the learner does its do steps (the hand-over rule is off).
+  bool Lesson = false;
+  std::string Title;  // the name when not given
+  std::string Aim;
 };
 
 struct TScenarioOptions {
@@ -88,6 +113,10 @@ struct TScenarioOptions {
   // Whether to touch the file system while checking (off for the fuzzer):
   // references are read, output folders made and checked for writing.
   bool CheckFiles = true;
+  // The take-screenshot steps left out (a scenario shared without its pictures).
+  bool SkipScreens = false;
+  // Headless runs: the wall time a file may take, in seconds (0: no limit).
+  double Timeout = 0;
 };
 
 // The largest scenario file read, and the largest reference screen (whose

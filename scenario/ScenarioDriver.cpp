@@ -1,11 +1,20 @@
 #include "scenario/ScenarioDriver.h"
 
+#include <time.h>
+
 #include <cmath>
 
 #include "graphics/FrameBuffer.h"
 #include "pictures/GifRecording.h"
+#include "scenario/StepWords.h"
 
 namespace {
+
+double MonotonicSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+}
 
 // The panel's changes made while it lives are the scenario's.
 struct TActing {
@@ -51,6 +60,7 @@ void TScenarioDriver::Heard(const TPanelChange& change, void* context) {
 }
 
 void TScenarioDriver::UserActed(const std::string& what) {
+  if (InLesson()) return;  // the learner is the one acting
   switch (State) {
     case TState::Idle:
       return;
@@ -76,6 +86,11 @@ void TScenarioDriver::Play(const TScenario& scenario, const TScenarioOptions& op
   Scenario = scenario;
   Options = options;
   RoundCount = 0;
+  LessonNow = TLessonView{};
+  for (const TStep& step : Scenario.Steps)
+    if (step.Kind == TStepKind::Do) LessonNow.Tasks.push_back(step.Words);
+  ReplayTo = 0;
+  ShowNext = false;
   Round();
 }
 
@@ -102,6 +117,11 @@ void TScenarioDriver::Round() {
   Part = 0;
   Timing = false;
   Ticks = 0;
+  Inputs.Reset();
+  LessonNow.Done = 0;
+  LessonNow.Hint.clear();
+  LessonNow.Showing = LessonNow.Completed = false;
+  TaskBegun = false;
   if (!ClockSaved) SavedClock = PanelClock;
   ClockSaved = true;
   {
@@ -112,6 +132,7 @@ void TScenarioDriver::Round() {
   }
   if (!Host || Scenario.ClockGiven)
     PanelClock = TPanelClock{TClockMode::Ticking, Scenario.Clock, 0};
+  Deadline = !Host && Options.Timeout > 0 ? MonotonicSeconds() + Options.Timeout : 0;
   State = TState::Playing;
   FrontPanel.Driven = 1;
   if (Host) Host->Present();
@@ -146,7 +167,22 @@ void TScenarioDriver::Run() {
       return;
     }
     const TStep& step = Scenario.Steps[Index];
-    if (Host && Part == 0) Host->Status("Line " + std::to_string(step.Line) + ": " + step.Text);
+    if (PastDeadline()) {
+      Conclude();
+      return;
+    }
+    // Tasks done before a restart are replayed as the headless runner plays.
+    if (Host && Scenario.Lesson && LessonNow.Done < ReplayTo) {
+      TScenarioHost* host = Host;
+      Host = nullptr;
+      Step(step);
+      Host = host;
+      if (LessonNow.Done == ReplayTo) Host->Present();
+      if (Outcome.Outcome != TScenarioResult::Passed) return Conclude();
+      continue;
+    }
+    if (Host && Part == 0 && !TaskBegun) Host->Status(StepSentence(step));
+    FrontPanel.Driven = 1;  // a lesson's task gives the instrument back while it waits
     const int pause = Step(step);
     if (State != TState::Playing) return;
     if (Outcome.Outcome != TScenarioResult::Passed) {
@@ -189,9 +225,23 @@ void TScenarioDriver::Pass() {
 }
 
 void TScenarioDriver::Tick() {
+  Inputs.BeforeTick();
   PanelTick();
   ++Ticks;
   Pass();
+  PastDeadline();
+}
+
+// A headless run past its --timeout ends broken, naming the step it reached.
+bool TScenarioDriver::PastDeadline() {
+  if (Deadline <= 0 || Outcome.Outcome != TScenarioResult::Passed || MonotonicSeconds() < Deadline)
+    return false;
+  const TStep& step = Scenario.Steps[std::min(Index, Scenario.Steps.size() - 1)];
+  char limit[32];
+  std::snprintf(limit, sizeof limit, "%g", Options.Timeout);
+  Broke(step, std::string("did not end within --timeout ") + limit + " s; it had reached line " +
+                  std::to_string(step.Line) + ", " + Printable(step.Text) + ".");
+  return true;
 }
 
 int TScenarioDriver::Step(const TStep& step) {
@@ -222,6 +272,19 @@ int TScenarioDriver::Step(const TStep& step) {
       Part = 0;
       ++Index;
       return Host ? Pauses.Key : -1;
+    case TStepKind::PlayLog:
+      Inputs.PlayLog(step.Inputs, Outcome.Notes);
+      break;
+    case TStepKind::PlayLogStop:
+      Inputs.StopLog();
+      break;
+    case TStepKind::SetInput:
+      // At once, or a ramp that lasts as a delay does.
+      if (Part == 0 && !Timing)
+        Inputs.SetInputs(step.Inputs, step.Ticks,
+                         Printable(Scenario.File) + ":" + std::to_string(step.Line), Outcome.Notes);
+      if (step.Ticks == 0) break;
+      [[fallthrough]];
     case TStepKind::Delay: {
       // Ticks one by one, a pass after each; shown at real speed, a host
       // that slept (a page in the background) catches up at once.
@@ -257,8 +320,8 @@ int TScenarioDriver::Step(const TStep& step) {
     case TStepKind::Screenshot: {
       TScreenshotOutcome shot = TakeScreenshot(step, FrameBuffer, Options);
       Outcome.Notes.insert(Outcome.Notes.end(), shot.Notes.begin(), shot.Notes.end());
-      if (shot.Broken) Broke(step, shot.Message);
       Outcome.Written.insert(Outcome.Written.end(), shot.Written.begin(), shot.Written.end());
+      if (shot.Broken) Broke(step, shot.Message);
       if (!shot.Matches && !shot.Broken) return Fail(step, shot.Message);
       break;
     }
@@ -268,6 +331,17 @@ int TScenarioDriver::Step(const TStep& step) {
       if (!Recording->Start(step.Output, step.Scale, failure) ||
           !Recording->Offer(FrameBuffer, TimeCs(), failure))
         Broke(step, failure);
+      break;
+    case TStepKind::Say:
+      if (Host) Host->Caption(step.Words);
+      if (!Host) Outcome.Said.push_back(step.Words);
+      break;
+    case TStepKind::Do:
+      return DoStep(step);
+    case TStepKind::WaitUntil:
+      return WaitUntil(step);
+    case TStepKind::Print:
+      Print(step);
       break;
     case TStepKind::RecordStop:
       if (Recording && Recording->Active()) {
@@ -318,8 +392,16 @@ void TScenarioDriver::End(TPlayEnd end, const std::string& message) {
   ClockSaved = false;
   if (!Host) return;
   std::string status = message;
-  if (end == TPlayEnd::Passed) status = "Scenario " + Scenario.Name + " passed";
+  if (end == TPlayEnd::Passed)
+    status = Scenario.Lesson ? "Lesson completed: " + Scenario.Title
+                             : "Scenario " + Scenario.Name + " passed";
   if (!status.empty()) Host->Status(status);
+  Host->Caption("");
+  if (Scenario.Lesson) {
+    LessonNow.Completed = end == TPlayEnd::Passed;
+    LessonNow.Showing = false;
+    Host->LessonChanged();
+  }
   Host->Ended(end, message);
   if (!Loop || State != TState::Idle) return;
   switch (end) {

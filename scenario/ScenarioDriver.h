@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/FrontPanel.h"
 #include "scenario/ScenarioRun.h"
@@ -44,6 +45,11 @@ class TScenarioHost {
   }
   // What the status line says: the step now running, or how it ended.
   virtual void Status(const std::string& sentence) { (void)sentence; }
+  // A say step's caption or a lesson's instruction, shown over or under the
+  // display until the next; "" takes it away.
+  virtual void Caption(const std::string& text) { (void)text; }
+  // A lesson's state has changed: the driver's Lesson() says how it stands.
+  virtual void LessonChanged() {}
   // A round has ended.
   virtual void Ended(TPlayEnd end, const std::string& message) {
     (void)end;
@@ -59,6 +65,15 @@ struct TPlayPauses {
   int Round = 2000;  // between two passed rounds of a dealer's loop
   int Retry = 5000;  // before a failed round is tried again
   int Idle = 60000;  // the visitor's turn: this long without input ends it
+};
+
+// How a lesson stands, for the host's lesson panel.
+struct TLessonView {
+  std::vector<std::string> Tasks;  // every do step's instruction, in order
+  size_t Done = 0;                 // the tasks done (the next is the one shown)
+  std::string Hint;                // the hint shown now, or ""
+  bool Showing = false;            // "Show me" is playing the task's solution
+  bool Completed = false;
 };
 
 class TScenarioDriver {
@@ -85,6 +100,15 @@ class TScenarioDriver {
   bool Active() const { return State != TState::Idle; }
   bool VisitorsTurn() const { return State == TState::Visitor; }
   const TScenarioResult& Result() const { return Outcome; }
+  // A lesson played by a host: its do steps wait for the learner, who may
+  // ask to be shown (the lesson starts again from program start, replays
+  // the tasks done quickly, then plays this task's solution visibly), go
+  // back a task (the same without the showing) or start again.
+  bool InLesson() const { return Scenario.Lesson && State != TState::Idle; }
+  const TLessonView& Lesson() const { return LessonNow; }
+  void ShowMe();
+  void BackAStep();
+  void Restart();
   int Rounds() const { return RoundCount; }
 
   bool Loop = false;  // a dealer's rounds
@@ -97,6 +121,8 @@ class TScenarioDriver {
   // Runs (part of) the step; returns the pause before the next part, -1 when
   // the step is done and the next follows at once.
   int Step(const TStep& step);
+  int WaitUntil(const TStep& step);  // ScenarioWait.cpp
+  void Print(const TStep& step);
   void Pass();
   void Tick();
   void Conclude();
@@ -122,4 +148,17 @@ class TScenarioDriver {
   uint64_t Ticks = 0;      // instrument time of the playback
   double LastInputMs = 0;  // the visitor's last input
   int RoundCount = 0;
+  TInputPlayer Inputs;  // set-input ramps and play-log (scenario/ScenarioInputs.h)
+  int DoStep(const TStep& step);
+  int PlaySolution(const TStep& step);
+  int CheckTask(const TStep& step);
+  void Again(size_t replay, bool show);
+  TLessonView LessonNow;
+  size_t ReplayTo = 0;     // tasks replayed quickly from program start
+  bool ShowNext = false;   // the task after them shows its solution
+  bool TaskBegun = false;  // the do step now running has shown its instruction
+  double TaskStartMs = 0;
+  size_t SolutionIndex = 0;
+  double Deadline = 0;  // monotonic seconds at which a headless run times out; 0: none
+  bool PastDeadline();
 };

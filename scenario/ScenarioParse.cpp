@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "graphics/FrameBuffer.h"
+#include "scenario/NameHints.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioText.h"
 
@@ -216,8 +217,9 @@ class TChecker {
       Fail(root, "a scenario must be a map with 'version' and 'steps', found " + Found(root));
     TMaybe steps, version;
     for (const auto& [key, value] :
-         Entries(root, "the scenario", {"name", "version", "clock", "steps"})) {
+         Entries(root, "the scenario", {"name", "version", "clock", "steps", "lesson"})) {
       const std::string name = key.Scalar();
+      if (name == "lesson") Lesson(value);
       if (name == "name") Scenario.Name = Printable(Scalar(value, "the name"));
       if (name == "version") version = value;
       if (name == "clock") {
@@ -232,10 +234,12 @@ class TChecker {
     if (!steps->IsSequence()) Fail(*steps, "'steps' must be a list, found " + Found(*steps));
     if (steps->size() == 0) Fail(*steps, "'steps' is empty");
     for (const auto& node : *steps) {
-      TStep step = Step(node);
-      step.Text = StepText(text, node.Mark().pos);
-      Scenario.Steps.push_back(std::move(step));
+      if (Options.SkipScreens && node.IsMap() && node.size() == 1 &&
+          node.begin()->first.IsScalar() && node.begin()->first.Scalar() == "take-screenshot")
+        continue;
+      Scenario.Steps.push_back(TextedStep(node, text));
     }
+    if (Scenario.Title.empty()) Scenario.Title = Scenario.Name;
     CheckCollisions();
   }
 
@@ -261,6 +265,15 @@ class TChecker {
     }
     return seconds;
   }
+
+  TStep TextedStep(const YAML::Node& node, const std::string& text) {
+    Source = &text;
+    TStep step = Step(node);
+    step.Text = StepText(text, node.Mark().pos);
+    return step;
+  }
+
+#include "scenario/LessonParse.inc"
 
   TStep Step(const YAML::Node& node) {
     TStep step;
@@ -300,12 +313,39 @@ class TChecker {
       Screenshot(value, step);
     } else if (kind == "record") {
       Record(value, step);
+    } else if (kind == "say") {
+      step.Kind = TStepKind::Say;
+      step.Words = Words(value, "say");
+    } else if (kind == "do") {
+      Do(value, step);
+    } else if (kind == "wait-until") {
+      WaitUntil(value, step);
+    } else if (kind == "print") {
+      Print(value, step);
+    } else if (kind == "set-input" || kind == "play-log") {
+      InputStep(kind, value, step);
     } else {
-      Fail(key,
-           "unknown step " + Quoted(kind) +
-               " (known: set-control, power, press, delay, set, expect, take-screenshot, record)");
+      Fail(key, "unknown step " + Quoted(kind) +
+                    " (known: set-control, power, press, delay, set, expect, take-screenshot, "
+                    "record, say, do, wait-until, print, set-input, play-log)");
     }
     return step;
+  }
+
+  // set-input and play-log (scenario/ScenarioInputs.cpp).
+  void InputStep(const std::string& kind, const YAML::Node& value, TStep& step) {
+    try {
+      bool stop = false;
+      if (kind == "set-input") {
+        step.Kind = TStepKind::SetInput;
+        ParseSetInput(value, step.Inputs, step.Ticks);
+        return;
+      }
+      ParsePlayLog(value, Base, Options.CheckFiles, step.Inputs, stop);
+      step.Kind = stop ? TStepKind::PlayLogStop : TStepKind::PlayLog;
+    } catch (const TInputStepError& e) {
+      throw TCheckError{e.Line, e.Column, e.Message};
+    }
   }
 
   void SetControl(const YAML::Node& value, TStep& step) {
@@ -333,26 +373,30 @@ class TChecker {
     if (times) step.Times = WholeNumber(*times, "times", 1, 1000);
   }
 
-  static uint32_t Delay(const YAML::Node& node) {
-    const std::string text = Scalar(node, "the delay");
+  // A duration in whole ticks of 100 ms, at most a day; what names it in
+  // messages ("the delay", "within").
+  static uint32_t Delay(const YAML::Node& node, const std::string& what = "the delay") {
+    const std::string text = Scalar(node, what);
     const bool ms = text.size() > 2 && text.compare(text.size() - 2, 2, "ms") == 0;
     const bool s = !ms && text.size() > 1 && text.back() == 's';
     double value;
     int decimals;
     if ((!ms && !s) || !ParseNumber(text.substr(0, text.size() - (ms ? 2 : 1)), value, decimals) ||
         text[0] == '-' || text[0] == '+' || text.find('x') != std::string::npos)
-      Fail(node, "a delay is a duration like 2500ms or 2.5s, found " + Quoted(text));
+      Fail(node, (what == "the delay" ? "a delay" : what) +
+                     " is a duration like 2500ms or 2.5s, found " + Quoted(text));
     const double milliseconds = ms ? value : value * 1000;
     const double ticks = milliseconds / 100;
     if (std::fabs(ticks - std::round(ticks)) > 1e-9 || ticks < 1)
-      Fail(node, "the delay " + text + " is not a whole number of 100 ms ticks");
-    if (ticks > LongestDelayTicks) Fail(node, "the delay " + text + " is longer than a day");
+      Fail(node, what + " " + text + " is not a whole number of 100 ms ticks");
+    if (ticks > LongestDelayTicks) Fail(node, what + " " + text + " is longer than a day");
     return static_cast<uint32_t>(std::round(ticks));
   }
 
   static const TField& Field(const YAML::Node& name) {
     const TField* field = FindField(name.Scalar().c_str());
-    if (!field) Fail(name, "unknown field " + Quoted(name.Scalar()));
+    if (!field)
+      Fail(name, "unknown field " + Quoted(name.Scalar()) + NearestFieldNames(name.Scalar()));
     return *field;
   }
 
@@ -382,7 +426,66 @@ class TChecker {
     return assignment;
   }
 
+  void WaitUntil(const YAML::Node& value, TStep& step) {
+    step.Kind = TStepKind::WaitUntil;
+    TMaybe until, within;
+    for (const auto& [key, v] : Entries(value, "wait-until", {"until", "within"}))
+      (key.Scalar() == "until" ? until : within) = v;
+    if (!until || !within) Fail(value, "wait-until needs both 'until' and 'within'");
+    for (const auto& [name, v] : Entries(*until, "until"))
+      step.Expectations.push_back(Expect(name, v));
+    if (step.Expectations.empty()) Fail(*until, "until names nothing");
+    step.Ticks = Delay(*within, "within");
+  }
+
+  // print: NAME or [NAME, ...]: fields, page, lamp, shows.
+  static void Print(const YAML::Node& value, TStep& step) {
+    step.Kind = TStepKind::Print;
+    std::vector<YAML::Node> names;
+    if (value.IsSequence())
+      for (const auto& node : value) names.push_back(node);
+    else
+      names.push_back(value);
+    for (const YAML::Node& node : names) {
+      TExpectation e;
+      e.Name = Scalar(node, "a name to print");
+      if (e.Name == "lamp") {
+        e.Kind = TExpectation::Lamp;
+      } else if (e.Name == "shows") {
+        e.Kind = TExpectation::Shows;
+      } else if (e.Name != "page") {
+        e.Field = &Field(node);
+        if (e.Field->Type == FieldPage) e.Kind = TExpectation::Page;
+      } else {
+        e.Kind = TExpectation::Page;
+      }
+      step.Expectations.push_back(e);
+    }
+    if (step.Expectations.empty()) Fail(value, "print names nothing");
+  }
+
+  // shows: TEXT or { text: TEXT, row: ROW }.
+  static TExpectation Shows(const YAML::Node& value) {
+    TExpectation e;
+    e.Kind = TExpectation::Shows;
+    e.Name = "shows";
+    TMaybe text = value, row;
+    if (value.IsMap()) {
+      text.reset();
+      for (const auto& [key, v] : Entries(value, "shows", {"text", "row"}))
+        (key.Scalar() == "text" ? text : row) = v;
+      if (!text) Fail(value, "shows needs a 'text'");
+      if (row) e.Row = WholeNumber(*row, "the row", 0, ScreenHeight - 1);
+    }
+    e.Text = Scalar(*text, "shows");
+    const size_t first = e.Text.find_first_not_of(' ');
+    if (first == std::string::npos) Fail(*text, "shows needs a text that is not empty");
+    e.Text = e.Text.substr(first, e.Text.find_last_not_of(' ') - first + 1);
+    return e;
+  }
+
   static TExpectation Expect(const YAML::Node& name, const YAML::Node& value) {
+    if (name.Scalar() == "shows") return Shows(value);
     TExpectation expectation;
     expectation.Name = name.Scalar();
     expectation.Text = Scalar(value, name.Scalar());
@@ -585,6 +688,8 @@ class TChecker {
   std::string Base;        // the scenario's folder ("" for the current one)
   TFileIdentity Identity;  // the scenario file's
   int RecordingLine = 0;
+  const std::string* Source = nullptr;  // the file's text
+  bool InSolution = false;
   std::set<int> PictureLines;
   std::vector<TOutput> Outputs;
   std::vector<std::pair<TConfinedPath, TFileIdentity>> References;
@@ -617,7 +722,8 @@ bool ParseScenario(const std::string& text, const std::string& file,
             e.Message;
   } catch (const YAML::Exception& e) {
     error = Printable(file) + ":" + std::to_string(std::max(e.mark.line, 0) + 1) + ":" +
-            std::to_string(std::max(e.mark.column, 0) + 1) + ": not valid YAML: " + e.msg;
+            std::to_string(std::max(e.mark.column, 0) + 1) + ": not valid YAML: " + e.msg +
+            FlowMapHint(text, std::max(e.mark.line, 0) + 1);
   }
   scenario.Steps.clear();
   return false;

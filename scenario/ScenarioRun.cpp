@@ -13,6 +13,7 @@
 #include "pages/ProgramState.h"
 #include "pictures/GifRecording.h"
 #include "pictures/Pictures.h"
+#include "scenario/DisplayTexts.h"
 #include "scenario/ScenarioDriver.h"
 
 void ResetToProgramStart() { PanelProgramStart(); }
@@ -30,6 +31,28 @@ std::string PageText(TPageHandler handler) {
   return name ? name : "a page without a name";
 }
 
+// A number as a failure or a print gives it: as stored, and as the
+// instrument shows it when that differs ("155 (\"15.5 V\")").
+std::string NumberNow(const TField& field, int decimals) {
+  const double actual = ReadField(field);
+  std::string found = Shown(field, actual);
+  char number[48];
+  if (field.Type == FieldF32)
+    std::snprintf(number, sizeof number, "%.*f", decimals + 2, actual);
+  else if (field.Show == ShowHex)
+    std::snprintf(number, sizeof number, "0x%02lX", static_cast<unsigned long>(actual));
+  else
+    std::snprintf(number, sizeof number, "%.0f", actual);
+  if (found != number) found = std::string(number) + " (\"" + found + "\")";
+  return found;
+}
+
+TPageHandler PageNow(const TExpectation& e) {
+  TPageHandler now = PageHandler;
+  if (e.Field) std::memcpy(&now, e.Field->Address, sizeof now);
+  return now;
+}
+
 bool Holds(const TExpectation& e, bool lampRed, std::string& failure) {
   switch (e.Kind) {
     case TExpectation::Lamp:
@@ -38,8 +61,7 @@ bool Holds(const TExpectation& e, bool lampRed, std::string& failure) {
                 (lampRed ? "red" : "dark");
       return false;
     case TExpectation::Page: {
-      TPageHandler now = PageHandler;
-      if (e.Field) std::memcpy(&now, e.Field->Address, sizeof now);
+      const TPageHandler now = PageNow(e);
       if (now == e.Handler) return true;
       failure = "expected " + e.Name + " " + PageText(e.Handler) + ", found " + PageText(now);
       return false;
@@ -51,6 +73,12 @@ bool Holds(const TExpectation& e, bool lampRed, std::string& failure) {
       failure = "expected " + e.Name + " shown as \"" + e.Text + "\", found \"" + text + "\"";
       return false;
     }
+    case TExpectation::Shows:
+      if (DisplayShows(e.Text, e.Row)) return true;
+      failure = "expected the display to show \"" + e.Text + "\"" +
+                (e.Row >= 0 ? " on row " + std::to_string(e.Row) : "") +
+                ", found: " + DisplayTextList(400);
+      return false;
     case TExpectation::Number:
       break;
   }
@@ -61,25 +89,35 @@ bool Holds(const TExpectation& e, bool lampRed, std::string& failure) {
                          ? std::round(actual * scale) == std::round(e.Value * scale)
                          : actual == e.Value;
   if (equal) return true;
-  std::string found = Shown(*e.Field, actual);
-  char number[48];
-  if (e.Field->Type == FieldF32)
-    std::snprintf(number, sizeof number, "%.*f", e.Decimals + 2, actual);
-  else if (e.Field->Show == ShowHex)
-    std::snprintf(number, sizeof number, "0x%02lX", static_cast<unsigned long>(actual));
-  else
-    std::snprintf(number, sizeof number, "%.0f", actual);
-  if (found != number) found = std::string(number) + " (\"" + found + "\")";
-  failure = "expected " + e.Name + " " + e.Text + ", found " + found;
+  failure = "expected " + e.Name + " " + e.Text + ", found " + NumberNow(*e.Field, e.Decimals);
   return false;
 }
 
 }  // namespace
 
+// Every expectation that does not hold, one after the other.
 bool CheckExpectations(const TStep& step, bool lampRed, std::string& failure) {
-  for (const TExpectation& e : step.Expectations)
-    if (!Holds(e, lampRed, failure)) return false;
-  return true;
+  failure.clear();
+  for (const TExpectation& e : step.Expectations) {
+    std::string one;
+    if (!Holds(e, lampRed, one)) failure += (failure.empty() ? "" : "; ") + one;
+  }
+  return failure.empty();
+}
+
+std::string ValueNow(const TExpectation& e, bool lampRed) {
+  switch (e.Kind) {
+    case TExpectation::Lamp:
+      return lampRed ? "red" : "dark";
+    case TExpectation::Page:
+      return PageText(PageNow(e));
+    case TExpectation::Shows:
+      return DisplayTextList();
+    case TExpectation::ShownText:
+    case TExpectation::Number:
+      break;
+  }
+  return NumberNow(*e.Field, e.Decimals);
 }
 
 bool ApplyAssignments(const TStep& step, std::string& failure) {
@@ -191,14 +229,26 @@ TScreenshotOutcome TakeScreenshot(const TStep& step, const uint8_t* frame,
                             " pixels differed)");
     return outcome;
   }
-  if (!WriteDisplay(step.Actual, frame, k, outcome) ||
-      !WritePicture(step.Diff, step.Reference.Width, step.Reference.Height, d.Diff, outcome))
-    return outcome;
+  // The verdict stands when its pictures cannot be written (a full disk):
+  // the message says which were written and why the others were not.
+  const bool written =
+      WriteDisplay(step.Actual, frame, k, outcome) &&
+      WritePicture(step.Diff, step.Reference.Width, step.Reference.Height, d.Diff, outcome);
+  const std::string lost = outcome.Message;
+  outcome.Broken = false;
   outcome.Matches = false;
   outcome.Message = "expected the screen " + step.ReferenceLabel + ", found " +
                     std::to_string(d.Count) + " display pixels different, the first at (" +
-                    std::to_string(d.FirstX) + ", " + std::to_string(d.FirstY) + "); see " +
-                    Printable(step.Actual.Full()) + " and " + Printable(step.Diff.Full());
+                    std::to_string(d.FirstX) + ", " + std::to_string(d.FirstY) + "); ";
+  if (written) {
+    outcome.Message +=
+        "see " + Printable(step.Actual.Full()) + " and " + Printable(step.Diff.Full());
+  } else {
+    std::string left;
+    for (const std::string& file : outcome.Written) left += (left.empty() ? "" : ", ") + file;
+    outcome.Message +=
+        lost + (left.empty() ? " Nothing else was written." : " Written: " + left + ".");
+  }
   return outcome;
 }
 

@@ -14,6 +14,9 @@ struct TScenarioResult {
   std::string Message;
   std::vector<std::string> Notes;    // reference screens rewritten, pictures written
   std::vector<std::string> Written;  // every file written, in order
+  // What the print steps printed, in order: "FILE:LINE: Volts = 155 (\"15.5 V\")".
+  std::vector<std::string> Printed;
+  std::vector<std::string> Said;  // the captions of the say steps, in order
 };
 
 // Runs a checked scenario from program start, headless.
@@ -24,7 +27,11 @@ void ResetToProgramStart();
 
 // Step actions shared with the window. Each returns false with the failure
 // sentence (without file and line) when the step does not hold.
+// Every expectation that does not hold is in the failure, "; " between.
 bool CheckExpectations(const TStep& step, bool lampRed, std::string& failure);
+// The value of an expectation's name now, as a print step gives it: a
+// field as stored and as shown, the page's name, the lamp, the texts shown.
+std::string ValueNow(const TExpectation& expectation, bool lampRed);
 // Writes the step's fields; an OAT level outside the range of the unit then
 // selected fails and writes nothing.
 bool ApplyAssignments(const TStep& step, std::string& failure);

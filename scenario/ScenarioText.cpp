@@ -127,11 +127,39 @@ std::string StepText(const std::string& text, int pos) {
   return Printable(step);
 }
 
+namespace {
+
+// The UTF-8 format characters that reorder or hide what follows them: the
+// marks and embeddings of bidirectional text (U+200E, U+200F, U+202A..U+202E,
+// U+2066..U+2069, U+061C), the invisible joiners and the byte-order mark.
+// Returns the code point of one at text[i], else 0.
+uint32_t FormatCharacter(const std::string& text, size_t i) {
+  const auto at = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+  if (i + 1 < text.size() && at(i) == 0xD8 && at(i + 1) == 0x9C) return 0x061C;
+  if (i + 2 >= text.size() || (at(i) != 0xE2 && at(i) != 0xEF)) return 0;
+  const uint32_t point = ((at(i) & 0x0F) << 12) | ((at(i + 1) & 0x3F) << 6) | (at(i + 2) & 0x3F);
+  if ((at(i + 1) & 0xC0) != 0x80 || (at(i + 2) & 0xC0) != 0x80) return 0;
+  const bool format = (point >= 0x200B && point <= 0x200F) ||
+                      (point >= 0x202A && point <= 0x202E) ||
+                      (point >= 0x2060 && point <= 0x2069) || point == 0xFEFF;
+  return format ? point : 0;
+}
+
+}  // namespace
+
 std::string Printable(const std::string& text) {
   std::string shown;
   shown.reserve(text.size());
-  for (const char c : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
+    if (const uint32_t point = FormatCharacter(text, i)) {
+      char escape[12];
+      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(point));
+      shown += escape;
+      i += point == 0x061C ? 1 : 2;
+      continue;
+    }
     if (byte >= 0x20 && byte != 0x7F) {
       shown += c;
       continue;

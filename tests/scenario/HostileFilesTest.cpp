@@ -454,6 +454,19 @@ const TCase Cases[] = {
      "run/s.yaml",
      "",
      "clock: 2099-12-31T23:59:59Z\nversion: 1\nsteps:\n  - power: on\n"},
+    // Waits and expectations: a failure says everything that differs
+    {"a wait-until that never holds",
+     "  - power: on\n  - wait-until: { until: { AlarmFlags: 0x10, lamp: red }, within: 2s }\n",
+     1,
+     "FAIL {base}/run/s.yaml:4: after 2s: expected AlarmFlags 0x10, found 0x05\n",
+     {}},
+    {"every mismatch of an expect",
+     "  - power: on\n  - expect: { Volts: 150, page: HomePage, lamp: red, shows: { text: UTC, "
+     "row: 51 } }\n",
+     1,
+     "s.yaml:4: expected Volts 150, found 9 (\"0.9 V\"); expected the lamp red, found it dark; "
+     "expected the display to show \"UTC\" on row 51, found: \"LCL\" at (0, 1), ",
+     {}},
     // What is printed
     {"an empty file",
      "",

@@ -28,10 +28,10 @@ const struct {
     {"steps: [{delay: 1s}]", "s.yaml:1:1: the scenario has no 'version' (write version: 1)"},
     {"version: 2\nsteps: [{delay: 1s}]", "s.yaml:1:10: the version 2 is outside 1..1"},
     {"version: 1\nstep: []",
-     "s.yaml:2:1: unknown key 'step' in the scenario (known: name, version, clock, steps)"},
+     "s.yaml:2:1: unknown key 'step' in the scenario (known: name, version, clock, steps, lesson)"},
     {"version: 1\nsteps:\n  - jump: 3",
      "s.yaml:3:5: unknown step 'jump' (known: set-control, power, press, delay, set, expect, "
-     "take-screenshot, record)"},
+     "take-screenshot, record, say, do, wait-until, print, set-input, play-log)"},
     {"version: 1\nsteps:\n  - {press: plus, delay: 1s}",
      "s.yaml:3:5: a step must have exactly one kind (press, delay, set, ...), found 2"},
     {"version: 1\nsteps:\n  - press: push",
@@ -41,7 +41,11 @@ const struct {
     {"version: 1\nsteps:\n  - delay: 2 s",
      "s.yaml:3:12: a delay is a duration like 2500ms or 2.5s, found '2 s'"},
     {"version: 1\nsteps:\n  - set: {Settings.VoltHighAlarm: 160}",
-     "s.yaml:3:11: unknown field 'Settings.VoltHighAlarm'"},
+     "s.yaml:3:11: unknown field 'Settings.VoltHighAlarm'; the nearest names are "
+     "'Settings.VoltsHighAlarm', 'Settings.OatHighAlarm' and 'Settings.VoltsHighAlarmOn'"},
+    {"version: 1\nsteps:\n  - set: { AccelRegisters[0]: 5 }",
+     "s.yaml:3:26: not valid YAML: end of map flow not found (quote a name holding [ ] inside { }: "
+     "{ \"AccelRegisters[0]\": ... })"},
     {"version: 1\nsteps:\n  - set: {Settings.VoltsHighAlarm: 301}",
      "s.yaml:3:36: Settings.VoltsHighAlarm 301 is outside 100..300"},
     {"version: 1\nsteps:\n  - set: {Settings.UtcOffset: 45}",
@@ -64,10 +68,43 @@ const struct {
     {"version: 1\nclock: 2026-02-29T00:00:00Z\nsteps: [{delay: 1s}]",
      "s.yaml:2:8: the clock '2026-02-29T00:00:00Z' is not a real time from 2000-01-01 to "
      "2099-12-31"},
+    {"version: 1\nsteps:\n  - wait-until: {until: {lamp: red}}",
+     "s.yaml:3:17: wait-until needs both 'until' and 'within'"},
+    {"version: 1\nsteps:\n  - wait-until: {until: {lamp: red}, within: 86400.1s}",
+     "s.yaml:3:46: within 86400.1s is longer than a day"},
+    {"version: 1\nsteps:\n  - expect: {shows: {text: A, row: 120}}",
+     "s.yaml:3:36: the row 120 is outside 0..119"},
+    {"version: 1\nsteps:\n  - expect: {shows: \"  \"}",
+     "s.yaml:3:21: shows needs a text that is not empty"},
+    {"version: 1\nsteps:\n  - print: [Volts, {shows: 1}]",
+     "s.yaml:3:20: a name to print must be a single value, found a map"},
     {"version: 1\nsteps:\n  - record: stop",
      "s.yaml:3:13: record: stop without a recording running"},
     {"version: 1\nsteps:\n  - take-screenshot: {scale: 9, save-to: a.png}",
      "s.yaml:3:30: the scale 9 is outside 1..8"},
+    // Lessons.
+    {"version: 1\nsteps:\n  - do: {say: a, until: {page: HomePage}, solution: [{press: knob}]}",
+     "s.yaml:3:9: do belongs in a lesson (write lesson: true before the steps)"},
+    {"version: 1\nlesson: false\nsteps: [{say: a}]",
+     "s.yaml:2:9: lesson is true or a map with 'title' and 'aim', found 'false'"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {page: HomePage}}",
+     "s.yaml:4:9: do needs 'say', 'until' and 'solution'"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {}, solution: [{press: knob}]}",
+     "s.yaml:4:25: until names nothing"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {page: HomePage}, solution: []}",
+     "s.yaml:4:53: the solution is empty"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {lamp: red}, after: 1s,"
+     " solution: [{press: knob}]}",
+     "s.yaml:4:9: 'after' gives the time of a 'hint'"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {lamp: red}, solution: [{do: {}}]}",
+     "s.yaml:4:54: a solution cannot hold a do step"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {lamp: red},"
+     " solution: [{take-screenshot: {save-to: a.png}}]}",
+     "s.yaml:4:49: a solution presses, sets, waits and says; it takes no pictures"},
+    {"version: 1\nlesson: true\nsteps:\n  - do: {say: a, until: {lamp: red}, if-page: {Home: b},"
+     " solution: [{press: knob}]}",
+     "s.yaml:4:48: unknown page 'Home'"},
+    {"version: 1\nsteps: [{say: \"\"}]", "s.yaml:2:15: say is empty"},
 };
 
 TEST(ScenarioErrors, BadFilesNameFileLineAndColumn) {

@@ -68,6 +68,9 @@ TEST(ScenarioText, ControlCharactersAreEscaped) {
   EXPECT_EQ(Printable("plain °F text"), "plain °F text");
   EXPECT_EQ(Printable("a\nPASS b\tc\rd\x1b[31m\x7f"), "a\\nPASS b\\tc\\rd\\x1b[31m\\x7f");
   EXPECT_EQ(Printable(std::string("nul\0end", 7)), "nul\\x00end");
+  EXPECT_EQ(Printable("a\u202Eb\u2066c\u200Bd\xd8\x9c"
+                      "e\u00e9"),
+            "a\\u202Eb\\u2066c\\u200Bd\\u061Ce\u00e9");
 }
 
 }  // namespace
