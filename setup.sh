@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg-dev zlib1g-dev libgif-dev libspng-dev libyaml-cpp-dev libgtest-dev libbenchmark-dev libfreetype-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils
-  desktop-file-utils dpkg-dev file lintian scdoc man-db
+  desktop-file-utils dpkg-dev file lintian scdoc man-db libxml2-utils
 )
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -95,7 +95,7 @@ case "$mode" in
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DAXIM_FUZZ=ON -DAXIM_SANITIZE=ON -DAXIM_BUILD_HOST=OFF -DAXIM_BUILD_TESTS=OFF \
       -DAXIM_BUILD_BENCH=OFF
-    cmake --build build/fuzz -j "$jobs" --target fuzz_events fuzz_scenario fuzz_png
+    cmake --build build/fuzz -j "$jobs" --target fuzz_events fuzz_scenario fuzz_png fuzz_flightlog
     mkdir -p build/fuzz/corpus build/fuzz/scenario-corpus build/fuzz/png-corpus build/fuzz/artifacts
     build/fuzz/fuzz/fuzz_events -max_total_time="${AXIM_FUZZ_SECONDS:-45}" -timeout=20 \
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 build/fuzz/corpus
@@ -106,6 +106,11 @@ case "$mode" in
     build/fuzz/fuzz/fuzz_png -max_total_time=20 -timeout=20 \
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
       build/fuzz/png-corpus tests/scenarios/refs
+    # Flight logs, seeded with the demonstration flight.
+    mkdir -p build/fuzz/flightlog-corpus
+    build/fuzz/fuzz/fuzz_flightlog -max_total_time=20 -timeout=20 -max_len=65536 \
+      -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
+      build/fuzz/flightlog-corpus docs/scenarios/flights tests/scenarios/flights
     ;;
   web)
     web_build

@@ -30,11 +30,18 @@ function(make_doc source output)
   elseif(ARGN STREQUAL "RAW")
     set(how -DRAW=ON)
   endif()
+  # The runner's page lists the fields the built runner knows.
+  set(fields)
+  set(runner)
+  if(output STREQUAL "axim7-scenario.1.gz")
+    set(fields -DFIELDS_FROM=$<TARGET_FILE:axim7-scenario>)
+    set(runner axim7-scenario)
+  endif()
   add_custom_command(OUTPUT ${out}
     COMMAND ${CMAKE_COMMAND} -DIN=${in} -DOUT=${out} ${how} -DVERSION=${PROJECT_VERSION}
-            "-DCONTACT=${AXIM_CONTACT}" -DEPOCH=${doc_epoch}
+            "-DCONTACT=${AXIM_CONTACT}" -DEPOCH=${doc_epoch} ${fields}
             -P ${CMAKE_CURRENT_SOURCE_DIR}/MakeDoc.cmake
-    DEPENDS ${in} ${CMAKE_CURRENT_SOURCE_DIR}/MakeDoc.cmake
+    DEPENDS ${in} ${CMAKE_CURRENT_SOURCE_DIR}/MakeDoc.cmake ${runner}
     COMMENT "Making ${output}" VERBATIM)
   set(docs ${docs} ${out} PARENT_SCOPE)
 endfunction()
@@ -60,3 +67,10 @@ file(GLOB scenarios CONFIGURE_DEPENDS
 install(FILES ${scenarios} DESTINATION ${scenariodir})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/tests/scenarios/refs DESTINATION ${scenariodir}
   FILES_MATCHING PATTERN "*.png")
+# The flight logs they play (and the demonstration flight's profile).
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/scenarios/flights
+  ${PROJECT_SOURCE_DIR}/tests/scenarios/flights DESTINATION ${scenariodir}
+  FILES_MATCHING PATTERN "*.csv" PATTERN "*.txt")
+# The lessons, played from Help > Lessons.
+file(GLOB lessons CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/lessons/*.yaml)
+install(FILES ${lessons} DESTINATION ${CMAKE_INSTALL_DATADIR}/axim7-sim/lessons)

@@ -15,6 +15,14 @@ endforeach()
 
 set(ENV{SOURCE_DATE_EPOCH} ${EPOCH})
 string(TIMESTAMP DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+# FIELDS_FROM: the scenario runner, whose --list-fields fills in @FIELDS@.
+if(FIELDS_FROM)
+  execute_process(COMMAND "${FIELDS_FROM}" --list-fields OUTPUT_VARIABLE FIELDS
+    RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${FIELDS_FROM} --list-fields failed (${result})")
+  endif()
+endif()
 set(filled "${IN}")
 if(NOT RAW)
   set(filled "${OUT}.in")

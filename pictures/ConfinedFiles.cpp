@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -39,6 +40,25 @@ std::string KindOf(mode_t mode) {
   if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device";
   if (S_ISSOCK(mode)) return "it is a socket";
   return "it is not a regular file";
+}
+
+// The part files open in this process, for RemovePartFilesNow: a fixed table
+// a signal handler reads without locks (a slot's folder is set last).
+struct TOpenPart {
+  volatile sig_atomic_t Folder = -1;
+  char Name[320] = {};
+};
+TOpenPart OpenParts[64];
+
+int RegisterPart(int folder, const std::string& part) {
+  if (part.size() >= sizeof OpenParts[0].Name) return -1;
+  for (int i = 0; i < 64; ++i)
+    if (OpenParts[i].Folder < 0) {
+      std::memcpy(OpenParts[i].Name, part.c_str(), part.size() + 1);
+      OpenParts[i].Folder = folder;
+      return i;
+    }
+  return -1;
 }
 
 std::string SizeText(size_t bytes) {
@@ -364,6 +384,7 @@ bool TPartFile::Create(const TConfinedPath& path, std::string& reason) {
     return false;
   }
   Folder = folder.Release();
+  Slot = RegisterPart(Folder, part);
   Name = name;
   const std::string full = path.Full();
   Shown = full.substr(0, full.size() - name.size()) + part;
@@ -416,7 +437,14 @@ bool TPartFile::Commit(std::string& reason) {
   return true;
 }
 
+void RemovePartFilesNow() {
+  for (TOpenPart& part : OpenParts)
+    if (part.Folder >= 0) unlinkat(part.Folder, part.Name, 0);
+}
+
 void TPartFile::Close() {
+  if (Slot >= 0) OpenParts[Slot].Folder = -1;
+  Slot = -1;
   if (Stream != nullptr) std::fclose(Stream);
   Stream = nullptr;
   if (Folder >= 0) close(Folder);

@@ -63,6 +63,10 @@ std::string CheckConfinedWrite(const TConfinedPath& path, TFileIdentity& existin
 bool WriteConfinedFile(const TConfinedPath& path, const void* data, size_t size,
                        std::string& reason);
 
+// Removes every part file of this process not yet renamed or discarded (kept
+// ones too); safe in a signal handler: it only calls unlinkat on a fixed table.
+void RemovePartFilesNow();
+
 // A file being written under its part name beside its final name, renamed
 // over it by Commit; destroyed or discarded before that, it leaves nothing,
 // unless it is kept.
@@ -93,6 +97,7 @@ class TPartFile {
   void Close();
 
   int Folder = -1;
+  int Slot = -1;  // in the table RemovePartFilesNow reads
   std::string Name;
   std::string Shown;
   std::FILE* Stream = nullptr;

@@ -1,137 +1,152 @@
 // axim7-scenario: runs scenario files headless and says which pass.
-#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "scenario/Scenario.h"
-#include "scenario/ScenarioRun.h"
+#include "Coverage.h"
+#include "FieldList.h"
+#include "HtmlReport.h"
+#include "JUnitReport.h"
+#include "OutputClash.h"
+#include "ParallelRun.h"
+#include "RunnerOptions.h"
+#include "pictures/Pictures.h"
 
 namespace {
 
-const char Usage[] =
-    "usage: axim7-scenario [--update] [--out DIR] [--verbose] FILE...\n"
-    "Runs each scenario file from program start and prints PASS or FAIL for it;\n"
-    "FILE - reads a scenario from standard input (its outputs go to the current folder).\n"
-    "  --update   rewrite the reference screens that differ (and write missing ones)\n"
-    "  --out DIR  write screenshots, recordings and differences under DIR\n"
-    "  --verbose  name every file written\n"
-    "  --version  show the version\n"
-    "  --help     show this text\n"
-    "Exit status: 0 all passed, 1 an expectation failed, 2 a file could not be used.\n";
-
-// Standard input, at most the size of a scenario file.
-bool ReadStandardInput(std::string& text, std::string& error) {
-  text.clear();
-  char buffer[65536];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
-    text.append(buffer, got);
-    if (text.size() > LargestScenarioFile) {
-      error = "stdin:1:1: cannot read the file: it is larger than " +
-              std::to_string(LargestScenarioFile >> 20) + " MiB";
-      return false;
-    }
+// A GitHub Actions annotation: the message with % and line breaks escaped,
+// the file also with : and ,.
+std::string Escaped(const std::string& text, bool property) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '%')
+      out += "%25";
+    else if (c == '\r')
+      out += "%0D";
+    else if (c == '\n')
+      out += "%0A";
+    else if (property && c == ':')
+      out += "%3A";
+    else if (property && c == ',')
+      out += "%2C";
+    else
+      out += c;
   }
-  if (std::ferror(stdin)) {
-    error = std::string("stdin:1:1: cannot read the file: ") + std::strerror(errno);
-    return false;
-  }
-  return true;
+  return out;
 }
 
-bool Load(const std::string& file, const TScenarioOptions& options, TScenario& scenario,
-          std::string& error) {
-  if (file != "-") return LoadScenario(file, options, scenario, error);
-  std::string text;
-  return ReadStandardInput(text, error) && ParseScenario(text, "stdin", options, scenario, error);
+struct TTotals {
+  int Passed = 0, Failed = 0, Written = 0, Status = 0;
+};
+
+void Print(const TFileReport& r, const TRunnerOptions& options, bool github, TTotals& totals) {
+  // The print steps' lines, before the file's verdict.
+  for (const std::string& line : r.Printed) std::printf("%s\n", line.c_str());
+  switch (r.Verdict) {
+    case TFileReport::Pass:
+      std::printf("%s %s: %s\n", options.CheckOnly ? "OK" : "PASS", r.File.c_str(), r.Name.c_str());
+      ++totals.Passed;
+      break;
+    case TFileReport::Fail:
+      std::printf("FAIL %s\n", r.Message.c_str());
+      ++totals.Failed;
+      if (totals.Status == 0) totals.Status = 1;
+      break;
+    case TFileReport::Error:
+      std::printf("ERROR %s\n", r.Message.c_str());
+      ++totals.Failed;
+      totals.Status = 2;
+      break;
+  }
+  if (github && r.Verdict != TFileReport::Pass)
+    std::printf("::error file=%s,line=%d::%s\n", Escaped(r.File, true).c_str(), std::max(r.Line, 1),
+                Escaped(r.Message, false).c_str());
+  for (const std::string& note : r.Notes) std::printf("  %s\n", note.c_str());
+  if (options.Verbose) {
+    for (const std::string& path : r.Written) std::printf("  wrote %s\n", path.c_str());
+    for (const std::string& words : r.Said) std::printf("  said \"%s\"\n", words.c_str());
+  }
+  totals.Written += static_cast<int>(r.Written.size());
+  std::fflush(stdout);
+}
+
+// The reports the options ask for, written whole; false when one could not be.
+bool WriteReports(const TRunnerOptions& options, const std::vector<TFileReport>& reports) {
+  bool ok = true;
+  std::string reason;
+  const auto write = [&](const std::string& path, const std::string& text) {
+    if (!WriteConfinedFile(ChosenPath(path), text.data(), text.size(), reason)) {
+      std::fprintf(stderr, "axim7-scenario: %s\n", WriteFailure(Printable(path), reason).c_str());
+      ok = false;
+    }
+  };
+  TCoverage coverage;
+  for (const TFileReport& r : reports) coverage.Merge(r.Coverage);
+  if (!options.JUnit.empty()) write(options.JUnit, JUnitXml(reports));
+  if (!options.Coverage.empty())
+    write(options.Coverage, CoverageJson(coverage, static_cast<int>(reports.size())));
+  if (!options.Report.empty() &&
+      !WriteHtmlReport(options.Report, reports, options.Coverage.empty() ? nullptr : &coverage,
+                       reason)) {
+    std::fprintf(stderr, "axim7-scenario: %s\n", reason.c_str());
+    ok = false;
+  }
+  return ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  TScenarioOptions options;
-  bool verbose = false;
-  std::vector<std::string> files;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(Usage, stdout);
+  TRunnerOptions options;
+  std::string error;
+  switch (ParseRunnerOptions(argc, argv, options, error)) {
+    case TCommand::Help:
+      std::fputs(RunnerUsage, stdout);
       return 0;
-    } else if (arg == "--version") {
+    case TCommand::Version:
       std::printf("axim7-scenario %s\n", AXIM_VERSION);
       return 0;
-    } else if (arg == "--update") {
-      options.Update = true;
-    } else if (arg == "--verbose" || arg == "-v") {
-      verbose = true;
-    } else if (arg == "--out") {
-      if (i + 1 == argc) {
-        std::fprintf(stderr, "axim7-scenario: --out needs a folder\n%s", Usage);
-        return 2;
-      }
-      options.OutDir = argv[++i];
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(stderr, "axim7-scenario: unknown option %s\n%s", Printable(arg).c_str(), Usage);
+    case TCommand::ListFields:
+      std::fputs(FieldListText().c_str(), stdout);
+      return 0;
+    case TCommand::Refused:
+      std::fprintf(stderr, "axim7-scenario: %s\n%s", error.c_str(), RunnerUsage);
       return 2;
-    } else {
-      files.push_back(arg);
+    case TCommand::Run:
+      break;
+  }
+  const std::vector<std::string> files = ShardFiles(options);
+  if (!options.CheckOnly) {
+    const std::string clash = OutputClash(files, options.Scenario);
+    if (!clash.empty()) {
+      std::fprintf(stderr, "axim7-scenario: %s\n", clash.c_str());
+      return 2;
     }
   }
-  if (files.empty()) {
-    std::fprintf(stderr, "axim7-scenario: no scenario files given\n%s", Usage);
+
+  TRunPlan plan{files, options.Scenario, options.Jobs, options.CheckOnly,
+                !options.Coverage.empty()};
+  const char* actions = std::getenv("GITHUB_ACTIONS");
+  const bool github = actions && std::strcmp(actions, "true") == 0;
+  TTotals totals;
+  std::vector<TFileReport> reports;
+  const int signal =
+      RunFiles(plan, reports, [&](const TFileReport& r) { Print(r, options, github, totals); });
+  if (options.CheckOnly)
+    std::printf("%d checked, %d could not be used\n", totals.Passed, totals.Failed);
+  else
+    std::printf("%d passed, %d failed, %d %s written\n", totals.Passed, totals.Failed,
+                totals.Written, totals.Written == 1 ? "file" : "files");
+  if (signal != 0) {
+    std::printf("stopped by %s: %zu of %zu files ran\n", signal == SIGINT ? "SIGINT" : "SIGTERM",
+                reports.size(), files.size());
+    std::fflush(stdout);
     return 2;
   }
-
-  // Under one --out, the pictures of a differing screen are named after the
-  // scenario file: two files of the same name would overwrite each other's.
-  if (!options.OutDir.empty())
-    for (size_t i = 0; i < files.size(); ++i)
-      for (size_t j = i + 1; j < files.size(); ++j)
-        if (std::filesystem::path(files[i]).filename() ==
-            std::filesystem::path(files[j]).filename()) {
-          std::fprintf(stderr,
-                       "axim7-scenario: %s and %s have the same name and would write the same "
-                       "pictures under --out; give each its own --out folder\n",
-                       Printable(files[i]).c_str(), Printable(files[j]).c_str());
-          return 2;
-        }
-
-  int passed = 0, failed = 0, written = 0, status = 0;
-  for (const std::string& file : files) {
-    TScenario scenario;
-    std::string error;
-    if (!Load(file, options, scenario, error)) {
-      std::printf("ERROR %s\n", error.c_str());
-      ++failed;
-      status = 2;
-      continue;
-    }
-    const TScenarioResult result = RunScenario(scenario, options);
-    switch (result.Outcome) {
-      case TScenarioResult::Passed:
-        std::printf("PASS %s: %s\n", Printable(scenario.File).c_str(), scenario.Name.c_str());
-        ++passed;
-        break;
-      case TScenarioResult::Failed:
-        std::printf("FAIL %s\n", result.Message.c_str());
-        ++failed;
-        if (status == 0) status = 1;
-        break;
-      case TScenarioResult::Broken:
-        std::printf("ERROR %s\n", result.Message.c_str());
-        ++failed;
-        status = 2;
-        break;
-    }
-    for (const std::string& note : result.Notes) std::printf("  %s\n", note.c_str());
-    if (verbose)
-      for (const std::string& path : result.Written) std::printf("  wrote %s\n", path.c_str());
-    written += static_cast<int>(result.Written.size());
-  }
-  std::printf("%d passed, %d failed, %d %s written\n", passed, failed, written,
-              written == 1 ? "file" : "files");
-  return status;
+  if (!options.CheckOnly && !WriteReports(options, reports)) return 2;
+  return totals.Status;
 }

@@ -1,0 +1,33 @@
+# The project's own scenarios, run with --coverage: the JSON holds every file,
+# the pages shown with the keys they took, the setup rows selected, and the
+# pages and rows no file reaches, each page once.
+# cmake -DRUNNER=... -DWORK=... "-DFILES=a.yaml;b.yaml" -P CoverageCheck.cmake
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${RUNNER} -j 2 --out ${WORK} --coverage ${WORK}/coverage.json ${FILES}
+  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the scenarios did not pass:\n${output}")
+endif()
+file(READ ${WORK}/coverage.json json)
+list(LENGTH FILES count)
+string(JSON files GET "${json}" files)
+if(NOT files EQUAL count)
+  message(FATAL_ERROR "coverage of ${files} files, ${count} were run")
+endif()
+string(JSON home GET "${json}" pages HomePage passes)
+string(JSON menu_keys LENGTH "${json}" pages MainMenuPage keys)
+string(JSON rows LENGTH "${json}" rows)
+if(home LESS 1 OR menu_keys LESS 1 OR rows LESS 1)
+  message(FATAL_ERROR "the home page, the main menu's keys or a setup row are missing:\n${json}")
+endif()
+string(JSON shown LENGTH "${json}" pages)
+string(JSON unseen LENGTH "${json}" pagesNotShown)
+math(EXPR last "${unseen} - 1")
+foreach(i RANGE ${last})
+  string(JSON page GET "${json}" pagesNotShown ${i})
+  string(JSON twice ERROR_VARIABLE missing GET "${json}" pages ${page})
+  if(NOT missing)
+    message(FATAL_ERROR "${page} is both shown and not shown")
+  endif()
+endforeach()
+message("${shown} pages shown, ${unseen} not; ${rows} setup rows selected")

@@ -1,0 +1,37 @@
+# Every example scenario of a document runs as written: the ```yaml blocks of
+# a Markdown file, or the ``` blocks holding "steps:" of a manual page source,
+# each written to WORK and run by RUNNER (with --update, so that the
+# reference screens the examples name are written on the first run).
+# cmake -DRUNNER=... -DDOC=... -DWORK=... -P DocExamples.cmake
+file(READ ${DOC} text)
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+string(REPLACE ";" "\\;" text "${text}")
+string(REPLACE "\n" ";" lines "${text}")
+set(inside OFF)
+set(count 0)
+set(block "")
+foreach(line IN LISTS lines)
+  if(NOT inside AND line MATCHES "^```(yaml)?$")
+    set(inside ON)
+    set(block "")
+  elseif(inside AND line STREQUAL "```")
+    set(inside OFF)
+    if(block MATCHES "\nsteps:")
+      math(EXPR count "${count} + 1")
+      file(WRITE ${WORK}/example-${count}.yaml "${block}")
+    endif()
+  elseif(inside)
+    string(APPEND block "${line}\n")
+  endif()
+endforeach()
+if(count EQUAL 0)
+  message(FATAL_ERROR "${DOC} holds no example scenario")
+endif()
+file(GLOB examples ${WORK}/example-*.yaml)
+execute_process(COMMAND ${RUNNER} --update ${examples} RESULT_VARIABLE status
+  OUTPUT_VARIABLE output ERROR_VARIABLE output)
+message("${output}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "an example of ${DOC} does not run as written")
+endif()
