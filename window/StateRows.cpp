@@ -6,9 +6,11 @@
 #include <cstring>
 
 #include "core/Core.h"
+#include "graphics/ShownTexts.h"
 #include "host/FrontPanel.h"
 #include "host/RunLoop.h"
 #include "menus/FieldTable.h"
+#include "scenario/DisplayTexts.h"
 
 namespace {
 
@@ -160,13 +162,50 @@ void AddFlightLogRows(std::vector<TStateRow>& rows) {
                     }});
 }
 
+// The texts the last pass drew, read again only when the record changed.
+const std::vector<TDisplayText>& TextsNow() {
+  static TShownTexts seen{};
+  static std::vector<TDisplayText> texts;
+  if (std::memcmp(&seen, &ShownTexts, sizeof seen) != 0) {
+    std::memcpy(&seen, &ShownTexts, sizeof seen);
+    texts = DisplayTexts();
+  }
+  return texts;
+}
+
+// The texts in the order drawn: the text, and where its character cells
+// begin (x, the top row y); slots not used are empty.
+void AddDisplayRows(std::vector<TStateRow>& rows) {
+  rows.push_back({"Display", "Texts drawn", [] {
+                    QString count = QString::number(TextsNow().size());
+                    if (ShownTexts.Dropped > 0)
+                      count += QString(", %1 more not kept").arg(ShownTexts.Dropped);
+                    return count;
+                  }});
+  for (int i = 0; i < ShownTextSlots; ++i) {
+    const auto text = [i]() -> const TDisplayText* {
+      const auto& texts = TextsNow();
+      return i < static_cast<int>(texts.size()) ? &texts[i] : nullptr;
+    };
+    rows.push_back({"Display", QString("Text %1").arg(i + 1),
+                    [text] {
+                      const TDisplayText* t = text();
+                      return t ? "\"" + QString::fromStdString(t->Text) + "\"" : QString();
+                    },
+                    [text] {
+                      const TDisplayText* t = text();
+                      return t ? QString("at (%1, %2)").arg(t->X).arg(t->Y) : QString();
+                    }});
+  }
+}
+
 }  // namespace
 
 const std::vector<QString>& InspectorGroups() {
   // In the order of the table's groups.
-  static const std::vector<QString> groups = {"Page",        "Inputs", "Readings",
-                                              "Alarms",      "Time",   "Settings",
-                                              "Calibration", "MinMax", "Flight log"};
+  static const std::vector<QString> groups = {"Page",       "Inputs",   "Readings",    "Alarms",
+                                              "Time",       "Settings", "Calibration", "MinMax",
+                                              "Flight log", "Display"};
   return groups;
 }
 
@@ -183,5 +222,6 @@ std::vector<TStateRow> InspectorRows() {
   rows.push_back({"Time", "UtcTime", [] { return DateTimeText(UtcTime); }});
   rows.push_back({"Time", "LocalTime", [] { return DateTimeText(LocalTime); }});
   AddFlightLogRows(rows);
+  AddDisplayRows(rows);
   return rows;
 }

@@ -2,6 +2,7 @@
 // values as the instrument shows them, and empty flight-log slots.
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <cstring>
 
 #include "core/Core.h"
@@ -94,6 +95,21 @@ TEST(StateRows, EmptyFlightLogSlotsShowEmptyAndFilledOnesTheirFlight) {
       EXPECT_EQ(ShownValueText(field).toStdString(), c.shown) << c.name;
     }
   }
+}
+
+// The Display group lists the texts the last pass drew, in the order drawn,
+// and leaves the slots not used empty.
+TEST(StateRows, TheDisplayGroupListsTheTextsOfTheLastPass) {
+  test::ResetInstrument();
+  test::PowerOnAt();
+  test::Pass();
+  QStringList listed;
+  for (const TStateRow& row : InspectorRows())
+    if (row.Group == "Display" && !row.Value().isEmpty())
+      listed << row.Name + " " + row.Value() + " " + (row.Shown ? row.Shown() : "");
+  ASSERT_GE(listed.size(), 3);
+  EXPECT_EQ(listed[0], QString("Texts drawn %1 ").arg(listed.size() - 1));
+  EXPECT_EQ(listed[1], "Text 1 \"LCL\" at (0, 1)");
 }
 
 // Every row of a fresh instrument: no raw marks of empty records, no float
