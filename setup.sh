@@ -102,7 +102,7 @@ case "$mode" in
     # Scenario text (seeded with the project's scenarios) and the PNG reader.
     build/fuzz/fuzz/fuzz_scenario -max_total_time="${AXIM_FUZZ_SECONDS:-45}" -timeout=20 \
       -dict=fuzz/scenario.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
-      build/fuzz/scenario-corpus tests/scenarios docs/scenarios
+      build/fuzz/scenario-corpus tests/scenarios docs/scenarios docs/lessons
     build/fuzz/fuzz/fuzz_png -max_total_time=20 -timeout=20 \
       -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
       build/fuzz/png-corpus tests/scenarios/refs
