@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/ScenarioTiming.h"
 #include "scenario/FlightLog.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioRun.h"
@@ -69,15 +70,7 @@ void BM_FlightLogTenHours(benchmark::State& state) {
     state.SkipWithError(error.c_str());
     return;
   }
-  for (auto _ : state) {
-    const TScenarioResult result = RunScenario(scenario, options);
-    if (result.Outcome != TScenarioResult::Passed) {
-      state.SkipWithError(result.Message.c_str());
-      return;
-    }
-  }
-  state.counters["x_real_time"] = benchmark::Counter(
-      36000.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  TimeScenario(state, scenario, options, 36000.0);
 }
 BENCHMARK(BM_FlightLogTenHours)->Unit(benchmark::kMillisecond);
 

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/ScenarioTiming.h"
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioRun.h"
 
@@ -47,16 +48,7 @@ void BM_ScenarioHour(benchmark::State& state) {
     state.SkipWithError(error.c_str());
     return;
   }
-  for (auto _ : state) {
-    const TScenarioResult result = RunScenario(scenario, options);
-    if (result.Outcome != TScenarioResult::Passed) {
-      state.SkipWithError(result.Message.c_str());
-      return;
-    }
-  }
-  // Seconds of instrument time per second taken.
-  state.counters["x_real_time"] = benchmark::Counter(
-      3600.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  TimeScenario(state, scenario, options, 3600.0);
 }
 BENCHMARK(BM_ScenarioHour)->Unit(benchmark::kMillisecond);
 
