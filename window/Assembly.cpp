@@ -5,7 +5,9 @@
 
 #include "host/PCMain.h"
 #include "window/DisplayActions.h"
+#include "window/FlightDataWindow.h"
 #include "window/HelpMenu.h"
+#include "window/LessonPanel.h"
 #include "window/ScenarioPlayer.h"
 #include "window/ScenarioRecording.h"
 #include "window/StateWindow.h"
@@ -28,9 +30,10 @@ TWindowTools AssembleWindow(TfrmMain* window) {
   window->Edit1->addMenu(display->ScaleMenu);
   window->View1->addAction(display->DisplayWindow);
   tools.Inspector = AddInspectorAction(window, window->View1);
+  tools.FlightData = AddFlightDataAction(window, window->View1);
   window->PopupMenu1->addActions({display->CopyDisplay, display->SaveDisplayImage,
                                   display->RecordDisplay, display->DisplayWindow});
-  AddHelpMenu(window);
+  AddLessonsMenu(AddHelpMenu(window), tools.Player->Panel);
 
   tools.Tips = new TWindowTips(window);
   tools.Recording = new TScenarioRecording(window, tools.Player);

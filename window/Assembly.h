@@ -13,7 +13,8 @@ struct TWindowTools {
   TScenarioPlayer* Player;
   TScenarioRecording* Recording;
   TDisplayActions* DisplayActions;
-  QAction* Inspector;  // "Inspector", Ctrl+I
+  QAction* Inspector;   // "Inspector", Ctrl+I
+  QAction* FlightData;  // "Flight Data", Ctrl+G
   TWindowTips* Tips;
 };
 

@@ -69,16 +69,19 @@ QString ScenarioFolder() {
   return QDir::homePath();
 }
 
-QString TourFile() {
-  const QString installed = "share/axim7-sim/scenarios/tour.yaml";
+QString ProgramData(const QString& installed, const QString& source) {
+  const QString shared = "share/axim7-sim/" + installed;
   const QStringList places = {
-      QDir(QCoreApplication::applicationDirPath()).filePath("../" + installed),
-      "/usr/" + installed,
+      QDir(QCoreApplication::applicationDirPath()).filePath("../" + shared),
+      "/usr/" + shared,
 #ifdef AXIM_SOURCE_DIR
-      QStringLiteral(AXIM_SOURCE_DIR "/docs/scenarios/tour.yaml"),
+      QStringLiteral(AXIM_SOURCE_DIR "/") + source,
 #endif
   };
+  (void)source;
   for (const QString& place : places)
-    if (QFileInfo(place).isFile()) return QFileInfo(place).canonicalFilePath();
+    if (QFileInfo::exists(place)) return QFileInfo(place).canonicalFilePath();
   return {};
 }
+
+QString TourFile() { return ProgramData("scenarios/tour.yaml", "docs/scenarios/tour.yaml"); }

@@ -18,6 +18,10 @@ QString AskScenarioToPlay(QWidget* parent);
 QString AskScenarioToRecord(QWidget* parent);
 // The folder the next scenario dialog opens at.
 QString ScenarioFolder();
+// A file or folder that comes with the program: installed beside the
+// program (PREFIX/share/axim7-sim/INSTALLED), in /usr/share/axim7-sim, or at
+// SOURCE in the source tree the program was built from; empty when none is.
+QString ProgramData(const QString& installed, const QString& source);
 // The guided tour that comes with the program: installed beside the program
 // (PREFIX/share/axim7-sim/scenarios), in /usr/share/axim7-sim/scenarios, or
 // in the source tree the program was built from; empty when none is there.

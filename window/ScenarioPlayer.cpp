@@ -10,6 +10,7 @@
 
 #include "host/InstrumentWindow.h"
 #include "window/FileDialogs.h"
+#include "window/LessonPanel.h"
 
 namespace {
 
@@ -31,6 +32,9 @@ TScenarioPlayer::TScenarioPlayer(TInstrumentWindow* window) : QObject(window), W
   Pause->setTimerType(Qt::PreciseTimer);
   connect(Pause, &QTimer::timeout, this, [this] { Driver.Continue(); });
   Clock.start();
+  Panel = new TLessonPanel(window, this);
+  window->addDockWidget(Qt::BottomDockWidgetArea, Panel);
+  Panel->hide();
 }
 
 // The window is going: the playback ends without a word.
@@ -61,13 +65,19 @@ bool TScenarioPlayer::Play(const QString& path) {
     return false;
   }
   ShowAction(true);
+  Path = path;
+  Panel->Begin();
+  Title = QString::fromStdString(scenario.Title);
   Driver.Play(scenario, options);
+  Panel->Update();  // a lesson's panel goes when a scenario plays
   return true;
 }
 
 void TScenarioPlayer::Stop(const QString& status) {
   Driver.Stop(status.toStdString());
   ShowAction(false);
+  Panel->ShowCaption("");
+  Panel->Update();
 }
 
 void TScenarioPlayer::ShowAction(bool active) { Action->setText(active ? StopText : PlayText); }
@@ -88,6 +98,14 @@ void TScenarioPlayer::ShowKey(uint8_t key, int ms) {
 
 void TScenarioPlayer::Status(const std::string& sentence) {
   if (!Closing) Window->statusBar()->showMessage(QString::fromStdString(sentence));
+}
+
+void TScenarioPlayer::Caption(const std::string& text) {
+  if (!Closing) Panel->ShowCaption(QString::fromStdString(text));
+}
+
+void TScenarioPlayer::LessonChanged() {
+  if (!Closing) Panel->Update();
 }
 
 void TScenarioPlayer::Ended(TPlayEnd end, const std::string& message) {

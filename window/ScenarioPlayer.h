@@ -12,6 +12,7 @@
 class QAction;
 class QTimer;
 class TInstrumentWindow;
+class TLessonPanel;
 
 class TScenarioPlayer : public QObject, public TScenarioHost {
   Q_OBJECT
@@ -34,6 +35,11 @@ class TScenarioPlayer : public QObject, public TScenarioHost {
   bool ReportFailures = true;
   // The steps, their pauses and a dealer's rounds.
   TScenarioDriver Driver{this};
+  // The captions and the lesson, under the instrument.
+  TLessonPanel* Panel;
+  // The file playing or played last, and its lesson title.
+  QString File() const { return Path; }
+  QString LessonTitle() const { return Title; }
 
  signals:
   // A round has ended by itself: passed, or failed with the driver's
@@ -53,10 +59,14 @@ class TScenarioPlayer : public QObject, public TScenarioHost {
   void Present() override;
   void ShowKey(uint8_t key, int ms) override;
   void Status(const std::string& sentence) override;
+  void Caption(const std::string& text) override;
+  void LessonChanged() override;
   void Ended(TPlayEnd end, const std::string& message) override;
 
   TInstrumentWindow* Window;
   QTimer* Pause;
   QElapsedTimer Clock;
   bool Closing = false;
+  QString Path;
+  QString Title;
 };

@@ -16,10 +16,11 @@ TEST_F(HelpMenuTest, IsLastAndListsTheShortcutsOfTheMenus) {
   const QList<QAction*> menus = w.menuBar()->actions();
   ASSERT_EQ(menus.back()->text(), "&Help");
   const QList<QAction*> items = menus.back()->menu()->actions();
-  ASSERT_EQ(items.size(), 2);
-  EXPECT_EQ(items[1]->text(), "About");
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_EQ(items[0]->text(), "Lessons");
+  EXPECT_EQ(items[2]->text(), "About");
 
-  items[0]->trigger();
+  items[1]->trigger();
   QTableWidget* table = w.findChild<QTableWidget*>();
   ASSERT_TRUE(table != nullptr && gui::WaitFor([table] { return table->isVisible(); }));
   QStringList rows;

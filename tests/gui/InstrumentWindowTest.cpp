@@ -162,7 +162,7 @@ TEST_F(InstrumentWindowTest, TheAssemblyPlacesEveryToolInItsMenus) {
             QStringList({"Play Scenario...", "Record Scenario...", "Add Expectation", "-",
                          "Save Display Image...", "Record Display...", "-", "&Exit"}));
   EXPECT_EQ(Texts(w.Edit1), QStringList({"Copy Display", "Picture Scale"}));
-  EXPECT_EQ(Texts(w.View1), QStringList({"Display Window", "Inspector"}));
+  EXPECT_EQ(Texts(w.View1), QStringList({"Display Window", "Inspector", "Flight Data"}));
   EXPECT_EQ(Texts(w.PopupMenu1), QStringList({"Copy Display", "Save Display Image...",
                                               "Record Display...", "Display Window"}));
   const TWindowTools& tools = gui::Tools();
