@@ -13,7 +13,7 @@ namespace {
 TRange UnitRange() { return OatLevelRange(Settings.OatUnit); }
 
 // The calibration is always in Celsius, whatever the unit shown.
-void CalText(char* text, std::size_t size) {
+void OatCalText(char* text, std::size_t size) {
   std::snprintf(text, size,
                 "%+d %d\xB0"
                 "C",
@@ -32,7 +32,7 @@ const TMenuItem OatItems[] = {
     {"LOW ALARM: ",    ShowOffOn,  ItemSwitch, Field(Settings.OatLowAlarmOn)},
     {"LOW ALARM: ",    ShowWhole,  ItemNumber, Field(Settings.OatLowAlarm),       OatLowAlarmRange,    StepWrap, StepsWhole, 1, nullptr, nullptr, nullptr, UnitRange},
     // Adds 1 while below the top and subtracts 1 while above the bottom.
-    {"OAT CAL: ",      ShowCustom, ItemNumber, Field(Calibration.OatCalOffset),   OatCalOffsetRange,   StepHold, StepsNone,  1, CalText},
+    {"OAT CAL: ",      ShowCustom, ItemNumber, Field(Calibration.OatCalOffset),   OatCalOffsetRange,   StepHold, StepsNone,  1, OatCalText},
 };
 // clang-format on
 

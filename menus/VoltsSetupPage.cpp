@@ -10,7 +10,7 @@
 namespace {
 
 // The calibration shows the live voltage it gives beside the percentage.
-void CalText(char* text, std::size_t size) {
+void VoltsCalText(char* text, std::size_t size) {
   std::snprintf(text, size, "%d%% %.1fV", Calibration.VoltsCalPercent, Volts / 10.0);
 }
 
@@ -26,7 +26,7 @@ const TMenuItem VoltsItems[] = {
     {"LOW ALARM: ",    ShowOffOn,  ItemSwitch, Field(Settings.VoltsLowAlarmOn)},
     {"LOW ALARM: ",    ShowTenths, ItemNumber, Field(Settings.VoltsLowAlarm),       VoltsLowAlarmRange,    StepWrap, StepsTenths},
     // Adds 1 while below the top and subtracts 1 while above the bottom.
-    {"CAL: ",          ShowCustom, ItemNumber, Field(Calibration.VoltsCalPercent),  VoltsCalPercentRange,  StepHold, StepsNone, 1, CalText},
+    {"CAL: ",          ShowCustom, ItemNumber, Field(Calibration.VoltsCalPercent),  VoltsCalPercentRange,  StepHold, StepsNone, 1, VoltsCalText},
 };
 // clang-format on
 

@@ -1,6 +1,5 @@
 #include "window/StateRows.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -10,27 +9,13 @@
 #include "host/FrontPanel.h"
 #include "host/RunLoop.h"
 #include "menus/FieldTable.h"
+#include "menus/FieldText.h"
 #include "scenario/DisplayTexts.h"
-
-namespace {
-
-constexpr uint32_t EmptyFlightTime = 0xFFFFFFFFu;
-
-// A field of a flight-log record whose slot holds no flight.
-bool InEmptyRecord(const TField& field) {
-  if (field.Group != GroupFlightLog || std::strncmp(field.Name, "FlightLog[", 10) != 0)
-    return false;
-  const int slot = field.Name[10] - '0';
-  return slot >= 0 && slot < FlightLogSlots &&
-         ReadFlightRecord(static_cast<uint8_t>(slot)).FlightTime == EmptyFlightTime;
-}
-
-}  // namespace
 
 QString FloatText(float value) {
   char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return QString::fromLatin1(text, end - text);
+  FieldFloatText(value, text, sizeof text);
+  return QString::fromLatin1(text);
 }
 
 QString ShownText(const TField& field, double value) {
@@ -40,86 +25,34 @@ QString ShownText(const TField& field, double value) {
 }
 
 QString ValueText(const TField& field) {
-  if (field.Type == FieldPage) {
-    if (*static_cast<TPageHandler*>(field.Address) == nullptr) return "none";
-    const char* name = PageName(*static_cast<TPageHandler*>(field.Address));
-    return name ? QString::fromUtf8(name) : QString("(unnamed)");
-  }
-  if (InEmptyRecord(field)) return "empty";
-  const double value = ReadField(field);
-  if (field.Type == FieldF32) return FloatText(static_cast<float>(value));
-  return QString::number(static_cast<qlonglong>(value));
+  char text[48];
+  FieldValueText(field, text, sizeof text);
+  return QString::fromUtf8(text);
 }
 
 QString ShownValueText(const TField& field) {
-  if (InEmptyRecord(field)) return field.Show == ShowNumber ? QString() : QString("EMPTY");
-  return ShownText(field, ReadField(field));
+  char text[48];
+  FieldShownText(field, text, sizeof text);
+  return QString::fromUtf8(text);
 }
 
 namespace {
 
-QString Shown(const TField& field, double value) { return ShownText(field, value); }
 QString ShownNow(const TField& field) { return ShownValueText(field); }
-
-// A number typed by the user, or one of the field's texts ("ON", "°F").
-bool ParseValue(const TField& field, const QString& text, double& value) {
-  bool ok = false;
-  value = text.toDouble(&ok);
-  if (ok) return std::isfinite(value);
-  if (field.Show == ShowChoice)
-    for (int i = 0; i < 2; ++i)
-      if (text.compare(QString::fromUtf8(field.Texts[i]), Qt::CaseInsensitive) == 0) {
-        value = i;
-        return true;
-      }
-  return false;
-}
 
 // Writes what the user typed through the table's range check, as the front
 // panel's change (the recorder and a playback hear of it); the reason for a
 // refusal names the field, and nothing is written then.
 QString WriteText(const TField& field, const QString& text) {
-  const QString name = QString::fromUtf8(field.Name);
-  double min = 0, max = 0;
-  FieldRange(field, min, max);
-  const QString range = field.Show == ShowNumber ? QString("%1..%2").arg(min).arg(max)
-                                                 : QString("%1..%2 (%3 to %4)")
-                                                       .arg(min)
-                                                       .arg(max)
-                                                       .arg(Shown(field, min), Shown(field, max));
-  double value = 0;
-  if (!ParseValue(field, text, value)) {
-    const QString choices = field.Show == ShowChoice ? QString(" or %1/%2")
-                                                           .arg(QString::fromUtf8(field.Texts[0]),
-                                                                QString::fromUtf8(field.Texts[1]))
-                                                     : QString();
-    return QString("%1 takes a number in %2%3; \"%4\" is not one. Nothing written.")
-        .arg(name, range, choices, text);
-  }
-  switch (PanelSetField(field, value)) {
-    case FieldWritten:
-      return {};
-    case FieldReadOnly:
-      return QString("%1 is read-only. Nothing written.").arg(name);
-    case FieldOutOfRange:
-      return QString("%1 takes %2; %3 is outside. Nothing written.").arg(name, range, text);
-    case FieldNotWhole:
-      return QString("%1 takes whole numbers in %2; %3 is not one. Nothing written.")
-          .arg(name, range, text);
-    case FieldOffStep:
-      return QString("%1 takes steps of %2 from %3; %4 is between them. Nothing written.")
-          .arg(name)
-          .arg(field.Step)
-          .arg(min)
-          .arg(text);
-  }
-  return QString("%1 was not written.").arg(name);
+  char message[512];
+  if (EditField(field, text.toUtf8().constData(), PanelSetField, message, sizeof message))
+    return {};
+  return QString::fromUtf8(message);
 }
 
 TStateRow TableRow(const QString& group, const TField& field) {
   TStateRow row{group, QString::fromUtf8(field.Name), [&field] { return ValueText(field); }};
-  if (field.Show != ShowNumber && field.Show != ShowPageName)
-    row.Shown = [&field] { return ShownNow(field); };
+  if (FieldHasShown(field)) row.Shown = [&field] { return ShownNow(field); };
   if (field.Settable) row.Write = [&field](const QString& text) { return WriteText(field, text); };
   return row;
 }
@@ -203,9 +136,13 @@ void AddDisplayRows(std::vector<TStateRow>& rows) {
 
 const std::vector<QString>& InspectorGroups() {
   // In the order of the table's groups.
-  static const std::vector<QString> groups = {"Page",       "Inputs",   "Readings",    "Alarms",
-                                              "Time",       "Settings", "Calibration", "MinMax",
-                                              "Flight log", "Display"};
+  static const std::vector<QString> groups = [] {
+    std::vector<QString> names;
+    for (int g = GroupPage; g <= GroupFlightLog; ++g)
+      names.push_back(FieldGroupName(static_cast<TFieldGroup>(g)));
+    names.push_back("Display");
+    return names;
+  }();
   return groups;
 }
 
