@@ -1,30 +1,20 @@
 // "File > Record Scenario...": restarts the instrument from program start and
 // records what the user does to the front panel as a scenario file, with
 // expectations of what the instrument shows ("Add Expectation", Ctrl+E).
-//
-// Every change the panel hears from the user (a key taken, an input, "&On"
-// and "&Off", a field written in the inspector) becomes a step, stamped with
-// the tick on which the firmware saw it: the tick of the next pass, since
-// that pass is the first to act on it, so the replay, one pass after every
-// tick, lands on the same tick. While recording, the instrument's clock is
-// the recording's: its start plus 100 ms a tick, as in the replay. The file
-// is written as the recording goes (its part file beside it) and renamed
-// when it ends, so a crash loses at most the step in hand.
+// The recording itself is the toolkit-free session (scenario/RecordingSession.h);
+// here are its actions, dialogs, status bar and the window's scroll bars.
 #pragma once
 #include <QObject>
 #include <QString>
 #include <cstdint>
-#include <functional>
-#include <vector>
 
-#include "host/FrontPanel.h"
-#include "scenario/ScenarioRecorder.h"
+#include "scenario/RecordingSession.h"
 
 class QAction;
 class TInstrumentWindow;
 class TScenarioPlayer;
 
-class TScenarioRecording : public QObject {
+class TScenarioRecording : public QObject, private TRecordingHost {
   Q_OBJECT
  public:
   // Records what the user does in the window; refuses while the player
@@ -32,7 +22,7 @@ class TScenarioRecording : public QObject {
   TScenarioRecording(TInstrumentWindow* window, TScenarioPlayer* player);
   ~TScenarioRecording() override;
 
-  bool Active() const { return Recording; }
+  bool Active() const { return Session.Active(); }
   QAction* RecordAction;  // "Record Scenario..." / "Stop Recording Scenario"
   QAction* ExpectAction;  // "Add Expectation", only while recording
 
@@ -53,35 +43,15 @@ class TScenarioRecording : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static void Heard(const TPanelChange& change, void* context);
-  void Changed(const TPanelChange& change);
+  int64_t WallMs() override;
+  void FinishAfterPass() override;
   void Ticked();
-  void Passed();
-  // A step the next pass will see, or one done now while no passes run.
-  void Queue(std::function<void(uint32_t tick)> step, bool input);
-  void Flush(uint32_t tick);
   void RecordTriggered();
   void Finish();
-  void End();  // the last steps, the clock given back
   void ShowStatus();
 
   TInstrumentWindow* Window;
   TScenarioPlayer* Player;
-  TScenarioRecorder Recorder;
+  TRecordingSession Session{*this};
   QString Path;
-  TPanelClock SavedClock;
-  bool Recording = false;
-  bool StopPending = false;
-  uint32_t StopTick = 0;
-  uint32_t Ticks = 0;
-  uint32_t PowerOnTick = 0;  // the restart's "&On", 0 once done
-  uint32_t LastPassTick = 0;
-  std::vector<std::function<void(uint32_t)>> PendingInputs;
-  std::vector<std::function<void(uint32_t)>> PendingSteps;
-  // A drag is one step: its final value, at the tick the firmware first saw it.
-  struct TDrag {
-    bool Moved = false;  // changed since the last pass
-    uint32_t Tick = 0;   // tick of the pass that first saw the latest value
-  };
-  TDrag Drags[PanelSensorCount];
 };
