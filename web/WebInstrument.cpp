@@ -9,11 +9,13 @@
 #include <emscripten/emscripten.h>
 
 #include <cstring>
+#include <string>
 
 #include "graphics/ColourTable.h"
 #include "graphics/FrameBuffer.h"
 #include "host/FrontPanel.h"
 #include "host/RunLoop.h"
+#include "scenario/DisplayTexts.h"
 
 namespace {
 
@@ -103,6 +105,15 @@ EMSCRIPTEN_KEEPALIVE int axim_present() {
   PresentedAny = true;
   FrameColours(Presented, 1, 4, Rgba);
   return 1;
+}
+
+// The texts the last pass drew, in the order drawn, one space between: what the
+// page gives screen readers as the display's description.
+EMSCRIPTEN_KEEPALIVE const char* axim_display_texts() {
+  static std::string said;
+  said.clear();
+  for (const TDisplayText& t : DisplayTexts()) said += (said.empty() ? "" : " ") + t.Text;
+  return said.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE uint8_t* axim_rgba() { return Rgba; }

@@ -8,6 +8,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
+#include <cctype>
 #include <string>
 
 #include "scenario/ScenarioDriver.h"
@@ -24,6 +25,12 @@ EM_JS(void, PageShowKey, (int key, int ms), {
 });
 EM_JS(void, PageStatus, (const char* sentence), {
   if (Module.onStatus) Module.onStatus(UTF8ToString(sentence));
+});
+EM_JS(void, PageCaption, (const char* text), {
+  if (Module.onCaption) Module.onCaption(UTF8ToString(text));
+});
+EM_JS(void, PageLesson, (), {
+  if (Module.onLesson) Module.onLesson();
 });
 EM_JS(void, PageRoundBegan, (), {
   if (Module.onRoundBegan) Module.onRoundBegan();
@@ -48,6 +55,22 @@ const char* EndName(TPlayEnd end) {
   return "stopped";
 }
 
+// A sentence with the page's own folders left out: the user knows a file by
+// the name it was given with ("fault.yaml") or by its name in the list of
+// written files ("fault.yaml-7.actual.png"), not by where the page keeps it.
+std::string UserNames(std::string text) {
+  for (const std::string folder : {"/out/", "/scenarios/"}) {
+    for (size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at)) {
+      const char before = at == 0 ? ' ' : text[at - 1];
+      if (before == ' ' || before == '\'' || before == '"' || before == '(' || before == ',')
+        text.erase(at, folder.size());
+      else
+        at += folder.size();
+    }
+  }
+  return text;
+}
+
 class TPageHost final : public TScenarioHost {
  public:
   void After(int ms) override {
@@ -67,11 +90,13 @@ class TPageHost final : public TScenarioHost {
   void ShowKey(uint8_t key, int ms) override { PageShowKey(key, ms); }
   void Status(const std::string& sentence) override {
     Began();
-    PageStatus(sentence.c_str());
+    PageStatus(UserNames(sentence).c_str());
   }
+  void Caption(const std::string& text) override { PageCaption(text.c_str()); }
+  void LessonChanged() override { PageLesson(); }
   void Ended(TPlayEnd end, const std::string& message) override {
     Told = false;
-    PageRoundEnded(EndName(end), message.c_str());
+    PageRoundEnded(EndName(end), UserNames(message).c_str());
   }
   TScenarioDriver* Driver = nullptr;
 
@@ -101,13 +126,18 @@ std::string Message;
 
 }  // namespace
 
+TScenarioDriver& PageDriver() { return Driver; }
+const TScenario& PageScenario() { return Scenario; }
+
 extern "C" {
 
 // Reads and checks the file at path; the number of steps, or -1 with the
-// reader's message.
-EMSCRIPTEN_KEEPALIVE int axim_scenario_load(const char* path) {
+// reader's message. With screens 0 its take-screenshot steps are left out
+// (a scenario from a link that could not carry its reference screens).
+EMSCRIPTEN_KEEPALIVE int axim_scenario_load(const char* path, int screens) {
   Options = TScenarioOptions{};
   Options.OutDir = "/out";
+  Options.SkipScreens = screens == 0;
   Scenario = TScenario{};
   Loaded = LoadScenario(path, Options, Scenario, Message);
   if (!Loaded) return -1;
@@ -132,6 +162,24 @@ EMSCRIPTEN_KEEPALIVE int axim_scenario_play(int loop, int idleMs) {
 
 // Ends the playback and the rounds; the status line says the sentence.
 EMSCRIPTEN_KEEPALIVE void axim_scenario_stop(const char* status) { Driver.Stop(status); }
+
+// The largest file of this name the page reads (by its ending: a scenario,
+// a reference screen), so that a drop is refused by its size before it is
+// read; 0 for a file the page does not use.
+EMSCRIPTEN_KEEPALIVE double axim_file_limit(const char* name) {
+  const std::string file = name;
+  const auto endsWith = [&](const char* end) {
+    const std::string tail = end;
+    if (file.size() < tail.size()) return false;
+    std::string last = file.substr(file.size() - tail.size());
+    for (char& c : last) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return last == tail;
+  };
+  if (endsWith(".yaml") || endsWith(".yml")) return static_cast<double>(LargestScenarioFile);
+  if (endsWith(".png")) return static_cast<double>(LargestReferenceFile);
+  if (endsWith(".csv")) return static_cast<double>(LargestFlightLog);
+  return 0;
+}
 
 EMSCRIPTEN_KEEPALIVE int axim_scenario_playing() { return Driver.Playing() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int axim_scenario_visitors_turn() { return Driver.VisitorsTurn() ? 1 : 0; }

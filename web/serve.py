@@ -4,9 +4,13 @@
 Usage: serve.py SITE_DIR [PORT]  (the port also from AXIM_WEB_PORT, else 8000)
 """
 import functools
+import gzip
 import http.server
 import os
 import sys
+
+# What is worth compressing: everything but the pictures.
+COMPRESSED = {".html", ".js", ".mjs", ".wasm", ".css", ".yaml", ".json", ".webmanifest"}
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
@@ -20,7 +24,40 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         ".css": "text/css",
         ".html": "text/html; charset=utf-8",
         ".yaml": "text/yaml; charset=utf-8",
+        ".webmanifest": "application/manifest+json",
     }
+
+    # Site files compressed when the browser takes gzip (the wasm shrinks to
+    # about a third), each compressed once per change.
+    packed = {}
+
+    def do_GET(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            path = os.path.join(path, "index.html")
+        wants = "gzip" in self.headers.get("Accept-Encoding", "")
+        if not wants or os.path.splitext(path)[1] not in COMPRESSED or not os.path.isfile(path):
+            return super().do_GET()
+        stamp = os.stat(path).st_mtime_ns
+        kept = self.packed.get(path)
+        if kept is None or kept[0] != stamp:
+            with open(path, "rb") as source:
+                kept = (stamp, gzip.compress(source.read(), 9))
+            self.packed[path] = kept
+        body = kept[1]
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Vary", "Accept-Encoding")
+        self.end_headers()
+        self.wfile.write(body)
+
+    def end_headers(self):
+        # The service worker is looked for again on every visit.
+        if self.path.split("?")[0].endswith("/sw.js"):
+            self.send_header("Cache-Control", "no-cache")
+        super().end_headers()
 
 
 def main():

@@ -87,6 +87,7 @@ const text = (page, selector) => page.$eval(selector, (e) => e.value ?? e.textCo
 // On, the inputs of the golden menu screens, and a knob press: the main menu.
 async function openMainMenu(page) {
   await page.click('#on');
+  await page.$eval('#on', (b) => b.blur());  // Enter on a focused button is the button's
   await setInput(page, 'in0', 1450);
   await setInput(page, 'in1', 2048);
   await setInput(page, 'in2', 2426);
@@ -106,7 +107,8 @@ describe('the page', () => {
                         'X-axis', 'Y-axis', 'Z-axis', 'Calibrate', 'Display'])
       assert.ok(await page.$(`[aria-label="${name}"]`), `a control named "${name}"`);
     assert.equal(await page.evaluate(() => document.body.dataset.state), 'off');
-    const bars = await page.$$eval('input[type=range]', (all) =>
+    // The sensor bars (the flight data panel's position bar is the log's).
+    const bars = await page.$$eval('input[type=range]:not(#flightData *)', (all) =>
       all.map((b) => [b.getAttribute('aria-label'), b.min, b.max, b.value]));
     assert.deepEqual(bars, [['Volts', '0', '4096', '0'], ['Current', '0', '4096', '2048'],
                             ['OAT', '0', '4096', '0'], ['X-axis', '-300', '300', '0'],
@@ -134,7 +136,7 @@ describe('the page', () => {
     const page = await openPage(session.browser, session.server.url);
     const table = await page.evaluate(() => JSON.parse(window.aximPage.module.UTF8ToString(
       window.aximPage.module._axim_panel_table())));
-    const inputs = await page.$$eval('#inputs input', (all) => all.filter((c) => c.type !== 'file')
+    const inputs = await page.$$eval('#inputs input:not(#flightData *)', (all) => all.filter((c) => c.type !== 'file')
       .map((c) => (c.type === 'checkbox'
         ? [c.labels[0].textContent.trim(), c.getAttribute('aria-label'), 0, 1, Number(c.checked)]
         : [c.labels[0].textContent, c.getAttribute('aria-label'), Number(c.min), Number(c.max),
@@ -172,6 +174,9 @@ describe('the page', () => {
     await page.keyboard.press('Enter');
     await waitForScreen(page, 'menu_main_flight_timer');
     await checkScreenshot(page, 'menu_main_flight_timer');
+    // Screen readers are given the texts the display shows.
+    assert.match(await page.$eval('#display', (c) => c.getAttribute('aria-description')),
+                 /MAIN MENU FLIGHT TIMER EXIT$/);
     await page.click('#plus');
     await waitForScreen(page, 'menu_main_gforce');
     const minus = await centre(page, 'minus');

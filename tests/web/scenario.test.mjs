@@ -69,6 +69,19 @@ describe('scenarios', () => {
     await page.close();
   });
 
+  test('a differing screen names its pictures as the list of written files does', async () => {
+    const page = await openPage(session.browser, session.server.url);
+    const ref = Array.from(readFileSync(new URL('../scenarios/refs/electrical.png', import.meta.url)));
+    await page.evaluate((yaml, png) => window.aximPage.playFiles([
+      { name: 'screen.yaml', bytes: new TextEncoder().encode(yaml) },
+      { name: 'electrical.png', bytes: new Uint8Array(png) }]),
+    `${Short}  - take-screenshot: { compare-with: electrical.png }\n`, ref);
+    assert.equal(await waitForEnd(page, 15000), 'failed');
+    assert.match(await status(page), /^screen\.yaml:15: .*screen\.yaml-15\.actual\.png/);
+    assert.doesNotMatch(await status(page), /\/out\/|\/scenarios\//);
+    await page.close();
+  });
+
   test('a bad file is refused before anything runs, with line and column', async () => {
     const page = await openPage(session.browser, session.server.url);
     const cases = [
@@ -135,7 +148,8 @@ describe('scenarios', () => {
     assert.equal(await result(page), 'stopped', 'the visitor\'s turn lasts the idle wait');
     await page.waitForFunction(() => window.aximPage.scenarioResult === 'playing',
                                { timeout: 5000, polling: 50 });
-    assert.match(await status(page), /^Line \d+: /);
+    // The status line says the tour's step in words again.
+    assert.doesNotMatch(await status(page), /^(Scenario stopped|Line \d+|$)/);
     assert.deepEqual(page.problems, []);
     await page.close();
   });

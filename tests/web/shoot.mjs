@@ -1,5 +1,6 @@
 // Screenshots of the page: node shoot.mjs OUT_DIR [URL_QUERY]
-// dpr 1, dpr 1.5 and a phone held upright, the instrument on.
+// dpr 1, dpr 1.5, a phone and a tablet held upright, and a full HD screen at
+// 1.5, the instrument on.
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { launch, openPage, serveSite } from './browser.mjs';
@@ -13,6 +14,8 @@ const views = [
   ['desktop-dpr1', { width: 900, height: 640, dpr: 1 }],
   ['desktop-dpr1.5', { width: 900, height: 640, dpr: 1.5 }],
   ['phone', { width: 390, height: 844, dpr: 3, mobile: true, touch: true }],
+  ['tablet', { width: 820, height: 1180, dpr: 2, mobile: true, touch: true }],
+  ['desktop-1080', { width: 1920, height: 1080, dpr: 1.5 }],
 ];
 try {
   for (const [name, view] of views) {

@@ -26,7 +26,7 @@ describe('layout', () => {
       // width, height, dpr, scale
       [900, 640, 1, 2], [900, 640, 2, 4], [900, 640, 1.5, 3], [900, 640, 1.25, 2],
       [1000, 700, 3, 6], [390, 844, 3, 3], [390, 844, 2, 3], [390, 844, 1.5, 2], [2560, 1440, 1, 4], [200, 200, 1, 1],
-      [700, 640, 1.5, 2],
+      [700, 640, 1.5, 3],  // above the inputs, larger than beside them
     ];
     for (const [w, h, dpr, want] of cases)
       assert.equal(faceScale(w, h, dpr), want, `${w}x${h} at ${dpr}`);

@@ -6,12 +6,15 @@
 // display drawn only when its frame changed. A scenario plays by the
 // module's step driver, which runs the ticks and passes meanwhile.
 import AximModule from './axim7.mjs';
-import { Controls, DisplayBox, Face, displayOnlyScale, faceScale, gridShift, layoutRound,
-         pixelGrid } from './layout.js';
+import { CompactHeight, Controls, DisplayBox, Face, compactControls, compactScale,
+         displayOnlyScale, faceScale, gridShift, isCompact, layoutRound, pixelGrid } from './layout.js';
 import { KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
 import { panelControls } from './panel.js';
 import { Pictures, download } from './pictures.js';
 import { ScenarioFiles } from './scenario.js';
+import { Lessons } from './lesson.js';
+import { FlightData } from './flight.js';
+import { filesOfLink, makeLink } from './share.js';
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
@@ -72,6 +75,9 @@ function present() {
   smallContext.putImageData(frame, 0, 0);
   draw();
   pictures.offer();
+  // What the display says, for screen readers.
+  const said = M.UTF8ToString(M._axim_display_texts());
+  if (canvas.getAttribute('aria-description') !== said) canvas.setAttribute('aria-description', said);
   return true;
 }
 M.onPresent = present;
@@ -94,9 +100,10 @@ function place(element, [left, top, width, height], unit) {
 // Alone, the display is centred both ways.
 function alignFace(dpr, width, height) {
   const win = $('window');
-  win.style.paddingLeft = `${layoutRound(Math.max(8, (innerWidth - width) / 2))}px`;
-  win.style.paddingTop = height === null ? ''
-    : `${layoutRound(Math.max(8, (innerHeight - height) / 2))}px`;
+  // Alone, the display is centred by the style sheet, in a window exactly
+  // the viewport's size (a wider one would widen a phone's viewport).
+  win.style.paddingLeft = height === null ? `${layoutRound(Math.max(8, (innerWidth - width) / 2))}px` : '';
+  win.style.paddingTop = '';
   face.style.marginLeft = face.style.marginTop = '0px';
   const grid = pixelGrid(dpr);
   const box = canvas.getBoundingClientRect();
@@ -104,17 +111,39 @@ function alignFace(dpr, width, height) {
   face.style.marginTop = `${gridShift(box.top + scrollY, grid)}px`;
 }
 
+// The keys below the display (a phone), or over its foot (display only on
+// a touch screen), in CSS pixels.
+function placeKeys(displayWidth, top) {
+  for (const [id, [left, y, width, height]] of Object.entries(compactControls(displayWidth)))
+    place($(id), [left, top + y, width, height], 1);
+  for (const id of Object.keys(Controls)) $(id).style.fontSize = '';
+}
+
 function layout() {
   const dpr = window.devicePixelRatio || 1;
+  const compact = !displayOnly && isCompact(innerWidth, innerHeight);
   const scale = displayOnly
     ? displayOnlyScale(innerWidth, innerHeight, dpr, Ring)
-    : faceScale(innerWidth, innerHeight, dpr);
+    : compact ? compactScale(innerWidth, innerHeight, dpr) : faceScale(innerWidth, innerHeight, dpr);
   const unit = scale / dpr;  // CSS pixels per display pixel
   page.scale = scale;
-  if (displayOnly) {
-    face.style.width = `${DisplayBox.width * unit}px`;
-    face.style.height = `${DisplayBox.height * unit}px`;
+  document.body.classList.toggle('compact', compact);
+  const more = $('more');
+  if (!compact && !more.open) more.open = true;
+  if (displayOnly || compact) {
+    const width = DisplayBox.width * unit, height = DisplayBox.height * unit;
+    face.style.width = `${width}px`;
+    face.style.height = `${height + (compact ? CompactHeight : 0)}px`;
+    face.style.fontSize = '';
     place(canvas, [0, 0, DisplayBox.width, DisplayBox.height], unit);
+    if (compact) placeKeys(width, height);
+    else {
+      // The keys (not the lamp, On and Off) below the display where the
+      // viewport leaves room, else over its foot.
+      const keys = CompactHeight - 64;
+      const below = (innerHeight - height) / 2 >= keys + Ring;
+      placeKeys(Math.min(width, innerWidth - 2 * Ring), below ? height + Ring - 12 : height - keys - 8);
+    }
   } else {
     face.style.width = `${Face.width * unit}px`;
     face.style.height = `${Face.column * unit}px`;
@@ -132,9 +161,9 @@ function layout() {
   } else {
     const inputsPanel = $('inputs');
     inputsPanel.style.marginLeft = inputsPanel.style.flex = '';
-    const beside = innerWidth >= Face.width * unit + 16 + inputsPanel.offsetWidth + 16;
-    alignFace(dpr, beside ? Face.width * unit + 16 + inputsPanel.offsetWidth : Face.width * unit,
-              null);
+    const faceWidth = parseFloat(face.style.width);
+    const beside = innerWidth >= faceWidth + 16 + inputsPanel.offsetWidth + 16;
+    alignFace(dpr, beside ? faceWidth + 16 + inputsPanel.offsetWidth : faceWidth, null);
     // Below the face, the inputs take the page's width from its left margin.
     if (!beside) {
       inputsPanel.style.marginLeft = `${8 - parseFloat($('window').style.paddingLeft)}px`;
@@ -205,6 +234,11 @@ M.onPanel = (input) => {
   showState();
 };
 
+// The flight data panel: inputs in units, named states, a flight log, the
+// device's motion.
+const flight = new FlightData(M, $('flightData'), sensors, () => wake());
+page.flight = flight;
+
 // --- timing ---------------------------------------------------------------
 const ticks = new TickClock(performance.now());
 page.ticks = ticks;
@@ -227,6 +261,7 @@ function runPasses() {
 function service() {
   for (let n = ticks.due(performance.now()); n > 0; n -= 1) {
     M._axim_tick();
+    flight.tick();
     runPasses();
   }
   if (runPasses()) wake();  // a key taken shows its effect on the next pass
@@ -308,10 +343,24 @@ knob.addEventListener('keydown', (event) => {
 // focused button or check box, the arrows a focused input).
 document.addEventListener('keydown', (event) => {
   if (displayOnly && event.key === 'Escape') { leaveDisplayOnly(); return; }
+  // Enter and Space on a focused control (a link, a button, a field) are that
+  // control's; the face's buttons press their own key by their click.
+  if ((event.key === 'Enter' || event.key === ' ') &&
+      event.target.closest?.('a[href], button, input, select, textarea, summary, label')) return;
+  // What is typed into a field is the field's ("-5 °C").
+  if (event.target.closest?.('input:not([type="range"]):not([type="checkbox"]), textarea, [contenteditable]')) return;
   const code = frontPanelKey(event);
   if (code === null) return;
   event.preventDefault();
   if (!event.repeat || code !== 'knob') deposit(code);
+});
+
+// Leaving the page (a reload, a link, closing the tab) while a GIF is being
+// recorded asks first: the recording would be lost.
+window.addEventListener('beforeunload', (event) => {
+  if (!pictures.recording()) return;
+  event.preventDefault();
+  event.returnValue = '';
 });
 
 // --- pictures -------------------------------------------------------------
@@ -372,6 +421,11 @@ M.onRoundEnded = (end) => {
   wake();
 };
 
+// The files of the scenario last read, for "Copy link".
+let sharedFiles = null;
+const copyLinkButton = $('copyLink');
+const playLinkButton = $('playLink');
+
 // Reads the files (a scenario, and reference screens); plays it or says why not.
 function playFiles(files) {
   const problem = scenarios.load(files);
@@ -380,11 +434,42 @@ function playFiles(files) {
     page.scenarioResult = 'refused';
     return;
   }
+  sharedFiles = files;
+  copyLinkButton.disabled = false;
+  playLinkButton.hidden = true;
   scenarios.play(loop, idleMs);
 }
+// A file by the name its user knows, quoted and with nothing in it that
+// could reorder or hide the sentence around it.
+const shownName = (name) => `"${name.replace(/[\u0000-\u001f\u007f-\u009f\u061c\u200b-\u200f\u202a-\u202e\u2060-\u2069\ufeff]/g,
+  (c) => `\\u${c.charCodeAt(0).toString(16).toUpperCase().padStart(4, '0')}`)}"`;
+// Each file is measured before it is read: one over its limit (or of a kind
+// the page does not use) refuses the whole drop by its name and size.
 async function playFileList(list) {
-  const files = await Promise.all(Array.from(list, async (file) =>
-    ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+  const chosen = Array.from(list);
+  for (const file of chosen) {
+    const limit = scenarios.call('axim_file_limit', file.name);
+    if (limit === 0) {
+      showStatus(`${shownName(file.name)} is not a scenario (.yaml) or a reference screen (.png).`);
+      page.scenarioResult = 'refused';
+      return;
+    }
+    if (file.size > limit) {
+      showStatus(`${shownName(file.name)} is ${(file.size / 2 ** 20).toFixed(1)} MiB, larger than ` +
+                 `the ${limit / 2 ** 20} MiB a ${/\.png$/i.test(file.name) ? 'reference screen' : 'scenario'} may be.`);
+      page.scenarioResult = 'refused';
+      return;
+    }
+  }
+  let files;
+  try {
+    files = await Promise.all(chosen.map(async (file) =>
+      ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
+  } catch (error) {
+    showStatus(`The files could not be read (${error.name}): nothing was played.`);
+    page.scenarioResult = 'refused';
+    return;
+  }
   playFiles(files);
 }
 async function playSiteScenario(name) {
@@ -393,11 +478,72 @@ async function playSiteScenario(name) {
     showStatus(`No scenario "${name}" on this site.`);
     return;
   }
-  playFiles([{ name: `${name}.yaml`, bytes: new Uint8Array(await response.arrayBuffer()) }]);
+  const bytes = new Uint8Array(await response.arrayBuffer());
+  const files = [{ name: `${name}.yaml`, bytes }];
+  // The flight logs it plays, from the site's scenarios folder, in their folders.
+  const text = new TextDecoder().decode(bytes);
+  const logs = new Set([...text.matchAll(/play-log:\s*\{[^}]*?file:\s*([A-Za-z0-9_./-]+)/g)]
+    .map((match) => match[1]).filter((path) => !path.split('/').includes('..')));
+  for (const path of logs) {
+    const log = await fetch(`scenarios/${path}`);
+    if (log.ok) files.push({ name: path, path, bytes: new Uint8Array(await log.arrayBuffer()) });
+  }
+  playFiles(files);
 }
 page.playSiteScenario = playSiteScenario;
 page.playFiles = playFiles;
 $('tour').addEventListener('click', () => playSiteScenario('tour'));
+// Help: lessons, played through the same files and driver.
+const lessons = new Lessons(M, { playFiles, stop: (status) => scenarios.stop(status) });
+lessons.fill();
+page.lessons = lessons;
+
+// "Copy link": the scenario last read, in a link's fragment (nothing goes to
+// any server); the link is also in page.lastLink for who cannot paste.
+page.shareLink = async () => (await makeLink(sharedFiles)).url;
+copyLinkButton.addEventListener('click', async () => {
+  const { url, left } = await makeLink(sharedFiles);
+  page.lastLink = url;
+  const note = left.length
+    ? ` The reference screens ${left.map(shownName).join(', ')} are too large for a link: it compares no screens.`
+    : '';
+  try {
+    await navigator.clipboard.writeText(url);
+    showStatus(`The link to ${shownName(scenarios.name())} is copied.${note}`);
+  } catch {
+    showStatus(`The link could not be copied here; it is in the address bar now.${note}`);
+    history.replaceState(null, '', url);
+  }
+});
+// A link's scenario is read and checked at once, and played when asked.
+async function offerLink() {
+  let link;
+  try {
+    link = await filesOfLink();
+  } catch (error) {
+    showStatus(error.message);
+    return;
+  }
+  if (!link) return;
+  const problem = scenarios.load(link.files, link.screens);
+  if (problem) {
+    showStatus(`The link's scenario cannot be played: ${problem}`);
+    page.scenarioResult = 'refused';
+    return;
+  }
+  sharedFiles = link.files;
+  copyLinkButton.disabled = false;
+  playLinkButton.hidden = false;
+  $('more').open = true;
+  showStatus(`This link holds the scenario ${shownName(scenarios.name())}` +
+             `${link.screens ? '' : ' (without its reference screens)'}: press Play to play it.`);
+  page.scenarioResult = 'offered';
+}
+playLinkButton.addEventListener('click', () => {
+  playLinkButton.hidden = true;
+  scenarios.play(loop, idleMs);
+});
+window.addEventListener('hashchange', offerLink);
 $('scenarioFile').addEventListener('change', (event) => {
   if (event.target.files.length) playFileList(event.target.files);
   event.target.value = '';
@@ -440,15 +586,50 @@ if (params.get('view') === 'display') {
   document.body.classList.add('display-only');
 }
 
+// --- touch and the first visit -----------------------------------------------
+// A touch screen shows the keys over the display in the display-only view;
+// they fade after a few seconds without a touch.
+const touchScreen = navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches;
+document.body.classList.toggle('touch', touchScreen);
+let quietTimer = 0;
+function keysInUse() {
+  document.body.classList.remove('quiet');
+  clearTimeout(quietTimer);
+  quietTimer = setTimeout(() => document.body.classList.add('quiet'), 3000);
+}
+document.addEventListener('pointerdown', keysInUse, { capture: true, passive: true });
+keysInUse();
+// How to begin, once: until it is dismissed or the instrument is switched on.
+const Hinted = 'axim7-hinted';
+const hint = $('hint');
+const remember = () => {
+  hint.hidden = true;
+  try { localStorage.setItem(Hinted, '1'); } catch { /* storage refused: shown again next time */ }
+};
+try { hint.hidden = localStorage.getItem(Hinted) === '1'; } catch { hint.hidden = false; }
+// Not over a screen left running at a trade show.
+if (params.has('scenario') || params.get('view') === 'display') hint.hidden = true;
+$('hintOk').addEventListener('click', remember);
+$('on').addEventListener('click', remember);
+
 // --- start ------------------------------------------------------------------
 present();
 showReadings();
 layout();
+document.documentElement.classList.add('laid-out');
 performance.mark('axim-first-frame');
 page.ready = true;
 document.dispatchEvent(new Event('axim-ready'));
+// Kept for use without a network once the page has loaded (sw.js).
+if ('serviceWorker' in navigator && window.isSecureContext) {
+  const keep = () => navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' })
+    .catch((error) => console.info(`The site is not kept for use offline: ${error.message}`));
+  if (document.readyState === 'complete') keep();
+  else window.addEventListener('load', keep, { once: true });
+}
 // ?scenario=NAME plays scenarios/NAME.yaml of the site (tour), ?loop=1 again
 // and again: a screen left running at a trade show.
+offerLink();
 const named = params.get('scenario');
 if (named) {
   if (/^[A-Za-z0-9_-]+$/.test(named)) playSiteScenario(named);

@@ -53,19 +53,45 @@ export function gridShift(css, grid) {
 // A CSS length as the browser will lay it out.
 export const layoutRound = (css) => Math.round(css * 64) / 64;
 
-// The face's scale for a viewport: beside the inputs on wide screens, above
-// them on narrow ones (a phone held upright), the face column fitting the
-// viewport's height either way.
-// The page has a padding of 8 and a gap of 16 CSS pixels.
-export function faceScale(viewWidth, viewHeight, dpr, inputsWidth = 340) {
-  const padding = 8, gap = 16;
-  const beside = viewWidth >= Face.width + inputsWidth + gap + 2 * padding;
-  const width = viewWidth - 2 * padding - (beside ? inputsWidth + gap : 0);
-  return largestScale(width, viewHeight - 2 * padding, dpr, Face.width, Face.column);
+// The face's scale for a viewport: as large as the viewport's width and
+// height take it; the inputs go beside it where they still fit at that
+// scale (a wide screen), else below it (a tablet held upright).
+// The page has a padding of 8 CSS pixels.
+export function faceScale(viewWidth, viewHeight, dpr) {
+  return largestScale(viewWidth - 16, viewHeight - 16, dpr, Face.width, Face.column);
 }
 
 // The display alone, with room for the lamp's ring around it.
 export function displayOnlyScale(viewWidth, viewHeight, dpr, ring) {
   return largestScale(viewWidth - 2 * ring, viewHeight - 2 * ring, dpr,
+                      DisplayBox.width, DisplayBox.height);
+}
+
+// A phone's layout (its short side under 600 CSS pixels): the face would
+// leave the display small, so the display takes the width and the keys
+// follow below it as large buttons. Boxes in CSS pixels, from the display's
+// bottom left corner, for a display `width` wide; every one at least 44
+// pixels each way for a finger.
+export const CompactSide = 600;
+export const CompactHeight = 12 + 80 + 12 + 52 + 12 + 52;
+export function compactControls(width) {
+  const middle = width / 2;
+  return {
+    f1: [0, 12, 88, 80],
+    knob: [middle - 40, 12, 80, 80],
+    f2: [width - 88, 12, 88, 80],
+    minus: [middle - 112, 104, 100, 52],
+    plus: [middle + 12, 104, 100, 52],
+    lamp: [0, 176, 44, 44],
+    on: [middle - 112, 168, 100, 52],
+    off: [middle + 12, 168, 100, 52],
+  };
+}
+export const isCompact = (viewWidth, viewHeight) => Math.min(viewWidth, viewHeight) < CompactSide;
+
+// The display's scale in the phone's layout: the width, less the page's
+// padding, and the height, less the keys below.
+export function compactScale(viewWidth, viewHeight, dpr) {
+  return largestScale(viewWidth - 16, viewHeight - 16 - CompactHeight, dpr,
                       DisplayBox.width, DisplayBox.height);
 }

@@ -9,7 +9,7 @@ export class ScenarioFiles {
   // Puts the files (a scenario and the reference screens it compares with)
   // into the module's scenario folder and reads the scenario; returns null,
   // or the reader's message.
-  load(files) {
+  load(files, screens = true) {
     const { FS } = this.M;
     this.stop();
     for (const folder of ['/scenarios', '/out']) this.removeTree(folder);
@@ -17,13 +17,15 @@ export class ScenarioFiles {
     FS.mkdirTree('/out');
     let scenario = null;
     for (const file of files) {
-      const name = file.name.replace(/^.*[\\/]/, '');
+      // A file of the site keeps its folder (a flight log in flights/).
+      const name = file.path || file.name.replace(/^.*[\\/]/, '');
+      if (file.path && name.includes('/')) FS.mkdirTree(`/scenarios/${name.replace(/\/[^/]*$/, '')}`);
       FS.writeFile(`/scenarios/${name}`, file.bytes);
       if (!scenario && /\.ya?ml$/i.test(name)) scenario = name;
     }
     if (!scenario) return 'No scenario file (.yaml or .yml) among the files.';
     FS.chdir('/scenarios');
-    if (this.call('axim_scenario_load', scenario) < 0) return this.message();
+    if (this.call('axim_scenario_load', scenario, screens ? 1 : 0) < 0) return this.message();
     return null;
   }
 
@@ -35,13 +37,13 @@ export class ScenarioFiles {
   name() { return this.M.UTF8ToString(this.M._axim_scenario_name()); }
   message() { return this.M.UTF8ToString(this.M._axim_scenario_message()); }
 
-  // Calls an exported function with one string argument.
-  call(name, text) {
+  // Calls an exported function with one string argument (and numbers after it).
+  call(name, text, ...numbers) {
     const size = this.M.lengthBytesUTF8(text) + 1;
     const pointer = this.M._malloc(size);
     this.M.stringToUTF8(text, pointer, size);
     try {
-      return this.M[`_${name}`](pointer);
+      return this.M[`_${name}`](pointer, ...numbers);
     } finally {
       this.M._free(pointer);
     }

@@ -1,0 +1,57 @@
+// A lesson in the page: how it stands, for the page's lesson panel, and the
+// learner's buttons. The page's driver and scenario live in WebScenario.cpp.
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "scenario/ScenarioDriver.h"
+
+TScenarioDriver& PageDriver();
+const TScenario& PageScenario();
+
+namespace {
+
+std::string Json(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string State;
+
+}  // namespace
+
+extern "C" {
+
+// {"lesson":..,"active":..,"title":..,"aim":..,"tasks":[..],"done":..,
+//  "hint":..,"showing":..,"completed":..}
+EMSCRIPTEN_KEEPALIVE const char* axim_lesson_state() {
+  const TScenarioDriver& driver = PageDriver();
+  const TLessonView& view = driver.Lesson();
+  const TScenario& scenario = PageScenario();
+  State = std::string("{\"lesson\":") + (scenario.Lesson ? "true" : "false") +
+          ",\"active\":" + (driver.InLesson() ? "true" : "false") +
+          ",\"title\":" + Json(scenario.Title) + ",\"aim\":" + Json(scenario.Aim) + ",\"tasks\":[";
+  for (size_t i = 0; i < view.Tasks.size(); ++i) State += (i ? "," : "") + Json(view.Tasks[i]);
+  State += "],\"done\":" + std::to_string(view.Done) + ",\"hint\":" + Json(view.Hint) +
+           ",\"showing\":" + (view.Showing ? "true" : "false") +
+           ",\"completed\":" + (view.Completed ? "true" : "false") + "}";
+  return State.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void axim_lesson_show_me() { PageDriver().ShowMe(); }
+EMSCRIPTEN_KEEPALIVE void axim_lesson_back() { PageDriver().BackAStep(); }
+EMSCRIPTEN_KEEPALIVE void axim_lesson_restart() { PageDriver().Restart(); }
+
+}  // extern "C"
