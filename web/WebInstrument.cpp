@@ -20,6 +20,7 @@
 namespace {
 
 uint8_t Rgba[FrameBufferSize * 4];
+double PassSecond = 0;
 uint8_t Presented[FrameBufferSize];
 bool PresentedAny = false;
 char Text[64];
@@ -62,7 +63,20 @@ EMSCRIPTEN_KEEPALIVE int axim_running() { return PanelRunning() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void axim_tick() {
   if (FrontPanel.Driven == 0) PanelTick();
 }
-EMSCRIPTEN_KEEPALIVE int axim_pass() { return FrontPanel.Driven == 0 && PanelPass() ? 1 : 0; }
+// The system clock is read once, before the pass, and held through it, so
+// that the page can hand the same passes, at the same seconds, to the module
+// that takes over from this one (axim_pass_second).
+EMSCRIPTEN_KEEPALIVE int axim_pass() {
+  if (FrontPanel.Driven != 0) return 0;
+  const TPanelClock clock = PanelClock;
+  PassSecond = static_cast<double>(PanelClockNow());
+  if (clock.Mode == TClockMode::System)
+    PanelClock = TPanelClock{TClockMode::Fixed, static_cast<int64_t>(PassSecond), clock.Ticks};
+  const bool ran = PanelPass();
+  if (clock.Mode == TClockMode::System) PanelClock = clock;
+  return ran ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE double axim_pass_second() { return PassSecond; }
 EMSCRIPTEN_KEEPALIVE int axim_wants_pass() { return PanelWantsPass() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int axim_passes() { return static_cast<int>(FrontPanel.Passes); }
 
@@ -129,8 +143,9 @@ EMSCRIPTEN_KEEPALIVE int axim_colour(int index) {
 // whose screens show the time); a negative value gives the real clock back.
 // A scenario played afterwards gives the clock back as it found it.
 EMSCRIPTEN_KEEPALIVE void axim_fix_clock(double utc) {
-  PanelClock =
-      utc < 0 ? TPanelClock{} : TPanelClock{TClockMode::Fixed, static_cast<int64_t>(utc), 0};
+  PanelClock = utc < 0
+                   ? TPanelClock{TClockMode::System, 0, PanelClock.Ticks}
+                   : TPanelClock{TClockMode::Fixed, static_cast<int64_t>(utc), PanelClock.Ticks};
 }
 // The second the firmware's clock reads now.
 EMSCRIPTEN_KEEPALIVE double axim_clock() { return static_cast<double>(PanelClockNow()); }

@@ -5,49 +5,32 @@
 // in a tab in the background where no refresh comes, after each tick; the
 // display drawn only when its frame changed. A scenario plays by the
 // module's step driver, which runs the ticks and passes meanwhile.
-import AximModule from './axim7.mjs';
+//
+// The page is laid out before any module has loaded; the firmware alone (a
+// small module) draws the first frame and runs the instrument by hand; the
+// module with the tools (scenarios, pictures, lessons, flight logs) loads
+// after it and takes over at the same state (journal.js).
 import { CompactHeight, Controls, DisplayBox, Face, compactControls, compactScale,
          displayOnlyScale, faceScale, gridShift, isCompact, layoutRound, pixelGrid } from './layout.js';
 import { KnobDrag, TickClock, WheelNotches, frontPanelKey } from './input.js';
 import { panelControls } from './panel.js';
-import { Pictures, download } from './pictures.js';
-import { ScenarioFiles } from './scenario.js';
-import { Lessons } from './lesson.js';
-import { FlightData } from './flight.js';
-import { filesOfLink, makeLink } from './share.js';
+import { Journal, panelCalls, sameState } from './journal.js';
 
 const $ = (id) => document.getElementById(id);
 const params = new URLSearchParams(location.search);
+const statusLine = $('status');
+function showStatus(sentence) { statusLine.textContent = sentence; }
 
-let M;
-try {
-  M = await AximModule();
-} catch (error) {
-  document.getElementById('status').textContent =
-    `The simulator could not start: ${error.message ?? error}. It needs a browser with WebAssembly.`;
-  throw error;
-}
-M._axim_start();
-
+let M = null;       // the module the page works through
+let calls = null;   // its calls that move the instrument (panelCalls)
 const page = {
-  module: M,
   frames: 0,        // frames drawn on the canvas
+  get module() { return M; },
   get passes() { return M._axim_passes(); },  // passes since program start
   scale: 0,         // device pixels per display pixel
+  showStatus,
 };
 window.aximPage = page;
-
-// The controls from the front panel's table.
-const panel = panelControls(JSON.parse(M.UTF8ToString(M._axim_panel_table())));
-panel.problems.forEach((problem) => console.error(`The page's front panel: ${problem}.`));
-page.panel = panel;
-
-// A fixed clock (seconds since 1970 UTC), for demonstrations and tests whose
-// screens show the time; a scenario gives it back when it ends.
-if (params.has('clock')) {
-  const utc = Number(params.get('clock'));
-  if (Number.isFinite(utc) && utc >= 0) M._axim_fix_clock(utc);
-}
 
 // --- the display --------------------------------------------------------
 const canvas = $('display');
@@ -74,13 +57,12 @@ function present() {
   frame.data.set(M.HEAPU8.subarray(rgba, rgba + frame.data.length));
   smallContext.putImageData(frame, 0, 0);
   draw();
-  pictures.offer();
+  page.onPresent?.();
   // What the display says, for screen readers.
   const said = M.UTF8ToString(M._axim_display_texts());
   if (canvas.getAttribute('aria-description') !== said) canvas.setAttribute('aria-description', said);
   return true;
 }
-M.onPresent = present;
 
 // --- layout -------------------------------------------------------------
 const face = $('face');
@@ -186,6 +168,82 @@ function onDprChange() {
 window.addEventListener('resize', layout);
 watchDevicePixelRatio();
 
+// --- display only -----------------------------------------------------------
+function enterDisplayOnly() {
+  displayOnly = true;
+  document.body.classList.add('display-only');
+  document.documentElement.requestFullscreen?.().catch(() => {});
+  layout();
+}
+function leaveDisplayOnly() {
+  displayOnly = false;
+  document.body.classList.remove('display-only');
+  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
+  layout();
+}
+$('displayOnly').addEventListener('click', enterDisplayOnly);
+document.addEventListener('fullscreenchange', () => {
+  if (!document.fullscreenElement && displayOnly) leaveDisplayOnly();
+});
+canvas.addEventListener('dblclick', () => (displayOnly ? leaveDisplayOnly() : enterDisplayOnly()));
+if (params.get('view') === 'display') {
+  displayOnly = true;
+  document.body.classList.add('display-only');
+}
+
+// --- touch and the first visit -----------------------------------------------
+// A touch screen shows the keys over the display in the display-only view;
+// they fade after a few seconds without a touch.
+const touchScreen = navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches;
+document.body.classList.toggle('touch', touchScreen);
+let quietTimer = 0;
+function keysInUse() {
+  document.body.classList.remove('quiet');
+  clearTimeout(quietTimer);
+  quietTimer = setTimeout(() => document.body.classList.add('quiet'), 3000);
+}
+document.addEventListener('pointerdown', keysInUse, { capture: true, passive: true });
+keysInUse();
+// How to begin, once: until it is dismissed or the instrument is switched on.
+const Hinted = 'axim7-hinted';
+const hint = $('hint');
+const remember = () => {
+  hint.hidden = true;
+  try { localStorage.setItem(Hinted, '1'); } catch { /* storage refused: shown again next time */ }
+};
+try { hint.hidden = localStorage.getItem(Hinted) === '1'; } catch { hint.hidden = false; }
+// Not over a screen left running at a trade show.
+if (params.has('scenario') || params.get('view') === 'display') hint.hidden = true;
+$('hintOk').addEventListener('click', remember);
+$('on').addEventListener('click', remember);
+
+// --- the first frame --------------------------------------------------------
+layout();
+document.documentElement.classList.add('laid-out');
+
+try {
+  M = await (await import('./axim7-core.mjs')).default();
+} catch (error) {
+  showStatus(`The simulator could not start: ${error.message ?? error}. It needs a browser with WebAssembly.`);
+  throw error;
+}
+const journal = new Journal();
+calls = panelCalls(M, journal);
+M._axim_start();
+M.onPresent = present;
+
+// The controls from the front panel's table.
+const panel = panelControls(JSON.parse(M.UTF8ToString(M._axim_panel_table())));
+panel.problems.forEach((problem) => console.error(`The page's front panel: ${problem}.`));
+page.panel = panel;
+
+// A fixed clock (seconds since 1970 UTC), for demonstrations and tests whose
+// screens show the time; a scenario gives it back when it ends.
+if (params.has('clock')) {
+  const utc = Number(params.get('clock'));
+  if (Number.isFinite(utc) && utc >= 0) calls.fixClock(utc);
+}
+
 // --- the lamp, the state and the readings ----------------------------------
 const lamp = $('lamp');
 let lampShown = -1;
@@ -215,29 +273,24 @@ function showReadings() {
 }
 sensors.forEach(({ control }, i) => {
   control.addEventListener('input', () => {
-    M._axim_set_input(i, Number(control.value));
+    calls.setInput(i, Number(control.value));
     wake();
   });
 });
 calibrate.addEventListener('change', () => {
-  M._axim_set_input(panel.inputs.length - 1, calibrate.checked ? 1 : 0);
+  calls.setInput(panel.inputs.length - 1, calibrate.checked ? 1 : 0);
   wake();
 });
 // The controls follow the panel, whoever moved it (a scenario, program
 // start): the input moved, or -1 for On and Off.
-M.onPanel = (input) => {
+function heard(input) {
   const control = panel.inputs[input]?.control;
   const position = input >= 0 ? M._axim_position(input) : 0;
   if (control?.type === 'checkbox') control.checked = position !== 0;
   else if (control && Number(control.value) !== position) control.value = position;
   showReadings();
   showState();
-};
-
-// The flight data panel: inputs in units, named states, a flight log, the
-// device's motion.
-const flight = new FlightData(M, $('flightData'), sensors, () => wake());
-page.flight = flight;
+}
 
 // --- timing ---------------------------------------------------------------
 const ticks = new TickClock(performance.now());
@@ -247,7 +300,7 @@ let readingsDue = 0;
 // The passes the panel asks for; false when it asks for none.
 function runPasses() {
   if (!M._axim_wants_pass()) return false;
-  M._axim_pass();
+  calls.pass();
   present();
   // The calibration and units can change on the instrument's own pages.
   if (performance.now() >= readingsDue) {
@@ -260,8 +313,8 @@ function runPasses() {
 // browser woke seldom (a tab in the background) is right when it returns.
 function service() {
   for (let n = ticks.due(performance.now()); n > 0; n -= 1) {
-    M._axim_tick();
-    flight.tick();
+    calls.tick();
+    page.onTick?.();
     runPasses();
   }
   if (runPasses()) wake();  // a key taken shows its effect on the next pass
@@ -280,19 +333,19 @@ page.wake = wake;
 setInterval(service, 100);
 
 function switchOn() {
-  M._axim_on();
+  calls.on();
   wake();
 }
 page.switchOn = switchOn;
 
 // --- the front panel -------------------------------------------------------
 const deposit = (name) => {
-  M._axim_key(panel.keys[name].code);
+  calls.key(panel.keys[name].code);
   wake();
 };
 $('on').addEventListener('click', switchOn);
 $('off').addEventListener('click', () => {
-  M._axim_off();
+  calls.off();
   wake();
 });
 for (const [name, { button }] of Object.entries(panel.keys))
@@ -355,271 +408,12 @@ document.addEventListener('keydown', (event) => {
   if (!event.repeat || code !== 'knob') deposit(code);
 });
 
-// Leaving the page (a reload, a link, closing the tab) while a GIF is being
-// recorded asks first: the recording would be lost.
-window.addEventListener('beforeunload', (event) => {
-  if (!pictures.recording()) return;
-  event.preventDefault();
-  event.returnValue = '';
-});
 
-// --- pictures -------------------------------------------------------------
-const statusLine = $('status');
-function showStatus(sentence) { statusLine.textContent = sentence; }
-const pictures = new Pictures(M, showStatus);
-page.pictures = pictures;
-const pictureScale = () => Number($('scale').value);
-$('savePng').addEventListener('click', () => pictures.savePng(pictureScale()));
-$('copyPng').addEventListener('click', () => pictures.copyPng(pictureScale()));
-const recordButton = $('record');
-function showRecording() {
-  const on = pictures.recording();
-  recordButton.setAttribute('aria-pressed', String(on));
-  recordButton.textContent = on ? 'Stop recording' : 'Record GIF';
-}
-recordButton.addEventListener('click', () => {
-  if (pictures.recording()) pictures.stopRecording();
-  else pictures.startRecording(pictureScale());
-  showRecording();
-});
-
-// --- scenarios --------------------------------------------------------------
-const scenarios = new ScenarioFiles(M);
-const outputs = $('outputs');
-const stopButton = $('stopScenario');
-const loop = params.get('loop') === '1';
-// The visitor's turn in a dealer's loop: a minute without input (shorter
-// for tests, ?idle=MS).
-const idleMs = Number(params.get('idle')) > 0 ? Number(params.get('idle')) : 0;
-M.onStatus = showStatus;
-M.onShowKey = (code, ms) => {
-  const button = Object.values(panel.keys).find((key) => key.code === code)?.button;
-  button?.classList.add('pressed');
-  setTimeout(() => button?.classList.remove('pressed'), ms);
-};
-M.onRoundBegan = () => {
-  outputs.replaceChildren();
-  page.scenarioResult = 'playing';
-  stopButton.disabled = false;
-};
-// How it ended: passed, failed or stopped.
-M.onRoundEnded = (end) => {
-  for (const file of scenarios.outputs()) {
-    const item = document.createElement('li');
-    const link = document.createElement('a');
-    link.href = '#';
-    link.textContent = file.path;
-    link.addEventListener('click', (event) => {
-      event.preventDefault();
-      download(file.bytes, file.path.replace(/\//g, '-'), file.path.endsWith('.gif') ? 'image/gif' : 'image/png');
-    });
-    item.append(link);
-    outputs.append(item);
-  }
-  page.scenarioResult = end;
-  stopButton.disabled = !loop;  // a loop goes on after the visitor's turn
-  wake();
-};
-
-// The files of the scenario last read, for "Copy link".
-let sharedFiles = null;
-const copyLinkButton = $('copyLink');
-const playLinkButton = $('playLink');
-
-// Reads the files (a scenario, and reference screens); plays it or says why not.
-function playFiles(files) {
-  const problem = scenarios.load(files);
-  if (problem) {
-    showStatus(problem);
-    page.scenarioResult = 'refused';
-    return;
-  }
-  sharedFiles = files;
-  copyLinkButton.disabled = false;
-  playLinkButton.hidden = true;
-  scenarios.play(loop, idleMs);
-}
-// A file by the name its user knows, quoted and with nothing in it that
-// could reorder or hide the sentence around it.
-const shownName = (name) => `"${name.replace(/[\u0000-\u001f\u007f-\u009f\u061c\u200b-\u200f\u202a-\u202e\u2060-\u2069\ufeff]/g,
-  (c) => `\\u${c.charCodeAt(0).toString(16).toUpperCase().padStart(4, '0')}`)}"`;
-// Each file is measured before it is read: one over its limit (or of a kind
-// the page does not use) refuses the whole drop by its name and size.
-async function playFileList(list) {
-  const chosen = Array.from(list);
-  for (const file of chosen) {
-    const limit = scenarios.call('axim_file_limit', file.name);
-    if (limit === 0) {
-      showStatus(`${shownName(file.name)} is not a scenario (.yaml) or a reference screen (.png).`);
-      page.scenarioResult = 'refused';
-      return;
-    }
-    if (file.size > limit) {
-      showStatus(`${shownName(file.name)} is ${(file.size / 2 ** 20).toFixed(1)} MiB, larger than ` +
-                 `the ${limit / 2 ** 20} MiB a ${/\.png$/i.test(file.name) ? 'reference screen' : 'scenario'} may be.`);
-      page.scenarioResult = 'refused';
-      return;
-    }
-  }
-  let files;
-  try {
-    files = await Promise.all(chosen.map(async (file) =>
-      ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) })));
-  } catch (error) {
-    showStatus(`The files could not be read (${error.name}): nothing was played.`);
-    page.scenarioResult = 'refused';
-    return;
-  }
-  playFiles(files);
-}
-async function playSiteScenario(name) {
-  const response = await fetch(`scenarios/${name}.yaml`);
-  if (!response.ok) {
-    showStatus(`No scenario "${name}" on this site.`);
-    return;
-  }
-  const bytes = new Uint8Array(await response.arrayBuffer());
-  const files = [{ name: `${name}.yaml`, bytes }];
-  // The flight logs it plays, from the site's scenarios folder, in their folders.
-  const text = new TextDecoder().decode(bytes);
-  const logs = new Set([...text.matchAll(/play-log:\s*\{[^}]*?file:\s*([A-Za-z0-9_./-]+)/g)]
-    .map((match) => match[1]).filter((path) => !path.split('/').includes('..')));
-  for (const path of logs) {
-    const log = await fetch(`scenarios/${path}`);
-    if (log.ok) files.push({ name: path, path, bytes: new Uint8Array(await log.arrayBuffer()) });
-  }
-  playFiles(files);
-}
-page.playSiteScenario = playSiteScenario;
-page.playFiles = playFiles;
-$('tour').addEventListener('click', () => playSiteScenario('tour'));
-// Help: lessons, played through the same files and driver.
-const lessons = new Lessons(M, { playFiles, stop: (status) => scenarios.stop(status) });
-lessons.fill();
-page.lessons = lessons;
-
-// "Copy link": the scenario last read, in a link's fragment (nothing goes to
-// any server); the link is also in page.lastLink for who cannot paste.
-page.shareLink = async () => (await makeLink(sharedFiles)).url;
-copyLinkButton.addEventListener('click', async () => {
-  const { url, left } = await makeLink(sharedFiles);
-  page.lastLink = url;
-  const note = left.length
-    ? ` The reference screens ${left.map(shownName).join(', ')} are too large for a link: it compares no screens.`
-    : '';
-  try {
-    await navigator.clipboard.writeText(url);
-    showStatus(`The link to ${shownName(scenarios.name())} is copied.${note}`);
-  } catch {
-    showStatus(`The link could not be copied here; it is in the address bar now.${note}`);
-    history.replaceState(null, '', url);
-  }
-});
-// A link's scenario is read and checked at once, and played when asked.
-async function offerLink() {
-  let link;
-  try {
-    link = await filesOfLink();
-  } catch (error) {
-    showStatus(error.message);
-    return;
-  }
-  if (!link) return;
-  const problem = scenarios.load(link.files, link.screens);
-  if (problem) {
-    showStatus(`The link's scenario cannot be played: ${problem}`);
-    page.scenarioResult = 'refused';
-    return;
-  }
-  sharedFiles = link.files;
-  copyLinkButton.disabled = false;
-  playLinkButton.hidden = false;
-  $('more').open = true;
-  showStatus(`This link holds the scenario ${shownName(scenarios.name())}` +
-             `${link.screens ? '' : ' (without its reference screens)'}: press Play to play it.`);
-  page.scenarioResult = 'offered';
-}
-playLinkButton.addEventListener('click', () => {
-  playLinkButton.hidden = true;
-  scenarios.play(loop, idleMs);
-});
-window.addEventListener('hashchange', offerLink);
-$('scenarioFile').addEventListener('change', (event) => {
-  if (event.target.files.length) playFileList(event.target.files);
-  event.target.value = '';
-});
-stopButton.addEventListener('click', () => {
-  scenarios.stop('Scenario stopped');
-  stopButton.disabled = true;
-});
-document.addEventListener('dragover', (event) => {
-  event.preventDefault();
-  document.body.classList.add('dropping');
-});
-document.addEventListener('dragleave', () => document.body.classList.remove('dropping'));
-document.addEventListener('drop', (event) => {
-  event.preventDefault();
-  document.body.classList.remove('dropping');
-  if (event.dataTransfer.files.length) playFileList(event.dataTransfer.files);
-});
-
-// --- display only -----------------------------------------------------------
-function enterDisplayOnly() {
-  displayOnly = true;
-  document.body.classList.add('display-only');
-  document.documentElement.requestFullscreen?.().catch(() => {});
-  layout();
-}
-function leaveDisplayOnly() {
-  displayOnly = false;
-  document.body.classList.remove('display-only');
-  if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
-  layout();
-}
-$('displayOnly').addEventListener('click', enterDisplayOnly);
-document.addEventListener('fullscreenchange', () => {
-  if (!document.fullscreenElement && displayOnly) leaveDisplayOnly();
-});
-canvas.addEventListener('dblclick', () => (displayOnly ? leaveDisplayOnly() : enterDisplayOnly()));
-if (params.get('view') === 'display') {
-  displayOnly = true;
-  document.body.classList.add('display-only');
-}
-
-// --- touch and the first visit -----------------------------------------------
-// A touch screen shows the keys over the display in the display-only view;
-// they fade after a few seconds without a touch.
-const touchScreen = navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches;
-document.body.classList.toggle('touch', touchScreen);
-let quietTimer = 0;
-function keysInUse() {
-  document.body.classList.remove('quiet');
-  clearTimeout(quietTimer);
-  quietTimer = setTimeout(() => document.body.classList.add('quiet'), 3000);
-}
-document.addEventListener('pointerdown', keysInUse, { capture: true, passive: true });
-keysInUse();
-// How to begin, once: until it is dismissed or the instrument is switched on.
-const Hinted = 'axim7-hinted';
-const hint = $('hint');
-const remember = () => {
-  hint.hidden = true;
-  try { localStorage.setItem(Hinted, '1'); } catch { /* storage refused: shown again next time */ }
-};
-try { hint.hidden = localStorage.getItem(Hinted) === '1'; } catch { hint.hidden = false; }
-// Not over a screen left running at a trade show.
-if (params.has('scenario') || params.get('view') === 'display') hint.hidden = true;
-$('hintOk').addEventListener('click', remember);
-$('on').addEventListener('click', remember);
-
-// --- start ------------------------------------------------------------------
+M.onPanel = heard;
 present();
 showReadings();
-layout();
-document.documentElement.classList.add('laid-out');
 performance.mark('axim-first-frame');
-page.ready = true;
-document.dispatchEvent(new Event('axim-ready'));
+
 // Kept for use without a network once the page has loaded (sw.js).
 if ('serviceWorker' in navigator && window.isSecureContext) {
   const keep = () => navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' })
@@ -627,11 +421,37 @@ if ('serviceWorker' in navigator && window.isSecureContext) {
   if (document.readyState === 'complete') keep();
   else window.addEventListener('load', keep, { once: true });
 }
-// ?scenario=NAME plays scenarios/NAME.yaml of the site (tour), ?loop=1 again
-// and again: a screen left running at a trade show.
-offerLink();
-const named = params.get('scenario');
-if (named) {
-  if (/^[A-Za-z0-9_-]+$/.test(named)) playSiteScenario(named);
-  else showStatus(`A scenario name has letters, digits, - and _ only, not "${named}".`);
+
+// --- the tools ----------------------------------------------------------------
+// The module with the tools, once the first frame is shown: started, given
+// the journal, checked to stand where the firmware alone stands, and from
+// then on the page's. Until then the tools' controls are inert.
+async function handOver() {
+  let full, tools;
+  try {
+    [full, tools] = await Promise.all([import('./axim7.mjs').then(({ default: AximModule }) => AximModule()),
+                                       import('./tools.js')]);
+  } catch (error) {
+    showStatus(`The simulator's tools could not load (${error.message ?? error}); ` +
+               'the instrument works, the tools come with a reload.');
+    return;
+  }
+  full._axim_start();
+  const replayed = journal.replay(full);
+  page.handOver = { calls: journal.entries.length, same: replayed && sameState(M, full) };
+  if (!page.handOver.same)
+    console.error(replayed ? 'The tools\' module does not stand where the firmware stood.'
+                           : 'The firmware ran too long alone: the tools\' module starts afresh.');
+  full.onPresent = present;
+  full.onPanel = heard;
+  M = full;
+  calls = panelCalls(M);
+  tools.startTools(M, page, { panel, sensors, wake, showStatus, params });
+  for (const element of document.querySelectorAll('[inert]')) element.inert = false;
+  heard(-1);
+  wake();
+  performance.mark('axim-tools');
+  page.ready = true;
+  document.dispatchEvent(new Event('axim-ready'));
 }
+requestAnimationFrame(() => setTimeout(handOver, 0));
