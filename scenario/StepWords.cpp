@@ -61,6 +61,22 @@ std::string StepSentence(const TStep& step) {
     case TStepKind::Say:
     case TStepKind::Do:
       return step.Words;
+    case TStepKind::WaitUntil:
+      return "Waiting for the instrument, at most " + Duration(step.Ticks);
+    case TStepKind::Print:
+      return "Noting values";
+    case TStepKind::SetInput: {
+      std::string words =
+          step.Inputs.Counts.size() == 1
+              ? std::string("Setting the ") + PanelRow(step.Inputs.Counts[0].first).Title + " input"
+              : "Setting " + std::to_string(step.Inputs.Counts.size()) + " inputs";
+      if (step.Ticks > 0) words += " over " + Duration(step.Ticks);
+      return words;
+    }
+    case TStepKind::PlayLog:
+      return "Playing the flight log " + step.Inputs.LogLabel;
+    case TStepKind::PlayLogStop:
+      return "Stopping the flight log";
     default:
       break;
   }

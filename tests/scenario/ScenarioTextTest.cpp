@@ -4,6 +4,7 @@
 
 #include "scenario/Scenario.h"
 #include "scenario/ScenarioText.h"
+#include "scenario/StepWords.h"
 
 namespace {
 
@@ -62,6 +63,28 @@ TEST(ScenarioText, AStepsOwnWordsOnOneLine) {
       {"x", 5, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(StepText(c.Text, c.Pos), c.Shown) << c.Text;
+}
+
+// The status line says every kind of step in words, never as it is written.
+TEST(ScenarioText, EveryKindOfStepInWords) {
+  const char* text =
+      "version: 1\nsteps:\n  - set-control: {control: volts, value: 1600}\n  - power: on\n  - "
+      "press: knob\n"
+      "  - delay: 1s\n  - set: {Settings.HomeView: 1}\n  - expect: {lamp: dark}\n"
+      "  - say: Hello\n  - wait-until: {until: {lamp: dark}, within: 2s}\n"
+      "  - print: [Volts]\n  - set-input: {volts: 14.2 V, over: 2s}\n"
+      "  - set-input: {volts: 14 V, oat: 5 °C}\n  - play-log: stop\n";
+  TScenarioOptions options;
+  options.CheckFiles = false;
+  TScenario scenario;
+  std::string error;
+  ASSERT_TRUE(ParseScenario(text, "s.yaml", options, scenario, error)) << error;
+  for (const TStep& step : scenario.Steps) {
+    const std::string words = StepSentence(step);
+    EXPECT_FALSE(words.empty() || words == step.Text) << "line " << step.Line << ": " << words;
+  }
+  EXPECT_EQ(StepSentence(scenario.Steps[9]), "Setting the Volts input over 2 s");
+  EXPECT_EQ(StepSentence(scenario.Steps[10]), "Setting 2 inputs");
 }
 
 TEST(ScenarioText, ControlCharactersAreEscaped) {
