@@ -222,6 +222,40 @@ bool StampMs(std::string_view text, int64_t& ms) {
   return true;
 }
 
+std::string HeaderNames(const std::vector<TField>& header) {
+  std::string names;
+  for (const TField& field : header) names += (names.empty() ? "" : ", ") + Quoted(field.Text);
+  return names;
+}
+
+// The columns of the time, of a date and of each input: those named in
+// columns as written, then (unless only those) the usual names; -1 for none.
+void Recognise(const std::vector<TField>& header, const TLogColumns& columns, int& time, int& date,
+               int (&column)[PanelSensorCount]) {
+  auto find = [&](const std::string& wanted) -> int {
+    for (size_t i = 0; i < header.size(); ++i)
+      if (Trim(header[i].Text) == Trim(wanted)) return static_cast<int>(i);
+    throw TLogError{
+        1, 1,
+        "the header has no column " + Quoted(wanted) + " (it has " + HeaderNames(header) + ")"};
+  };
+  for (uint8_t input = 0; input < PanelSensorCount; ++input)
+    if (!columns.Inputs[input].empty()) column[input] = find(columns.Inputs[input]);
+  if (!columns.Time.empty()) time = find(columns.Time);
+  for (size_t i = 0; i < header.size(); ++i) {
+    std::string name, unit;
+    SplitHeader(header[i].Text, name, unit);
+    name = Lower(name);
+    const int at = static_cast<int>(i);
+    if (name == "date" && unit.empty()) date = at;
+    if (columns.Only) continue;
+    if (columns.Time.empty() && time < 0 && (name == "time" || name == "timestamp")) time = at;
+    for (uint8_t input = 0; input < PanelSensorCount; ++input)
+      if (columns.Inputs[input].empty() && column[input] < 0 && UsualName(name, input))
+        column[input] = at;
+  }
+}
+
 enum class TTimeKind : uint8_t { Seconds, Milliseconds, Stamp, DateAndClock };
 
 class TReader {
@@ -243,36 +277,14 @@ class TReader {
  private:
   void Header(const std::vector<TField>& header) {
     HeaderCount = header.size();
-    std::string names;
-    for (const TField& field : header) names += (names.empty() ? "" : ", ") + Quoted(field.Text);
-    // The columns the user named, as written.
-    auto find = [&](const std::string& wanted) -> int {
-      for (size_t i = 0; i < header.size(); ++i)
-        if (Trim(header[i].Text) == Trim(wanted)) return static_cast<int>(i);
-      throw TLogError{1, 1,
-                      "the header has no column " + Quoted(wanted) + " (it has " + names + ")"};
-    };
-    for (uint8_t input = 0; input < PanelSensorCount; ++input)
-      if (!Columns.Inputs[input].empty()) Column[input] = find(Columns.Inputs[input]);
-    if (!Columns.Time.empty()) TimeColumn = find(Columns.Time);
-    for (size_t i = 0; i < header.size(); ++i) {
-      std::string name, unit;
-      SplitHeader(header[i].Text, name, unit);
-      name = Lower(name);
-      const int at = static_cast<int>(i);
-      if (Columns.Time.empty() && TimeColumn < 0 && (name == "time" || name == "timestamp"))
-        TimeColumn = at;
-      if (name == "date" && unit.empty()) DateColumn = at;
-      for (uint8_t input = 0; input < PanelSensorCount; ++input)
-        if (Columns.Inputs[input].empty() && Column[input] < 0 && UsualName(name, input))
-          Column[input] = at;
-    }
+    Recognise(header, Columns, TimeColumn, DateColumn, Column);
+    const std::string names = HeaderNames(header);
+    std::string name, unit;
     if (TimeColumn < 0)
       throw TLogError{1, 1,
                       "the header has no time column ('time(s)', ISO 8601 stamps in 'time', "
                       "or 'Date' and 'Time'; it has " +
                           names + ")"};
-    std::string name, unit;
     SplitHeader(header[TimeColumn].Text, name, unit);
     const TField& time = header[TimeColumn];
     if (unit == "s" || unit == "sec")
@@ -386,6 +398,44 @@ class TReader {
   int64_t First = 0;
 };
 
+// The header row's names, those recognised, and whether more could be.
+void ReadHeader(const std::string& text, TLogHeader& header) {
+  TCsv csv(text);
+  std::vector<TField> row;
+  if (!csv.Row(row)) throw TLogError{1, 1, "the log is empty (it needs a header row)"};
+  int time = -1, date = -1, column[PanelSensorCount] = {-1, -1, -1, -1, -1, -1};
+  Recognise(row, TLogColumns{}, time, date, column);
+  std::vector<bool> known(row.size(), false);
+  if (time >= 0) {
+    header.Found.Time = Trim(row[time].Text);
+    known[time] = true;
+  }
+  if (date >= 0) known[date] = true;
+  bool missing = false;
+  for (uint8_t input = 0; input < PanelSensorCount; ++input) {
+    missing = missing || column[input] < 0;
+    if (column[input] < 0) continue;
+    header.Found.Inputs[input] = Trim(row[column[input]].Text);
+    known[column[input]] = true;
+  }
+  bool unknown = false;
+  for (size_t i = 0; i < row.size(); ++i) {
+    const std::string name = Trim(row[i].Text);
+    if (name.empty() ||
+        std::find(header.Names.begin(), header.Names.end(), name) != header.Names.end())
+      continue;
+    header.Names.push_back(name);
+    unknown = unknown || !known[i];
+  }
+  header.Mappable = time < 0 || (unknown && missing);
+}
+
+// "FILE:LINE:COLUMN: what".
+std::string Placed(const std::string& file, const TLogError& e) {
+  return Printable(file) + ":" + std::to_string(e.Line) + ":" + std::to_string(e.Column) + ": " +
+         e.Message;
+}
+
 }  // namespace
 
 bool ParseFlightLog(const std::string& text, const std::string& file, const TLogColumns& columns,
@@ -395,11 +445,34 @@ bool ParseFlightLog(const std::string& text, const std::string& file, const TLog
     TReader(file, columns, log).Read(text);
     return true;
   } catch (const TLogError& e) {
-    error = Printable(file) + ":" + std::to_string(e.Line) + ":" + std::to_string(e.Column) + ": " +
-            e.Message;
+    error = Placed(file, e);
   }
   log = TFlightLog{};
   return false;
+}
+
+bool ParseFlightLogHeader(const std::string& text, const std::string& file, TLogHeader& header,
+                          std::string& error) {
+  header = TLogHeader{};
+  try {
+    ReadHeader(text, header);
+    return true;
+  } catch (const TLogError& e) {
+    error = Placed(file, e);
+  }
+  header = TLogHeader{};
+  return false;
+}
+
+bool LoadFlightLogHeader(const TConfinedPath& path, TLogHeader& header, std::string& error) {
+  std::vector<uint8_t> bytes;
+  std::string reason;
+  if (!ReadConfinedFile(path, LargestFlightLog, bytes, reason)) {
+    header = TLogHeader{};
+    error = Printable(path.Full()) + ":1:1: cannot read the flight log: " + reason;
+    return false;
+  }
+  return ParseFlightLogHeader(std::string(bytes.begin(), bytes.end()), path.Full(), header, error);
 }
 
 bool LoadFlightLog(const TConfinedPath& path, const TLogColumns& columns, TFlightLog& log,

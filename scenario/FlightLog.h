@@ -26,6 +26,8 @@ constexpr uint32_t LongestLogMs = 30u * 24 * 3600 * 1000;
 struct TLogColumns {
   std::string Time;
   std::string Inputs[PanelSensorCount];
+  // Only the headers named: an empty one is no column, not the usual name.
+  bool Only = false;
 };
 
 struct TFlightLog {
@@ -46,6 +48,20 @@ bool ParseFlightLog(const std::string& text, const std::string& file, const TLog
 // The same for a file inside a folder (regular files up to LargestFlightLog).
 bool LoadFlightLog(const TConfinedPath& path, const TLogColumns& columns, TFlightLog& log,
                    std::string& error);
+
+// The header row of a log, for mapping its columns by hand: each distinct
+// header as written, and those the reader takes by their usual names.
+struct TLogHeader {
+  std::vector<std::string> Names;
+  TLogColumns Found;  // empty where none is recognised
+  // The reader could be told more: it finds no time column, or a column it
+  // does not know while an input has none.
+  bool Mappable = false;
+};
+// Reads the header row of a log's text; false with "FILE:LINE:COLUMN: what".
+bool ParseFlightLogHeader(const std::string& text, const std::string& file, TLogHeader& header,
+                          std::string& error);
+bool LoadFlightLogHeader(const TConfinedPath& path, TLogHeader& header, std::string& error);
 
 // The count of an input at a time of the log: linear between rows, the
 // first row before it, the last after it. row is a hint (the row found last)

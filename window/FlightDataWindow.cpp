@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 
 #include "host/InstrumentWindow.h"
 #include "host/PanelUnits.h"
+#include "window/ColumnMapDialog.h"
 #include "window/FileDialogs.h"
 
 namespace {
@@ -183,7 +185,30 @@ void TFlightDataWindow::AskLog() {
 
 bool TFlightDataWindow::OpenLog(const QString& path) {
   std::string error;
-  if (!Player.Open(path.toStdString(), TLogColumns{}, error)) {
+  TLogHeader header;
+  if (!LoadFlightLogHeader(ChosenPath(QFile::encodeName(path).toStdString()), header, error)) {
+    ShowOutcome(QString::fromStdString(error), true);
+    return false;
+  }
+  if (!header.Mappable) return OpenLogWith(path, TLogColumns{});
+  // One question at a time: a log opened while asking replaces the last.
+  delete findChild<TColumnMapDialog*>();
+  auto* dialog = new TColumnMapDialog(this, QFileInfo(path).fileName(), header);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &TColumnMapDialog::Chosen, this, [this, dialog, path] {
+    if (OpenLogWith(path, dialog->Columns()))
+      dialog->accept();
+    else
+      dialog->Refuse(Message->text());
+  });
+  ShowOutcome(QString("Choose the columns of %1.").arg(QFileInfo(path).fileName()), false);
+  dialog->open();
+  return true;
+}
+
+bool TFlightDataWindow::OpenLogWith(const QString& path, const TLogColumns& columns) {
+  std::string error;
+  if (!Player.Open(QFile::encodeName(path).toStdString(), columns, error)) {
     ShowOutcome(QString::fromStdString(error), true);
     return false;
   }

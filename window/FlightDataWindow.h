@@ -44,9 +44,12 @@ class TFlightDataWindow : public QWidget {
   // false (and the reason shown) when the text is no value of the input.
   bool ApplyField(TPanelInput input);
   void ApplyState(int state);
-  // Opens a flight log as "Open..." does after its dialog; false with the
-  // reason shown.
+  // Opens a flight log as "Open..." does after its dialog: at once when its
+  // columns are found by their usual names, else once they are chosen in
+  // "Columns of the Log" (true while it asks); false with the reason shown.
   bool OpenLog(const QString& path);
+  // Opens it with the columns given; false with the reason shown.
+  bool OpenLogWith(const QString& path, const TLogColumns& columns);
 
  signals:
   void Closed();

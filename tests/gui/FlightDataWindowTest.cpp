@@ -1,21 +1,30 @@
 // View > Flight Data beside the running window: inputs typed in their units,
 // a named state, and a flight log played from the window's tick, all seen on
-// the main window's bars and on the display.
+// the main window's bars and on the display; a log played while a scenario
+// is recorded replays in the runner.
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "GuiSupport.h"
+#include "core/Settings.h"
 #include "host/PCMain.h"
 #include "host/PanelUnits.h"
+#include "pages/HomePage.h"
+#include "window/ColumnMapDialog.h"
 #include "window/FlightDataWindow.h"
+#include "window/ScenarioRecording.h"
 
 namespace {
 
@@ -23,6 +32,26 @@ using FlightDataTest = gui::WindowTest;
 
 int CountOf(TPanelInput input, double value) {
   return PanelUnitToCount(input, value, PanelInputUnit(input)).Count;
+}
+
+void WriteFile(const QString& path, const char* text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+
+// The window's tick by hand, then the pass it asks for: the runner's time.
+void Tick(int ticks = 1) {
+  for (int i = 0; i < ticks; ++i) {
+    frmMain->Timer1Timer();
+    ASSERT_TRUE(gui::WaitFor([] { return !PanelWantsPass(); }));
+    QCoreApplication::processEvents();
+  }
+}
+
+// The scenario runner built beside this test.
+QString Runner() {
+  return QCoreApplication::applicationDirPath() + "/../../tools/scenario/axim7-scenario";
 }
 
 TEST_F(FlightDataTest, UnitsStatesAndALogDriveTheBarsAndTheDisplay) {
@@ -75,6 +104,14 @@ TEST_F(FlightDataTest, UnitsStatesAndALogDriveTheBarsAndTheDisplay) {
   csv.close();
   EXPECT_FALSE(data->OpenLog(dir.filePath("missing.csv")));
   ASSERT_TRUE(data->OpenLog(csv.fileName())) << data->Message->text().toStdString();
+  // "remark" might be an input the log gives: asked, with what was found.
+  auto* columns = data->findChild<TColumnMapDialog*>();
+  ASSERT_NE(columns, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(columns));
+  EXPECT_EQ(columns->Boxes[1]->currentText(), "volts(V)");
+  EXPECT_EQ(columns->Boxes[2]->currentText(), "(none)");
+  gui::Click(columns->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
+  EXPECT_TRUE(gui::WaitFor([&] { return data->findChild<TColumnMapDialog*>() == nullptr; }));
   EXPECT_EQ(volts->value(), CountOf(TPanelInput::Volts, 12.0)) << "the first row at once";
   data->Speed->setCurrentIndex(data->Speed->count() - 1);  // 8x: 0.8 s of log a tick
   gui::Click(data->PlayButton);
@@ -89,6 +126,102 @@ TEST_F(FlightDataTest, UnitsStatesAndALogDriveTheBarsAndTheDisplay) {
   gui::Click(data->BackButton);
   EXPECT_EQ(volts->value(), CountOf(TPanelInput::Volts, 13.0));
   EXPECT_EQ(data->Position->value(), 10);
+}
+
+TEST_F(FlightDataTest, ColumnsChosenByHandPlayARenamedLog) {
+  TfrmMain& w = *frmMain;
+  gui::Tools().FlightData->setChecked(true);
+  auto* data = w.findChild<TFlightDataWindow*>();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("renamed.csv");
+  WriteFile(path, "t(s),bus(V),amps(A),cabin(C)\n0,12.5,3,20\n1,13.5,-4,10\n");
+  ASSERT_TRUE(data->OpenLog(path));
+  auto* columns = data->findChild<TColumnMapDialog*>();
+  ASSERT_NE(columns, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(columns));
+  const std::array<QString, 7> found = {"(none)", "bus(V)", "amps(A)", "(none)",
+                                        "(none)", "(none)", "(none)"};
+  for (size_t slot = 0; slot < found.size(); ++slot)
+    EXPECT_EQ(columns->Boxes[slot]->currentText(), found[slot]) << slot;
+  QPushButton* ok = columns->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+  // A wrong choice is refused by its place in the file; the dialog stays.
+  columns->Boxes[0]->setCurrentText("cabin(C)");
+  gui::Click(ok);
+  EXPECT_TRUE(columns->Refusal->text().contains("renamed.csv:1:21: unknown time unit"))
+      << columns->Refusal->text().toStdString();
+  EXPECT_FALSE(data->Player.IsOpen());
+  columns->Boxes[0]->setCurrentText("t(s)");
+  columns->Boxes[2]->setCurrentText("(none)");  // not played, though a usual name
+  columns->Boxes[3]->setCurrentText("cabin(C)");
+  const int current = w.ScrollBar1->value();
+  gui::Click(ok);
+  ASSERT_TRUE(gui::WaitFor([&] { return data->findChild<TColumnMapDialog*>() == nullptr; }));
+  ASSERT_TRUE(data->Player.IsOpen()) << data->Message->text().toStdString();
+  EXPECT_EQ(w.ScrollBar29->value(), CountOf(TPanelInput::Volts, 12.5));
+  EXPECT_EQ(w.ScrollBar2->value(), CountOf(TPanelInput::Oat, 20));
+  EXPECT_EQ(w.ScrollBar1->value(), current);
+  gui::Click(data->ForwardButton);
+  EXPECT_EQ(w.ScrollBar2->value(), CountOf(TPanelInput::Oat, 10));
+}
+
+TEST_F(FlightDataTest, ALogPlayedWhileRecordingReplaysOnTheSameTicks) {
+  TfrmMain& w = *frmMain;
+  ASSERT_TRUE(QFile::exists(Runner())) << "build axim7-scenario: " << Runner().toStdString();
+  TScenarioRecording* recording = gui::Tools().Recording;
+  gui::Tools().FlightData->setChecked(true);
+  auto* data = w.findChild<TFlightDataWindow*>();
+  ASSERT_NE(data, nullptr);
+  QTemporaryDir dir;
+  // Rows closer and further apart than a tick, a volts alarm at the end.
+  WriteFile(dir.filePath("climb.csv"),
+            "time(s),volts(V),current(A),accel_z(g)\n0,12.0,2,-1\n0.25,12.6,3,-0.5\n"
+            "1.3,14.1,-4,-0.9\n1.35,13.2,6,-0.2\n3,15.8,-12,0.5\n");
+  w.Timer1->stop();
+  const QString path = dir.filePath("climb.yaml");
+  ASSERT_TRUE(recording->Start(path));
+  Tick(6);
+  ASSERT_TRUE(w.Running());
+  // The electrical view, each key's passes before the next tick.
+  for (int i = 0; i < 8 && Settings.HomeView != ViewElectrical; ++i) {
+    gui::Type(Qt::Key_Plus);
+    ASSERT_TRUE(gui::WaitFor([] { return !PanelWantsPass(); }));
+    Tick();
+  }
+  ASSERT_TRUE(data->OpenLog(dir.filePath("climb.csv"))) << data->Message->text().toStdString();
+  Tick();
+  data->Speed->setCurrentIndex(1);  // 0.5x
+  gui::Click(data->PlayButton);
+  Tick(9);
+  recording->AddExpectation();
+  gui::Click(data->ForwardButton);  // paused on the next row, seen before the next tick
+  ASSERT_TRUE(gui::WaitFor([] { return !PanelWantsPass(); }));
+  Tick(2);
+  recording->AddExpectation();
+  data->Speed->setCurrentIndex(4);  // 4x, on to the end and the alarm
+  gui::Click(data->PlayButton);
+  Tick(6);
+  EXPECT_FALSE(data->Player.Playing());
+  EXPECT_EQ(PanelInputValue(TPanelInput::Volts), CountOf(TPanelInput::Volts, 15.8));
+  Tick();
+  recording->AddExpectation();
+  bool written = false;
+  QObject::connect(recording, &TScenarioRecording::Finished,
+                   [&](const QString&, bool ok) { written = ok; });
+  recording->Stop();
+  Tick(2);
+  ASSERT_TRUE(gui::WaitFor([&] { return !recording->Active(); }));
+  ASSERT_TRUE(written);
+  w.Timer1->start();
+
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(file.readAll());
+  EXPECT_GE(text.count("control: volts"), 8) << text.toStdString();
+  QProcess runner;
+  runner.setProcessChannelMode(QProcess::MergedChannels);
+  runner.start(Runner(), {path});
+  ASSERT_TRUE(runner.waitForFinished(60000));
+  EXPECT_EQ(runner.exitCode(), 0) << runner.readAll().toStdString() << text.toStdString();
 }
 
 }  // namespace
