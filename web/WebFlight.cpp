@@ -7,12 +7,32 @@
 
 #include "host/PanelUnits.h"
 #include "scenario/LogPlayer.h"
+#include "scenario/Scenario.h"
 
 namespace {
 
 TLogPlayer Player;
 std::string Message;
 std::string Text;
+TLogHeader Header;   // of the log whose columns are being chosen
+TLogColumns Chosen;  // what the visitor chose for it
+
+bool OpenWith(const char* path, const TLogColumns& columns) {
+  Message.clear();
+  if (!Player.Open(path, columns, Message)) return false;
+  const TFlightLog& log = *Player.Current();
+  Message = std::to_string(log.Rows()) + " rows:";
+  for (uint8_t i = 0; i < PanelSensorCount; ++i)
+    if (log.Has[i]) Message += " " + log.Headers[i];
+  return true;
+}
+
+// Slot 0 is the time, 1.. the inputs in the panel's order.
+std::string* Slot(TLogColumns& columns, int slot) {
+  if (slot == 0) return &columns.Time;
+  if (slot < 1 || slot > PanelSensorCount) return nullptr;
+  return &columns.Inputs[slot - 1];
+}
 
 }  // namespace
 
@@ -51,15 +71,40 @@ EMSCRIPTEN_KEEPALIVE void axim_flight_apply_state(int state) {
 }
 
 // The player: a log written into the page's file system, then its controls.
-// Open returns 0 with the reason ("FILE:LINE:COLUMN: what") in the message.
+// Open returns 0 with the reason ("FILE:LINE:COLUMN: what") in the message,
+// 1 opened, or 2 when its columns are to be chosen by hand (the header's
+// names and what was recognised below; the file is read again by
+// axim_log_open_mapped).
 EMSCRIPTEN_KEEPALIVE int axim_log_open(const char* path) {
   Message.clear();
-  if (!Player.Open(path, TLogColumns{}, Message)) return 0;
-  const TFlightLog& log = *Player.Current();
-  Message = std::to_string(log.Rows()) + " rows:";
-  for (uint8_t i = 0; i < PanelSensorCount; ++i)
-    if (log.Has[i]) Message += " " + log.Headers[i];
-  return 1;
+  if (!LoadFlightLogHeader(ChosenPath(path), Header, Message)) return 0;
+  if (Header.Mappable) {
+    Chosen = Header.Found;
+    Chosen.Only = true;
+    return 2;
+  }
+  return OpenWith(path, TLogColumns{}) ? 1 : 0;
+}
+EMSCRIPTEN_KEEPALIVE int axim_log_column_count() { return static_cast<int>(Header.Names.size()); }
+EMSCRIPTEN_KEEPALIVE const char* axim_log_column_name(int column) {
+  if (column < 0 || column >= axim_log_column_count()) return "";
+  Text = Printable(Header.Names[column]);
+  return Text.c_str();
+}
+// The column chosen for a slot (0 the time, 1.. the inputs), -1 for none.
+EMSCRIPTEN_KEEPALIVE int axim_log_column_of(int slot) {
+  const std::string* name = Slot(Chosen, slot);
+  for (size_t i = 0; name && !name->empty() && i < Header.Names.size(); ++i)
+    if (Header.Names[i] == *name) return static_cast<int>(i);
+  return -1;
+}
+EMSCRIPTEN_KEEPALIVE void axim_log_choose_column(int slot, int column) {
+  std::string* name = Slot(Chosen, slot);
+  if (name == nullptr) return;
+  *name = column >= 0 && column < axim_log_column_count() ? Header.Names[column] : "";
+}
+EMSCRIPTEN_KEEPALIVE int axim_log_open_mapped(const char* path) {
+  return OpenWith(path, Chosen) ? 1 : 0;
 }
 EMSCRIPTEN_KEEPALIVE int axim_log_open_now() { return Player.IsOpen() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void axim_log_play() { Player.Play(); }

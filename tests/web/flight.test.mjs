@@ -83,6 +83,33 @@ test('a chosen log plays from the tick to its last row; a bad one is named by li
   await page.close();
 });
 
+test('a log of other names plays by the columns chosen in the panel', async () => {
+  const page = await openPanel();
+  const [v125, oat20, oat10] = [await countOf(page, 0, '12.5 V'), await countOf(page, 2, '20 C'),
+                                await countOf(page, 2, '10 C')];
+  const current = await value(page, 1);
+  writeFileSync(join(dir, 'renamed.csv'), 't(s),bus(V),amps(A),cabin(C)\n0,12.5,3,20\n1,13.5,-4,10\n');
+  await (await page.$('#logFile')).uploadFile(join(dir, 'renamed.csv'));
+  await page.waitForSelector('#logColumns');
+  const chosen = () => page.$$eval('#logColumns select', (all) => all.map((s) => s.selectedOptions[0].text));
+  assert.deepEqual(await chosen(), ['(none)', 'bus(V)', 'amps(A)', '(none)', '(none)', '(none)', '(none)']);
+  assert.equal(await page.$eval('label[for=logColumn3]', (l) => l.textContent), 'OAT');
+  await page.select('#logColumn0', '3');
+  await page.click('#logColumnsOk');
+  assert.match(await message(page), /renamed\.csv:1:21: unknown time unit/);
+  await page.select('#logColumn0', '0');
+  await page.select('#logColumn2', '-1');  // not played, though a usual name
+  await page.select('#logColumn3', '3');
+  await page.click('#logColumnsOk');
+  await page.waitForFunction(() => /Opened/.test(document.getElementById('flightMessage').textContent));
+  assert.equal(await page.$('#logColumns'), null);
+  assert.deepEqual([await value(page, 0), await value(page, 2), await value(page, 1)], [v125, oat20, current]);
+  await page.click('#logForward');
+  assert.equal(await value(page, 2), oat10);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
 test("this device's motion drives the axes until stopped", async () => {
   const page = await openPanel();
   // The axes' converters end short of 1 g: the device moved within them.

@@ -130,14 +130,90 @@ export class FlightData {
       return false;
     }
     const path = `/flight/${file.name.replace(/[/\\]/g, '_')}`;
+    this.closeColumns();
     M.FS.mkdirTree('/flight');
     M.FS.writeFile(path, bytes);
     const opened = this.call('axim_log_open', path);
+    if (opened === 2) {
+      this.askColumns(path, file.name);
+      return false;
+    }
     M.FS.unlink(path);
-    const said = M.UTF8ToString(M._axim_flight_message());
-    this.say(opened ? `Opened "${file.name}", ${said}; press Play.` : said, !opened);
-    this.changed();
+    this.opened(file.name, opened);
     return opened === 1;
+  }
+  opened(name, opened) {
+    const said = this.M.UTF8ToString(this.M._axim_flight_message());
+    this.say(opened ? `Opened "${name}", ${said}; press Play.` : said, !opened);
+    this.changed();
+  }
+
+  // A log whose columns the usual names do not all find: a choice of its
+  // header's names for the time and each input, prefilled with those found;
+  // the file stays until the choice is made or given up.
+  askColumns(path, name) {
+    const M = this.M;
+    const form = document.createElement('form');
+    form.id = 'logColumns';
+    form.setAttribute('aria-label', `Columns of ${name}`);
+    const intro = document.createElement('p');
+    intro.textContent = `Choose the column of "${name}" that gives the time and each input.`;
+    // Laid out as the fields above: a label and its choice a row.
+    const grid = document.createElement('div');
+    Object.assign(grid.style, { display: 'grid', gridTemplateColumns: 'max-content 12em',
+                                gap: '4px 8px', alignItems: 'center' });
+    form.append(intro, grid);
+    const titles = ['Time', ...this.sensors.map(({ row }) => row.title)];
+    const selects = titles.map((title, slot) => {
+      const line = document.createElement('div');
+      line.className = 'flightField';
+      const label = document.createElement('label');
+      const select = document.createElement('select');
+      select.id = `logColumn${slot}`;
+      label.htmlFor = select.id;
+      label.textContent = title;
+      select.add(new Option('(none)', '-1'));
+      for (let c = 0; c < M._axim_log_column_count(); c += 1)
+        select.add(new Option(this.text('axim_log_column_name', c), String(c)));
+      select.value = String(M._axim_log_column_of(slot));
+      line.append(label, select);
+      grid.append(line);
+      return select;
+    });
+    const ok = document.createElement('button');
+    ok.id = 'logColumnsOk';
+    ok.textContent = 'OK';
+    const cancel = document.createElement('button');
+    cancel.type = 'button';
+    cancel.id = 'logColumnsCancel';
+    cancel.textContent = 'Cancel';
+    const buttons = document.createElement('div');
+    Object.assign(buttons.style, { display: 'flex', gap: '6px', marginTop: '6px' });
+    buttons.append(ok, cancel);
+    form.append(buttons);
+    // The keys typed are the form's: "-" and "+" press no front-panel key.
+    form.addEventListener('keydown', (event) => event.stopPropagation());
+    form.addEventListener('submit', (event) => {
+      event.preventDefault();
+      selects.forEach((select, slot) => M._axim_log_choose_column(slot, Number(select.value)));
+      const opened = this.call('axim_log_open_mapped', path);
+      if (opened) this.closeColumns();
+      this.opened(name, opened);
+    });
+    cancel.addEventListener('click', () => {
+      this.closeColumns();
+      this.say(`"${name}" was not opened.`);
+    });
+    this.root.querySelector('#flightLog').after(form);
+    this.columns = { form, path };
+    this.say(`Choose the columns of "${name}".`);
+    selects[0].focus();
+  }
+  closeColumns() {
+    if (!this.columns) return;
+    this.columns.form.remove();
+    this.M.FS.unlink(this.columns.path);
+    this.columns = null;
   }
 
   step(rows) {
