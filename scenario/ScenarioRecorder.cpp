@@ -241,7 +241,7 @@ bool TScenarioRecorder::SaveAs(const std::string& path, std::string& error) {
 }
 
 std::string TScenarioRecorder::Head() const {
-  return "# Recorded in the simulator window on " + Utc(Clock, "%Y-%m-%d at %H:%M") +
+  return "# Recorded in " + Place + " on " + Utc(Clock, "%Y-%m-%d at %H:%M") +
          " UTC.\n# Delays are whole ticks of 100 ms; the comments give the wall-clock time (UTC) "
          "of each step.\nname: " +
          Scalar(Name) + "\nversion: 1\nclock: " + Utc(Clock, "%Y-%m-%dT%H:%M:%SZ") + "\nsteps:\n";

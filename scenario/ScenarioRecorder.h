@@ -32,6 +32,9 @@ class TScenarioRecorder {
   // made and the scenario's head written at once. False with a sentence
   // naming the file ("Could not write PATH: REASON.").
   bool Start(const std::string& path, int64_t clock, const std::string& name, std::string& error);
+  // Where the head says the scenario was recorded, before Start: "the
+  // simulator window" unless told otherwise ("the web page").
+  void RecordedIn(const std::string& place) { Place = place; }
 
   // The steps, each at the tick the firmware saw it and the wall-clock time
   // (milliseconds since 1970, UTC) it was done. Ticks never go back: a step
@@ -95,6 +98,7 @@ class TScenarioRecorder {
   std::string Failure;
   int64_t Clock = 0;
   std::string Name;
+  std::string Place = "the simulator window";
   uint32_t LastTick = 0;
   std::vector<TStep> Steps;
   std::vector<std::vector<uint8_t>> Screens;  // one frame per expectation
