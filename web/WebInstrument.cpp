@@ -34,6 +34,10 @@ EM_JS(void, PageHearsPanel, (int input), {
 void Heard(const TPanelChange& change, void*) {
   if (change.Event == TPanelEvent::Input) PageHearsPanel(change.Which);
   if (change.Event == TPanelEvent::Power) PageHearsPanel(-1);
+  // An input written by name (the inspector) moves its slider too.
+  TPanelInput input;
+  if (change.Event == TPanelEvent::Field && PanelFieldInput(*change.Field, input))
+    PageHearsPanel(static_cast<int>(input));
 }
 
 bool ValidInput(int input) { return input >= 0 && input < PanelInputCount; }

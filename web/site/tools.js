@@ -6,6 +6,8 @@ import { ScenarioFiles } from './scenario.js';
 import { Lessons } from './lesson.js';
 import { FlightData } from './flight.js';
 import { filesOfLink, makeLink } from './share.js';
+import { Inspector } from './inspector.js';
+import { Recorder } from './recorder.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -14,12 +16,23 @@ export function startTools(M, page, { panel, sensors, wake, showStatus, params }
   // device's motion.
   const flight = new FlightData(M, $('flightData'), sensors, () => wake());
   page.flight = flight;
-  page.onTick = () => flight.tick();
 
-  // Leaving the page (a reload, a link, closing the tab) while a GIF is being
-  // recorded asks first: the recording would be lost.
+  // The inspector, and the scenario recorder (told of each tick after the
+  // page's own handling of it, as the window tells it).
+  page.inspector = new Inspector(M, $('inspector'), () => wake());
+  const recorder = new Recorder(M, $('recorder'), {
+    sensors, busy: [$('scenarios'), $('help')], wake: () => wake(), present: () => M.onPresent?.(),
+  });
+  page.recorder = recorder;
+  page.onTick = () => {
+    flight.tick();
+    recorder.tick();
+  };
+
+  // Leaving the page (a reload, a link, closing the tab) while a GIF or a
+  // scenario is being recorded asks first: the recording would be lost.
   window.addEventListener('beforeunload', (event) => {
-    if (!pictures.recording()) return;
+    if (!pictures.recording() && !recorder.recording()) return;
     event.preventDefault();
     event.returnValue = '';
   });
