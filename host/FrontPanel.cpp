@@ -122,7 +122,8 @@ bool PanelSetInput(TPanelInput input, int32_t position) {
     case TPanelInput::Calibrate:
       break;  // sampled by the next pass
   }
-  FrontPanel.PassDue = 1;
+  // No pass of its own: the tick's next pass shows it, so that the passes a
+  // recording replays are those the instrument ran, however the control moved.
   Tell(TPanelEvent::Input, static_cast<uint8_t>(input), position);
   return true;
 }
@@ -210,7 +211,6 @@ TFieldWrite PanelSetField(const TField& field, double value) {
   TPanelInput input;
   if (PanelFieldInput(field, input))
     FrontPanel.Position[static_cast<uint8_t>(input)] = static_cast<int16_t>(PanelInputValue(input));
-  FrontPanel.PassDue = 1;
   Tell(TPanelEvent::Field, 0, 0, &field, value);
   return written;
 }

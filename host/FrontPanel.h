@@ -85,7 +85,7 @@ struct TFrontPanel {
   int16_t Position[PanelInputCount];  // where each control stands (the box 0 or 1)
   uint8_t Running;                    // 1 from "&On" until a pass finds the stop request
   uint8_t Lamp;                       // the lamp's red as the last pass set it: 255 lit, 128 dark
-  uint8_t PassDue;                    // a tick, a key, an input or a change asks for a pass
+  uint8_t PassDue;                    // a tick, a key, a page or power change asks for a pass
   uint8_t Acting;                     // above 0 while a scenario works the controls
   uint8_t Driven;   // 1 while a scenario plays: the host runs no ticks or passes of its own
   uint32_t Passes;  // passes run since program start

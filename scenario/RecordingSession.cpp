@@ -82,8 +82,16 @@ void TRecordingSession::Queue(std::function<void(uint32_t)> step, bool input) {
     step(TickCount);
     return;
   }
-  // Inputs first: the pass sees them together with any key.
-  (input ? PendingInputs : PendingSteps).push_back(std::move(step));
+  // An input or a field asks for no pass: the next pass, whichever it is,
+  // sees it. The replay sets it after the last pass, before any tick between
+  // (a tick reads no input), so that the same pass sees it. Inputs first: the
+  // pass sees them together with any key.
+  if (input) {
+    PendingInputs.push_back(
+        [step = std::move(step), after = LastPassTick](uint32_t) { step(after); });
+    return;
+  }
+  PendingSteps.push_back(std::move(step));
 }
 
 void TRecordingSession::Flush(uint32_t tick) {
@@ -156,10 +164,12 @@ bool TRecordingSession::Ticked() {
 }
 
 void TRecordingSession::Passed() {
+  const uint32_t before = LastPassTick;
   LastPassTick = TickCount;
   Flush(TickCount);
+  // A held control's latest value, set after the pass before this one.
   for (TDrag& drag : Drags)
-    if (drag.Moved) drag = {drag.Held, false, TickCount};
+    if (drag.Moved) drag = {drag.Held, false, before};
   if (StopPending && TickCount >= StopTick) Host.FinishAfterPass();
 }
 

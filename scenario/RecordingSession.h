@@ -7,9 +7,12 @@
 // and finishes the recording when asked to.
 //
 // Every change the panel hears from the user (a key taken, an input, "&On"
-// and "&Off", a field written by name) becomes a step, stamped with the tick
-// of the next pass, since that pass is the first to act on it, so the replay,
-// one pass after every tick, lands on the same tick. While recording, the
+// and "&Off", a field written by name) becomes a step. A key or "&On" is
+// stamped with the tick of the next pass, since that pass is the first to
+// act on it (the replay runs the passes a press asks for, as the host does);
+// an input or a field, which asks for no pass, with the tick of the last
+// pass, so that the replay, one pass after every tick, sets it before the
+// same pass sees it. While recording, the
 // instrument's clock is the recording's: its start plus 100 ms a tick, as in
 // the replay. A drag of a control is one step: its final value.
 #pragma once
