@@ -2,7 +2,8 @@
 // refused by the field's range with the reason beside it, accepted ones
 // taken by the instrument (the slider follows, the lamp lights); a
 // scenario recorded in the page, with a key, an input, a slider dragged and
-// an expectation, passes in the native runner.
+// an expectation, passes in the native runner; so does one recorded while a
+// flight log plays.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
@@ -123,6 +124,33 @@ test('a scenario recorded in the page passes in the native runner', async () => 
   const run = spawnSync(runner, ['--out', join(dir, 'out'), join(dir, 'webrec.yaml')], { cwd: root, encoding: 'utf8' });
   assert.equal(run.status, 0, `the runner: ${run.stdout}${run.stderr}\n${text}`);
   assert.match(run.stdout, /PASS/);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test('a flight log played while recording in the page replays on the same ticks', async () => {
+  const page = await openTool('recorder', '#recordName');
+  await page.$eval('#recordName', (e) => { e.value = 'weblog'; });
+  await page.click('#recordStart');
+  await running(page);
+  await page.click('#flightData > summary');
+  const log = join(dir, 'climb.csv');
+  writeFileSync(log, 'time(s),volts(V),current(A),accel_z(g),accel_x(g)\n0,12.0,2,-1,0\n0.25,12.6,3,-0.5,0.2\n' +
+                     '1.3,14.1,-4,-0.9,-0.4\n1.35,13.2,6,-0.2,0.1\n3,15.8,-12,0.5,0.6\n');
+  await (await page.$('#logFile')).uploadFile(log);
+  await page.waitForFunction(() => !document.getElementById('logPlay').disabled);
+  await page.click('#logPlay');
+  await new Promise((r) => setTimeout(r, 1500));
+  await page.click('#recordExpect');
+  await new Promise((r) => setTimeout(r, 2000));
+  await page.click('#recordExpect');
+  await page.click('#recordStop');
+  await page.waitForFunction(() => window.aximPage.recorder.files().length === 3);
+  for (const { name, bytes } of await page.evaluate(() => window.aximPage.recorder.files()
+    .map(({ name, bytes }) => ({ name, bytes: Array.from(bytes) }))))
+    writeFileSync(join(dir, name), Buffer.from(bytes));
+  const run = spawnSync(runner, ['--out', join(dir, 'out'), join(dir, 'weblog.yaml')], { cwd: root, encoding: 'utf8' });
+  assert.equal(run.status, 0, `the runner: ${run.stdout}${run.stderr}`);
   assert.deepEqual(page.problems, []);
   await page.close();
 });
