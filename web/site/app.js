@@ -139,12 +139,16 @@ function layout() {
   canvas.height = DisplayBox.height * scale;
   document.body.style.setProperty('--ring', `${Ring}px`);
   if (displayOnly) {
+    document.body.classList.remove('beside');
     alignFace(dpr, DisplayBox.width * unit, DisplayBox.height * unit);
   } else {
     const inputsPanel = $('inputs');
     inputsPanel.style.marginLeft = inputsPanel.style.flex = '';
     const faceWidth = parseFloat(face.style.width);
     const beside = innerWidth >= faceWidth + 16 + inputsPanel.offsetWidth + 16;
+    document.body.classList.toggle('beside', beside);
+    // Held at the viewport's top, the display on whole device pixels too.
+    face.style.top = beside ? `${gridShift(parseFloat(canvas.style.top), pixelGrid(dpr))}px` : '';
     alignFace(dpr, beside ? faceWidth + 16 + inputsPanel.offsetWidth : faceWidth, null);
     // Below the face, the inputs take the page's width from its left margin.
     if (!beside) {

@@ -79,7 +79,11 @@ export class Inspector {
     this.textCount = document.createElement('p');
     display.append(title, this.textCount, this.texts);
     this.groups = groups;
-    root.append(find, ...groups.map(({ section }) => section), display);
+    // Beside the instrument, the fields scroll in their own box: the display stays in view.
+    const rows = document.createElement('div');
+    rows.className = 'inspectorScroll';
+    rows.append(...groups.map(({ section }) => section), display);
+    root.append(find, rows);
   }
 
   // Reads the module only while the inspector is open and the page shown.
