@@ -6,7 +6,7 @@ import { ScenarioFiles } from './scenario.js';
 import { Lessons } from './lesson.js';
 import { FlightData } from './flight.js';
 import { filesOfLink, makeLink } from './share.js';
-import { Inspector } from './inspector.js';
+import { Inspector } from './state.js';
 import { Recorder } from './recorder.js';
 
 const $ = (id) => document.getElementById(id);

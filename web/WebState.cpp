@@ -14,27 +14,12 @@
 #include "host/FrontPanel.h"
 #include "menus/FieldText.h"
 #include "scenario/DisplayTexts.h"
+#include "web/WebJson.h"
 
 namespace {
 
 std::string InspectorText;
 char EditMessage[512];
-
-// A field's name or a drawn text as a JSON string.
-void AppendJson(std::string& out, const std::string& text) {
-  out += '"';
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      out += ' ';
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
 
 }  // namespace
 
@@ -47,12 +32,12 @@ EMSCRIPTEN_KEEPALIVE const char* axim_inspector_table() {
   InspectorText = "{\"groups\":[";
   for (int g = GroupPage; g <= GroupFlightLog; ++g) {
     if (g != GroupPage) InspectorText += ',';
-    AppendJson(InspectorText, FieldGroupName(static_cast<TFieldGroup>(g)));
+    InspectorText += JsonString(FieldGroupName(static_cast<TFieldGroup>(g)));
   }
   InspectorText += "],\"fields\":[";
   for (uint16_t i = 0; i < FieldCount; ++i) {
     InspectorText += i == 0 ? "{\"name\":" : ",{\"name\":";
-    AppendJson(InspectorText, Fields[i].Name);
+    InspectorText += JsonString(Fields[i].Name);
     InspectorText += ",\"group\":" + std::to_string(Fields[i].Group) +
                      ",\"settable\":" + std::to_string(Fields[i].Settable) + '}';
   }
