@@ -464,27 +464,35 @@ bool ParseFlightLogHeader(const std::string& text, const std::string& file, TLog
   return false;
 }
 
-bool LoadFlightLogHeader(const TConfinedPath& path, TLogHeader& header, std::string& error) {
+namespace {
+
+// The log's text, read whole within its limit; false with the message.
+bool ReadLogText(const TConfinedPath& path, std::string& text, std::string& error) {
   std::vector<uint8_t> bytes;
   std::string reason;
   if (!ReadConfinedFile(path, LargestFlightLog, bytes, reason)) {
-    header = TLogHeader{};
     error = Printable(path.Full()) + ":1:1: cannot read the flight log: " + reason;
     return false;
   }
-  return ParseFlightLogHeader(std::string(bytes.begin(), bytes.end()), path.Full(), header, error);
+  text.assign(bytes.begin(), bytes.end());
+  return true;
+}
+
+}  // namespace
+
+bool LoadFlightLogHeader(const TConfinedPath& path, TLogHeader& header, std::string& error) {
+  std::string text;
+  if (ReadLogText(path, text, error)) return ParseFlightLogHeader(text, path.Full(), header, error);
+  header = TLogHeader{};
+  return false;
 }
 
 bool LoadFlightLog(const TConfinedPath& path, const TLogColumns& columns, TFlightLog& log,
                    std::string& error) {
-  std::vector<uint8_t> bytes;
-  std::string reason;
-  if (!ReadConfinedFile(path, LargestFlightLog, bytes, reason)) {
-    log = TFlightLog{};
-    error = Printable(path.Full()) + ":1:1: cannot read the flight log: " + reason;
-    return false;
-  }
-  return ParseFlightLog(std::string(bytes.begin(), bytes.end()), path.Full(), columns, log, error);
+  std::string text;
+  if (ReadLogText(path, text, error)) return ParseFlightLog(text, path.Full(), columns, log, error);
+  log = TFlightLog{};
+  return false;
 }
 
 int32_t FlightLogCount(const TFlightLog& log, uint8_t input, uint32_t ms, size_t& row) {

@@ -5,28 +5,12 @@
 #include <string>
 
 #include "scenario/ScenarioDriver.h"
+#include "web/WebJson.h"
 
 TScenarioDriver& PageDriver();
 const TScenario& PageScenario();
 
 namespace {
-
-std::string Json(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", c);
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 std::string State;
 
@@ -42,9 +26,11 @@ EMSCRIPTEN_KEEPALIVE const char* axim_lesson_state() {
   const TScenario& scenario = PageScenario();
   State = std::string("{\"lesson\":") + (scenario.Lesson ? "true" : "false") +
           ",\"active\":" + (driver.InLesson() ? "true" : "false") +
-          ",\"title\":" + Json(scenario.Title) + ",\"aim\":" + Json(scenario.Aim) + ",\"tasks\":[";
-  for (size_t i = 0; i < view.Tasks.size(); ++i) State += (i ? "," : "") + Json(view.Tasks[i]);
-  State += "],\"done\":" + std::to_string(view.Done) + ",\"hint\":" + Json(view.Hint) +
+          ",\"title\":" + JsonString(scenario.Title) + ",\"aim\":" + JsonString(scenario.Aim) +
+          ",\"tasks\":[";
+  for (size_t i = 0; i < view.Tasks.size(); ++i)
+    State += (i ? "," : "") + JsonString(view.Tasks[i]);
+  State += "],\"done\":" + std::to_string(view.Done) + ",\"hint\":" + JsonString(view.Hint) +
            ",\"showing\":" + (view.Showing ? "true" : "false") +
            ",\"completed\":" + (view.Completed ? "true" : "false") + "}";
   return State.c_str();

@@ -6,24 +6,16 @@
 #include <string>
 
 #include "host/FrontPanel.h"
+#include "web/WebJson.h"
 
 namespace {
-
-std::string Quoted(const char* text) {
-  std::string out = "\"";
-  for (const char* c = text; *c != '\0'; ++c) {
-    if (*c == '"' || *c == '\\') out += '\\';
-    out += *c;
-  }
-  return out + "\"";
-}
 
 std::string Table() {
   std::string json = "{\"inputs\":[";
   for (uint8_t i = 0; i < PanelInputCount; ++i) {
     const TPanelInputRow& row = PanelInputs[i];
-    json += std::string(i ? "," : "") + "{\"name\":" + Quoted(row.Name) +
-            ",\"label\":" + Quoted(row.Label) + ",\"title\":" + Quoted(row.Title) +
+    json += std::string(i ? "," : "") + "{\"name\":" + JsonString(row.Name) +
+            ",\"label\":" + JsonString(row.Label) + ",\"title\":" + JsonString(row.Title) +
             ",\"bottom\":" + std::to_string(row.Bottom) + ",\"top\":" + std::to_string(row.Top) +
             ",\"start\":" + std::to_string(row.Start) + "}";
   }
@@ -31,7 +23,7 @@ std::string Table() {
   for (uint8_t i = 0; i < PanelKeyCount; ++i) {
     const TPanelKeyRow& row = PanelKeys[i];
     json += std::string(i ? "," : "") + "{\"code\":" + std::to_string(row.Code) +
-            ",\"name\":" + Quoted(row.Name) + ",\"label\":" + Quoted(row.Label) + "}";
+            ",\"name\":" + JsonString(row.Name) + ",\"label\":" + JsonString(row.Label) + "}";
   }
   return json + "]}";
 }
