@@ -28,6 +28,16 @@ async function openTool(id, made) {
   await page.waitForSelector(made);
   return page;
 }
+// The files the recorder offers, once there are count of them, written out
+// and the scenario (the first) run by the native runner.
+async function replayed(page, count) {
+  await page.waitForFunction((n) => window.aximPage.recorder.files().length === n, {}, count);
+  const files = await page.evaluate(() => window.aximPage.recorder.files()
+    .map(({ name, bytes }) => ({ name, bytes: Array.from(bytes) })));
+  for (const { name, bytes } of files) writeFileSync(join(dir, name), Buffer.from(bytes));
+  const run = spawnSync(runner, ['--out', join(dir, 'out'), join(dir, files[0].name)], { cwd: root, encoding: 'utf8' });
+  return { names: files.map((f) => f.name), text: Buffer.from(files[0].bytes).toString(), run };
+}
 const running = (page) => page.waitForFunction(() => window.aximPage.module._axim_running() === 1);
 // The field's stored value as the module has it, and its row's message.
 const stored = (page, name) => page.evaluate((n) => {
@@ -110,18 +120,13 @@ test('a scenario recorded in the page passes in the native runner', async () => 
   await page.click('#recordExpect');
   await pause(300);
   await page.click('#recordStop');
-  await page.waitForFunction(() => window.aximPage.recorder.files().length === 2);
-  const files = await page.evaluate(() => window.aximPage.recorder.files()
-    .map(({ name, bytes }) => ({ name, bytes: Array.from(bytes) })));
-  assert.deepEqual(files.map((f) => f.name), ['webrec.yaml', 'webrec-1.png']);
-  for (const { name, bytes } of files) writeFileSync(join(dir, name), Buffer.from(bytes));
-  const text = Buffer.from(files[0].bytes).toString();
+  const { names, text, run } = await replayed(page, 2);
+  assert.deepEqual(names, ['webrec.yaml', 'webrec-1.png']);
   assert.match(text, /^# Recorded in the web page on /);
   for (const step of ['set-control: { control: volts, value: 1700 }', 'control: oat', 'press: plus',
                       'press: left', 'take-screenshot: { compare-with: webrec-1.png }'])
     assert.ok(text.includes(step), `no "${step}" in\n${text}`);
   assert.equal(text.match(/control: oat/g).length, 2, `the drag is not one step:\n${text}`);
-  const run = spawnSync(runner, ['--out', join(dir, 'out'), join(dir, 'webrec.yaml')], { cwd: root, encoding: 'utf8' });
   assert.equal(run.status, 0, `the runner: ${run.stdout}${run.stderr}\n${text}`);
   assert.match(run.stdout, /PASS/);
   assert.deepEqual(page.problems, []);
@@ -145,11 +150,7 @@ test('a flight log played while recording in the page replays on the same ticks'
   await new Promise((r) => setTimeout(r, 2000));
   await page.click('#recordExpect');
   await page.click('#recordStop');
-  await page.waitForFunction(() => window.aximPage.recorder.files().length === 3);
-  for (const { name, bytes } of await page.evaluate(() => window.aximPage.recorder.files()
-    .map(({ name, bytes }) => ({ name, bytes: Array.from(bytes) }))))
-    writeFileSync(join(dir, name), Buffer.from(bytes));
-  const run = spawnSync(runner, ['--out', join(dir, 'out'), join(dir, 'weblog.yaml')], { cwd: root, encoding: 'utf8' });
+  const { run } = await replayed(page, 3);
   assert.equal(run.status, 0, `the runner: ${run.stdout}${run.stderr}`);
   assert.deepEqual(page.problems, []);
   await page.close();

@@ -18,7 +18,7 @@ const views = [
 // width, and the display's box in device pixels.
 const survey = (page) => page.evaluate(() => {
   const named = (e) => e.getAttribute('aria-label') ?? e.textContent.trim();
-  const controls = [...document.querySelectorAll('button, select, summary, a[href], .file, .check, input[type=range]')]
+  const controls = [...document.querySelectorAll('button, select, summary, a[href], .file, .check, input:not([type=file], [type=checkbox])')]
     .map((e) => ({ name: named(e), box: e.getBoundingClientRect() }))
     .filter(({ box }) => box.width > 0 && box.height > 0)
     .map(({ name, box }) => ({ name, width: box.width, height: box.height, right: box.right, bottom: box.bottom }));
@@ -58,8 +58,10 @@ for (const [what, view, goals] of views) {
     assert.ok(folded.pageWidth <= view.width, `${what}: the page is ${folded.pageWidth} px wide`);
     if (goals.display) assert.ok(folded.display.width / view.dpr >= goals.display * view.width, `${what}: display ${folded.display.width / view.dpr}`);
     if (goals.face) assert.ok(folded.face >= goals.face * view.width, `${what}: face ${folded.face}`);
-    // The inputs and tools, folded away on a phone, opened.
+    // The inputs and tools, folded away on a phone, opened, and every tool in them.
     if (!(await page.$eval('#more', (d) => d.open))) await page.click('#more > summary');
+    for (const id of ['help', 'flightData', 'recorder', 'inspector']) await page.click(`#${id} > summary`);
+    await page.waitForSelector('.inspectorName');
     const opened = await survey(page);
     checkTargets(`${what}, opened`, opened);
     assert.ok(opened.pageWidth <= view.width);
